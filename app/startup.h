@@ -1,0 +1,21 @@
+#pragma once
+// Start-up of the application: identity, the catalogue chosen by the stored
+// "Language", and the event loop around the one main window.
+
+class QTranslator;
+
+namespace Startup {
+
+// Name, version, organisation and domain; run before the application object
+// exists so that the settings store resolves to the right place.
+void setApplicationIdentity();
+
+// Reads "Language" (writing the default "IT" when missing) and loads the
+// matching catalogue into `translator`: "IT" selects Italian, any other value
+// English. Returns the catalogue's file name.
+const char *loadStartupCatalogue(QTranslator &translator);
+
+// The whole entry point: identity, application, catalogue, window, event loop.
+int run(int argc, char **argv);
+
+} // namespace Startup
