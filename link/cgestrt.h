@@ -55,6 +55,7 @@ private:
     int replyTimeout;
     qint64 sentAt = 0;
     QByteArray replyBuffer;
+    QByteArray lastPoll;  // the poll reply being delivered
     QList<QByteArray> sendQueue;
     QByteArray inFlight;  // the queued frame being exchanged (sent again on a time-out)
     QString pendingCmd;

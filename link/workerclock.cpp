@@ -1,0 +1,3 @@
+#include "link/workerclock.h"
+
+WorkerClock::~WorkerClock() = default;
