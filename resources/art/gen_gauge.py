@@ -219,16 +219,19 @@ def overlay():
     bx1, by1 = polar(235, r)
     bottom = ("M%s,%s A%s,%s 0 0,1 %s,%s Q%s,%s %s,%s Z" %
               (f(bx0), f(by0), f(r), f(r), f(bx1), f(by1), f(CX), f(CY + r - 14), f(bx0), f(by0)))
+    # The crescent's lowest point is half-way between its ends and the
+    # curve's control point; the highlight fades out completely there.
+    low = (y0 + CY - 30) / 2.0
     defs = (
         '  <linearGradient id="glass" gradientUnits="userSpaceOnUse" x1="0" y1="%s" x2="0" y2="%s">\n'
         '    <stop offset="0" stop-color="#ffffff" stop-opacity="0.42"/>\n'
-        '    <stop offset="1" stop-color="#ffffff" stop-opacity="0.03"/>\n'
+        '    <stop offset="1" stop-color="#ffffff" stop-opacity="0"/>\n'
         '  </linearGradient>\n'
         '  <linearGradient id="rim" gradientUnits="userSpaceOnUse" x1="0" y1="%s" x2="0" y2="%s">\n'
         '    <stop offset="0" stop-color="#ffffff" stop-opacity="0"/>\n'
         '    <stop offset="1" stop-color="#ffffff" stop-opacity="0.16"/>\n'
         '  </linearGradient>\n'
-        % (f(CY - r), f(CY - 30), f(by0), f(CY + r)))
+        % (f(CY - r), f(low), f(by0), f(CY + r)))
     return (header(defs)
             + '<path d="%s" fill="url(#glass)"/>\n' % top
             + '<path d="%s" fill="url(#rim)"/>\n' % bottom

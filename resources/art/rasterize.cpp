@@ -6,6 +6,11 @@
 //   rasterize ico    <out.ico> <large.svg> [small.svg]
 //   rasterize gauge  <out.png> <size> <face.svg> <needle.svg> <shadow.svg>
 //                    <overlay.svg|-> <angle> [<angle> ...]
+//   rasterize check  <picture> <out-prefix>
+//
+// "check" reads a finished raster back through Qt's image plugins, prints
+// every image it holds and saves each one as <out-prefix>-<n>.png, so the
+// committed JPEG and icon files can be looked at as they will be loaded.
 //
 // Qt's own ico writer stores a single image, so the icon container is
 // written here: a 6-byte header, one 16-byte directory entry per size and
@@ -16,6 +21,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
+#include <QImageReader>
 #include <QPainter>
 #include <QStringList>
 #include <QSvgRenderer>
@@ -132,7 +138,9 @@ int writeGauge(const QStringList &a)
     if (a.size() < 7)
         return 2;
     const int side = a[1].toInt();
-    QSvgRenderer face(a[2]), needle(a[3]), shadow(a[4]), overlay(a[5] == "-" ? QString() : a[5]);
+    QSvgRenderer face(a[2]), needle(a[3]), shadow(a[4]), overlay;
+    if (a[5] != "-")
+        overlay.load(a[5]);
     if (!face.isValid() || !needle.isValid() || !shadow.isValid())
         return 1;
     const int n = a.size() - 6;
@@ -167,6 +175,27 @@ int writeGauge(const QStringList &a)
     return img.save(a[0], "PNG") ? 0 : 1;
 }
 
+int checkPicture(const QStringList &a)
+{
+    if (a.size() < 2)
+        return 2;
+    QImageReader reader(a[0]);
+    const QByteArray format = reader.format();
+    int n = 0;
+    do {
+        const QImage img = reader.read();
+        if (img.isNull())
+            break;
+        std::printf("%s #%d: %d x %d (%s)\n", qPrintable(a[0]), n, img.width(), img.height(),
+                    format.constData());
+        img.save(QString("%1-%2.png").arg(a[1]).arg(n), "PNG");
+        ++n;
+    } while (reader.jumpToNextImage());
+    if (n == 0)
+        std::fprintf(stderr, "cannot read %s: %s\n", qPrintable(a[0]), qPrintable(reader.errorString()));
+    return n > 0 ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -175,7 +204,7 @@ int main(int argc, char **argv)
     QStringList args = app.arguments();
     args.removeFirst();
     if (args.isEmpty()) {
-        std::fprintf(stderr, "usage: rasterize image|ico|gauge ...\n");
+        std::fprintf(stderr, "usage: rasterize image|ico|gauge|check ...\n");
         return 2;
     }
     const QString mode = args.takeFirst();
@@ -186,6 +215,8 @@ int main(int argc, char **argv)
         rc = writeIco(args);
     else if (mode == "gauge")
         rc = writeGauge(args);
+    else if (mode == "check")
+        rc = checkPicture(args);
     if (rc == 2)
         std::fprintf(stderr, "bad arguments for %s\n", qPrintable(mode));
     return rc;
