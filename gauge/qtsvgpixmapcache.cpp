@@ -1,15 +1,43 @@
 #include "gauge/qtsvgpixmapcache.h"
 
+#include <QImage>
 #include <QPainter>
 #include <QPixmap>
 #include <QRectF>
 #include <QSvgRenderer>
+#include <utility>
 
 struct QtSvgPixmapCache::Private {
     QSvgRenderer renderer;
     QPixmap pixmap;
+    QRect inked;  // the part of the pixmap that is not fully transparent
     int renders = 0;
 };
+
+namespace {
+
+// The bounding box of the pixels with any coverage, grown by one pixel so
+// that smooth (bilinear) drawing still fades into transparency at its edges.
+QRect inkedRect(const QImage &img)
+{
+    int left = img.width(), right = -1, top = img.height(), bottom = -1;
+    for (int y = 0; y < img.height(); ++y) {
+        const QRgb *line = reinterpret_cast<const QRgb *>(img.constScanLine(y));
+        for (int x = 0; x < img.width(); ++x) {
+            if (qAlpha(line[x]) == 0)
+                continue;
+            left = qMin(left, x);
+            right = qMax(right, x);
+            top = qMin(top, y);
+            bottom = qMax(bottom, y);
+        }
+    }
+    if (right < 0)
+        return QRect();
+    return QRect(QPoint(left, top), QPoint(right, bottom)).adjusted(-1, -1, 1, 1) & img.rect();
+}
+
+}  // namespace
 
 QtSvgPixmapCache::QtSvgPixmapCache(QObject *parent)
     : QObject(parent), d(new Private)
@@ -25,6 +53,7 @@ void QtSvgPixmapCache::load(const QString &fileName)
 {
     d->renderer.load(fileName);
     d->pixmap = QPixmap();
+    d->inked = QRect();
 }
 
 bool QtSvgPixmapCache::isValid() const
@@ -48,7 +77,10 @@ void QtSvgPixmapCache::draw(QPainter *painter, const QRectF &rect)
         return;
     if (d->pixmap.isNull() || d->pixmap.size() != target)
         render(target);
-    painter->drawPixmap(rect.topLeft(), d->pixmap);
+    // Only the inked part is copied: the same picture, but a slim needle's
+    // shadow turned with the painter costs a fraction of the whole square.
+    if (!d->inked.isEmpty())
+        painter->drawPixmap(rect.topLeft() + QPointF(d->inked.topLeft()), d->pixmap, QRectF(d->inked));
 }
 
 const QPixmap &QtSvgPixmapCache::pixmap() const
@@ -63,10 +95,12 @@ int QtSvgPixmapCache::renderCount() const
 
 void QtSvgPixmapCache::render(const QSize &size)
 {
-    d->pixmap = QPixmap(size);
-    d->pixmap.fill(Qt::transparent);
-    QPainter p(&d->pixmap);
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
     d->renderer.render(&p);
     p.end();
+    d->inked = inkedRect(image);
+    d->pixmap = QPixmap::fromImage(std::move(image));
     ++d->renders;
 }

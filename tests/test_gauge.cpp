@@ -101,6 +101,8 @@ private slots:
     void cacheRendersAgainOnNewSize();
     void cacheLoadForcesNewRendering();
     void cacheDrawsAtCornerAtOwnSize();
+    void cacheTurnedDrawMatchesWholePixmap();
+    void cacheTransparentPictureDrawsNothing();
     void cacheInvalidFileDrawsNothing_data();
     void cacheInvalidFileDrawsNothing();
     void cacheBeforeLoadDrawsNothing();
@@ -452,6 +454,59 @@ void TestGauge::cacheDrawsAtCornerAtOwnSize()
     QCOMPARE(inkAt(img, 59, 59), Ink::Red);
     QCOMPARE(inkAt(img, 60, 40), Ink::None);
     QCOMPARE(inkAt(img, 30, 60), Ink::None);
+}
+
+void TestGauge::cacheTurnedDrawMatchesWholePixmap()
+{
+    // The cache copies only the inked part of its pixmap; turned and smoothed
+    // as the needle shadow is, that must look exactly like the whole pixmap.
+    QtSvgPixmapCache cache;
+    cache.load(path("RPMneedle.svg"));
+    const QRectF rect(-55.0, -52.0, 113.0, 113.0);
+    auto paint = [&](bool throughCache) {
+        QImage img = transparentImage(120, 120);
+        QPainter p(&img);
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        p.translate(57.3, 55.8);
+        p.rotate(-37.5);
+        if (throughCache)
+            cache.draw(&p, rect);
+        else
+            p.drawPixmap(rect.topLeft(), cache.pixmap());
+        return img;
+    };
+    const QImage viaCache = paint(true);
+    const QImage whole = paint(false);
+    QCOMPARE(cache.renderCount(), 1);
+    QVERIFY(viaCache != transparentImage(120, 120));
+    int diffs = 0, worst = 0;
+    for (int y = 0; y < 120; ++y)
+        for (int x = 0; x < 120; ++x) {
+            const QRgb a = viaCache.pixel(x, y), b = whole.pixel(x, y);
+            const int d = qMax(qMax(qAbs(qAlpha(a) - qAlpha(b)), qAbs(qRed(a) - qRed(b))),
+                               qMax(qAbs(qGreen(a) - qGreen(b)), qAbs(qBlue(a) - qBlue(b))));
+            if (d) {
+                ++diffs;
+                worst = qMax(worst, d);
+            }
+        }
+    // Rounding in the two drawing paths may differ by one level in a few pixels.
+    QVERIFY2(worst <= 2, qPrintable(QStringLiteral("%1 pixels differ, by up to %2").arg(diffs).arg(worst)));
+}
+
+void TestGauge::cacheTransparentPictureDrawsNothing()
+{
+    QVERIFY(writeFile(path("clear.svg"), svgRect(50, 50, "<rect width=\"50\" height=\"50\" fill=\"none\"/>")));
+    QtSvgPixmapCache cache;
+    cache.load(path("clear.svg"));
+    QVERIFY(cache.isValid());
+    QImage img = transparentImage(60, 60);
+    QPainter p(&img);
+    cache.draw(&p, QRectF(0, 0, 50, 50));
+    cache.draw(&p, QRectF(0, 0, 50, 50));
+    p.end();
+    QCOMPARE(cache.renderCount(), 1);
+    QCOMPARE(img, transparentImage(60, 60));
 }
 
 void TestGauge::cacheInvalidFileDrawsNothing_data()
