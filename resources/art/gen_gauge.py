@@ -200,11 +200,15 @@ def needle():
 
 
 def needle_shadow():
+    # Blade and hub as one path, so that the half opacity is applied once
+    # (QtSvg applies a group's opacity to each child, which would darken
+    # the overlap).
+    r = 9.4
+    hub = ("M%s,%s A%s,%s 0 1,1 %s,%s A%s,%s 0 1,1 %s,%s Z" %
+           (f(CX - r), f(CY), f(r), f(r), f(CX + r), f(CY), f(r), f(r), f(CX - r), f(CY)))
     return (header()
-            + '<g opacity="0.5">\n'
-            + '<path d="%s" fill="#000000"/>\n' % needle_path()
-            + '<circle cx="%s" cy="%s" r="9.4" fill="#000000"/>\n' % (f(CX), f(CY))
-            + '</g>\n</svg>\n')
+            + '<path d="%s %s" fill="#000000" fill-rule="nonzero" opacity="0.5"/>\n' % (needle_path(), hub)
+            + '</svg>\n')
 
 
 def overlay():
