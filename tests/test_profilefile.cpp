@@ -1,0 +1,225 @@
+// Profile files (*.prf) and the ECU image of a profile transfer.
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "link/ecuimage.h"
+#include "profile/profilefile.h"
+
+namespace {
+
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool writeAll(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
+QVector<double> ramp()
+{
+    QVector<double> v;
+    for (int i = 0; i < 41; ++i)
+        v.append(i - 20);
+    return v;
+}
+
+} // namespace
+
+class TestProfileFile : public QObject {
+    Q_OBJECT
+
+private slots:
+    void loadsFlatCurveAndK();
+    void savesTruncatedTowardZero();
+    void saveLoadRoundTrip();
+    void failedSaveKeepsOldFile();
+    void wrongSizeFileIsRefused_data();
+    void wrongSizeFileIsRefused();
+    void missingFileIsReported();
+
+    void writeImageOfSmallEcu();
+    void writeImageCarriesProfileName();
+    void readImageDecodesBenchKAndName();
+};
+
+void TestProfileFile::loadsFlatCurveAndK()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("flat.prf");
+    QVERIFY(writeAll(path, QByteArray(41, '\xF6') + '\x02'));
+    ProfileFile::Profile p;
+    QString error;
+    QVERIFY(ProfileFile::load(path, &p, &error));
+    QCOMPARE(p.values, QVector<double>(41, -10.0));
+    QCOMPARE(p.k, 2);
+    QVERIFY(error.isEmpty());
+}
+
+void TestProfileFile::savesTruncatedTowardZero()
+{
+    QVector<double> v(41, 0.0);
+    v[0] = -3.5;
+    v[1] = 12.7;
+    v[2] = -0.9;
+    v[3] = 127.0;
+    v[4] = -128.0;
+    const QByteArray bytes = ProfileFile::encode(v, 3);
+    QCOMPARE(bytes.size(), 42);
+    QCOMPARE(static_cast<uchar>(bytes[0]), uchar(0xFD));
+    QCOMPARE(static_cast<uchar>(bytes[1]), uchar(0x0C));
+    QCOMPARE(static_cast<uchar>(bytes[2]), uchar(0x00));
+    QCOMPARE(static_cast<uchar>(bytes[3]), uchar(0x7F));
+    QCOMPARE(static_cast<uchar>(bytes[4]), uchar(0x80));
+    QCOMPARE(static_cast<uchar>(bytes[41]), uchar(3));
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath("t.prf");
+    QString error;
+    QVERIFY(ProfileFile::save(path, v, 3, &error));
+    QCOMPARE(readAll(path), bytes);
+}
+
+void TestProfileFile::saveLoadRoundTrip()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("round.prf");
+    QString error;
+    QVERIFY(writeAll(path, QByteArray(100, 'x')));  // an older, longer file is replaced whole
+    QVERIFY(ProfileFile::save(path, ramp(), 4, &error));
+    QCOMPARE(QFileInfo(path).size(), qint64(42));
+    ProfileFile::Profile p;
+    QVERIFY(ProfileFile::load(path, &p, &error));
+    QCOMPARE(p.values, ramp());
+    QCOMPARE(p.k, 4);
+}
+
+void TestProfileFile::failedSaveKeepsOldFile()
+{
+    QTemporaryDir dir;
+    const QByteArray old = QByteArray(41, '\x05') + '\x01';
+    QString error;
+
+    // A folder that does not exist.
+    QVERIFY(!ProfileFile::save(dir.filePath("missing/a.prf"), ramp(), 2, &error));
+    QVERIFY(error.contains("a.prf"));
+
+    // A "folder" that is a plain file.
+    QVERIFY(writeAll(dir.filePath("plain"), "x"));
+    error.clear();
+    QVERIFY(!ProfileFile::save(dir.filePath("plain/a.prf"), ramp(), 2, &error));
+    QVERIFY(!error.isEmpty());
+
+    // An existing profile whose replacement cannot be prepared (the name
+    // leaves no room for the temporary file beside it, whatever the
+    // permissions): the old contents stay.
+    const QString longName = dir.filePath(QString(250, 'p') + ".prf");
+    QVERIFY(writeAll(longName, old));
+    error.clear();
+    QVERIFY(!ProfileFile::save(longName, ramp(), 2, &error));
+    QVERIFY(!error.isEmpty());
+    QCOMPARE(readAll(longName), old);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 2);  // no stray temporary
+}
+
+void TestProfileFile::wrongSizeFileIsRefused_data()
+{
+    QTest::addColumn<int>("size");
+    QTest::newRow("empty") << 0;
+    QTest::newRow("10 bytes") << 10;
+    QTest::newRow("41 bytes") << 41;
+    QTest::newRow("43 bytes") << 43;
+    QTest::newRow("4 KiB") << 4096;
+}
+
+void TestProfileFile::wrongSizeFileIsRefused()
+{
+    QFETCH(int, size);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("odd.prf");
+    QVERIFY(writeAll(path, QByteArray(size, '\x07')));
+    ProfileFile::Profile p;
+    p.values = ramp();
+    p.k = 3;
+    QString error;
+    QVERIFY(!ProfileFile::load(path, &p, &error));
+    QVERIFY(error.contains("odd.prf"));
+    QVERIFY(error.contains("42"));
+    QCOMPARE(p.values, ramp());  // nothing changed
+    QCOMPARE(p.k, 3);
+}
+
+void TestProfileFile::missingFileIsReported()
+{
+    QTemporaryDir dir;
+    ProfileFile::Profile p;
+    QString error;
+    QVERIFY(!ProfileFile::load(dir.filePath("none.prf"), &p, &error));
+    QVERIFY(error.contains("none.prf"));
+    QVERIFY(p.values.isEmpty());
+}
+
+void TestProfileFile::writeImageOfSmallEcu()
+{
+    QVector<double> v = ramp();
+    v[7] = -3.5;
+    const QByteArray img = EcuImage::buildWrite(v, 15, "/any/folder/a.prf");
+    QCOMPARE(img.size(), 41);  // no name bytes below hardware version 20
+    QCOMPARE(static_cast<uchar>(img[0]), uchar(0xEC));  // -20
+    QCOMPARE(static_cast<uchar>(img[7]), uchar(0xFD));  // -3
+    QCOMPARE(static_cast<uchar>(img[40]), uchar(20));
+}
+
+void TestProfileFile::writeImageCarriesProfileName()
+{
+    const QByteArray img = EcuImage::buildWrite(ramp(), 20, "C:/Profili/sub/a.prf");
+    QCOMPARE(img.size(), 81);
+    QCOMPARE(img.mid(41, 5), QByteArray("a.prf"));
+    QCOMPARE(img.mid(46), QByteArray(35, '\0'));
+
+    const QByteArray longImg = EcuImage::buildWrite(ramp(), 25, "/p/" + QString(60, 'n') + ".prf");
+    QCOMPARE(longImg.size(), 81);
+    QCOMPARE(longImg.mid(41), QByteArray(40, 'n'));  // cut to 40 bytes
+}
+
+void TestProfileFile::readImageDecodesBenchKAndName()
+{
+    QByteArray img(90, '\0');
+    for (int i = 0; i < 41; ++i)
+        img[i] = static_cast<char>(i - 10);
+    const QByteArray name("road\x01.prf");
+    img.replace(41, name.size(), name);
+    img[79] = 'Z';
+    img[80] = 'Q';  // the 40th name byte is not shown
+    img[82] = 3;
+    img[89] = 1;
+    EcuImage::Decoded d = EcuImage::decodeRead(img, 21);
+    QCOMPARE(d.values.size(), 41);
+    QCOMPARE(d.values.first(), -10.0);
+    QCOMPARE(d.values.last(), 30.0);
+    QCOMPARE(d.k, 3);
+    QVERIFY(d.bench);
+    QCOMPARE(d.profileName, QString("road.prfZ"));
+
+    // A 50-cell image; a short image reads its missing cells as 0.
+    QByteArray small(50, '\0');
+    small[42] = 2;
+    small[49] = 0;
+    d = EcuImage::decodeRead(small, 10);
+    QCOMPARE(d.k, 2);
+    QVERIFY(!d.bench);
+    QVERIFY(d.profileName.isEmpty());
+    d = EcuImage::decodeRead(small.left(49), 10);
+    QVERIFY(!d.bench);
+    small[49] = 1;
+    QVERIFY(EcuImage::decodeRead(small, 10).bench);
+}
+
+QTEST_GUILESS_MAIN(TestProfileFile)
+#include "test_profilefile.moc"
