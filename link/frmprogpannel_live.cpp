@@ -1,0 +1,56 @@
+// Live data monitor, main-window side: the displays, the test-bench switch
+// and the loss of the link.
+
+#include <QLCDNumber>
+#include <QLabel>
+#include <QPushButton>
+
+#include "gauge/crpmgauge.h"
+#include "link/cgestrt.h"
+#include "mainwindow/cmsg.h"
+#include "mainwindow/frmprogpannel.h"
+#include "mainwindow/ui_frmprogpannel.h"
+#include "mainwindow/userprompts.h"
+
+void frmProgPannel::onBancoClicked()
+{
+    // The frames are queued even with polling off; the idle thread sends them at once.
+    if (!bancoFlag) {
+        setBancoLook(true);
+        rtThread->queueBenchOn(devInfo.hwVersion);
+        bancoFlag = true;
+    } else {
+        setBancoLook(false);
+        rtThread->queueBenchOff(devInfo.hwVersion);
+        bancoFlag = false;
+    }
+}
+
+void frmProgPannel::onUpdateValAdc(uchar adc)
+{
+    if (!ui->btStartLink->isEnabled())
+        return;
+    ui->lblAdcSonda->setText(QString::number(adc));
+}
+
+void frmProgPannel::onUpdateRpm(int rpm)
+{
+    if (!ui->btStartLink->isEnabled())
+        return;
+    lastRpm = rpm;
+    ui->lcdRPM->display(rpm);
+    gauge->setValue(rpm);
+}
+
+void frmProgPannel::onErrorRT(QString msg)
+{
+    if (!msg.startsWith(QLatin1String("KO")))
+        return;
+    // The link is gone; the curve on screen (possibly unsaved work) stays.
+    transferFailedDisconnect = true;
+    onCercaPortaClicked();
+    transferFailedDisconnect = false;
+    if (linkFlag)
+        onLinkClicked();
+    prompts->warning(this, CMsg::text(CMsg::CommError), CMsg::text(CMsg::CommError));
+}
