@@ -1,0 +1,217 @@
+#include "sim/ecusimulator.h"
+
+#include "link/protocol.h"
+
+#include <QMutexLocker>
+#include <QtMath>
+
+namespace {
+
+QByteArray withChecksum(std::initializer_list<unsigned char> content)
+{
+    QByteArray f;
+    for (unsigned char b : content)
+        f.append(static_cast<char>(b));
+    f.append(static_cast<char>(Protocol::frameChecksum(f)));
+    return f;
+}
+
+unsigned char byteAt(const QByteArray &bytes, int i)
+{
+    return i < bytes.size() ? static_cast<unsigned char>(bytes[i]) : 0;
+}
+
+// A kind byte that no consumer waits for at this point of the conversation.
+unsigned char wrongKind(unsigned char kind)
+{
+    switch (kind) {
+    case Protocol::KindProbe: return Protocol::KindRead;
+    case Protocol::KindWrite: return Protocol::KindPollReply;
+    case Protocol::KindRead: return Protocol::KindWrite;
+    default: return Protocol::KindWrite;
+    }
+}
+
+} // namespace
+
+EcuSimulator::EcuSimulator(const EcuSimConfig &config)
+    : cfg(config), rng(config.seed)
+{
+    memory = QByteArray(Protocol::cellsRead(cfg.hwVersion), '\0');
+    memory[Protocol::benchParamCell(cfg.hwVersion)] = 2;
+    memory[Protocol::injectionKCell(cfg.hwVersion)] = 1;
+    powerUp.start();
+}
+
+EcuSimConfig EcuSimulator::config() const
+{
+    QMutexLocker lock(&mutex);
+    return cfg;
+}
+
+int EcuSimulator::cellCount() const
+{
+    QMutexLocker lock(&mutex);
+    return memory.size();
+}
+
+EcuResponse EcuSimulator::handleFrame(const QByteArray &frame)
+{
+    QMutexLocker lock(&mutex);
+    ++requests;
+    if (frame.size() != Protocol::FrameSize)
+        return EcuResponse();
+    return applyFaults(answer(frame));
+}
+
+EcuResponse EcuSimulator::handleHidReport(const QByteArray &report)
+{
+    QMutexLocker lock(&mutex);
+    ++requests;
+    constexpr int inputSize = Protocol::HidReportSize - 1;
+    // Byte 0 is the report number; the frame (or the probe byte) follows.
+    const QByteArray data = report.mid(1, Protocol::FrameSize);
+    QByteArray reply;
+    if (byteAt(data, 0) == Protocol::KindProbe)
+        reply = answer(Protocol::makeProbeFrame());  // the search's own report too
+    else if (data.size() == Protocol::FrameSize)
+        reply = answer(data);
+    EcuResponse r = applyFaults(reply);
+    if (!r.bytes.isEmpty()) {
+        r.bytes = r.bytes.left(inputSize);
+        r.bytes.append(QByteArray(inputSize - r.bytes.size(), '\0'));
+    }
+    return r;
+}
+
+QByteArray EcuSimulator::answer(const QByteArray &frame)
+{
+    const unsigned char kind = byteAt(frame, 0);
+    switch (kind) {
+    case Protocol::KindProbe:
+        return withChecksum({Protocol::KindProbe, Protocol::ProbeOk, cfg.hwVersion, cfg.cylinders,
+                             static_cast<unsigned char>(cfg.firmware[0]),
+                             static_cast<unsigned char>(cfg.firmware[1]),
+                             static_cast<unsigned char>(cfg.firmware[2])});
+    case Protocol::KindWrite: {
+        const unsigned char value = byteAt(frame, 1);
+        const unsigned char address = byteAt(frame, 2);
+        if (address < memory.size())
+            memory[address] = static_cast<char>(value);
+        return withChecksum({Protocol::KindWrite, value, address, 0, 0, 0, 0});
+    }
+    case Protocol::KindRead: {
+        const unsigned char address = byteAt(frame, 2);
+        const unsigned char value = address < memory.size() ? byteAt(memory, address) : 0;
+        return withChecksum({Protocol::KindRead, value, address, 0, 0, 0, 0});
+    }
+    case Protocol::KindPoll: {
+        const EcuLiveValues live = liveValuesAt(now(), cfg.cylinders);
+        return withChecksum({Protocol::KindPollReply, 0, live.adc, byteAt(memory, live.cellIndex),
+                             static_cast<unsigned char>(live.rpm & 0xFF),
+                             static_cast<unsigned char>((live.rpm >> 8) & 0xFF), live.cellIndex});
+    }
+    default:
+        return QByteArray();
+    }
+}
+
+EcuResponse EcuSimulator::applyFaults(QByteArray reply)
+{
+    EcuResponse r;
+    if (reply.isEmpty() || flt.silent || flt.gone)
+        return r;
+    ++replyCounter;
+    if (flt.dropEveryN > 0 && replyCounter % flt.dropEveryN == 0)
+        return r;
+    if (flt.dropRate > 0.0 && std::uniform_real_distribution<double>(0.0, 1.0)(rng) < flt.dropRate)
+        return r;
+    if (flt.wrongKindEveryN > 0 && replyCounter % flt.wrongKindEveryN == 0)
+        reply[0] = static_cast<char>(wrongKind(byteAt(reply, 0)));
+    if (flt.garbageEveryN > 0 && flt.garbageBytes > 0 && replyCounter % flt.garbageEveryN == 0) {
+        std::uniform_int_distribution<int> byte(0, 255);
+        QByteArray garbage;
+        for (int i = 0; i < flt.garbageBytes; ++i)
+            garbage.append(static_cast<char>(byte(rng)));
+        reply.prepend(garbage);
+    }
+    r.bytes = reply;
+    r.delayMs = qMax(0, flt.replyDelayMs);
+    return r;
+}
+
+unsigned char EcuSimulator::cell(int index) const
+{
+    QMutexLocker lock(&mutex);
+    return byteAt(memory, index);
+}
+
+void EcuSimulator::setCell(int index, unsigned char value)
+{
+    QMutexLocker lock(&mutex);
+    if (index >= 0 && index < memory.size())
+        memory[index] = static_cast<char>(value);
+}
+
+QByteArray EcuSimulator::cells() const
+{
+    QMutexLocker lock(&mutex);
+    return memory;
+}
+
+void EcuSimulator::setFaults(const EcuSimFaults &faults)
+{
+    QMutexLocker lock(&mutex);
+    flt = faults;
+}
+
+EcuSimFaults EcuSimulator::faults() const
+{
+    QMutexLocker lock(&mutex);
+    return flt;
+}
+
+bool EcuSimulator::isGone() const
+{
+    QMutexLocker lock(&mutex);
+    return flt.gone;
+}
+
+int EcuSimulator::requestsReceived() const
+{
+    QMutexLocker lock(&mutex);
+    return requests;
+}
+
+void EcuSimulator::setClock(std::function<qint64()> c)
+{
+    QMutexLocker lock(&mutex);
+    clock = std::move(c);
+}
+
+qint64 EcuSimulator::now() const
+{
+    return clock ? clock() : powerUp.elapsed();
+}
+
+int EcuSimulator::topRpm(unsigned char cylinders)
+{
+    return cylinders == 4 ? 17000 : 12000;
+}
+
+EcuLiveValues EcuSimulator::liveValuesAt(qint64 ms, unsigned char cylinders)
+{
+    const double t = ms / 1000.0;
+    const int top = topRpm(cylinders);
+    const double idle = 1100.0;
+    const double span = top * 0.95 - idle;
+    // A slow sweep through the range with a gentle ripple on top.
+    double s = 0.5 - 0.5 * qCos(2.0 * M_PI * t / 16.0);
+    s += 0.03 * qSin(2.0 * M_PI * t / 3.7) * s * (1.0 - s) * 4.0;
+    s = qBound(0.0, s, 1.0);
+    EcuLiveValues v;
+    v.rpm = qRound(idle + span * s);
+    v.adc = static_cast<unsigned char>(qRound(90.0 + 40.0 * (0.5 - 0.5 * qCos(2.0 * M_PI * t / 120.0))));
+    v.cellIndex = static_cast<unsigned char>(qBound(0, qRound(v.rpm * 40.0 / top), 40));
+    return v;
+}

@@ -1,0 +1,161 @@
+#include "sim/ptyecusimulator.h"
+
+#include "link/replyassembler.h"
+#include "sim/simregistry.h"
+
+#include <QtGlobal>
+
+#include <chrono>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <cstdlib>
+#include <fcntl.h>
+#include <poll.h>
+#include <termios.h>
+#include <unistd.h>
+#endif
+
+PtyEcuSimulator::PtyEcuSimulator(std::shared_ptr<EcuSimulator> ecu) : engine(std::move(ecu)) {}
+
+PtyEcuSimulator::~PtyEcuSimulator()
+{
+    stop();
+}
+
+#ifdef Q_OS_UNIX
+
+bool PtyEcuSimulator::start()
+{
+    if (running.load())
+        return true;
+    error.clear();
+    master = ::posix_openpt(O_RDWR | O_NOCTTY);
+    if (master < 0 || ::grantpt(master) != 0 || ::unlockpt(master) != 0) {
+        error = QStringLiteral("cannot create a pseudo-terminal: %1").arg(qt_error_string(errno));
+        closeTerminal();
+        return false;
+    }
+    const char *name = ::ptsname(master);
+    path = name ? QString::fromLocal8Bit(name) : QString();
+    slaveKeep = path.isEmpty() ? -1 : ::open(name, O_RDWR | O_NOCTTY);
+    termios tio{};
+    if (slaveKeep < 0 || ::tcgetattr(slaveKeep, &tio) != 0) {
+        error = QStringLiteral("cannot open the pseudo-terminal's port: %1").arg(qt_error_string(errno));
+        closeTerminal();
+        return false;
+    }
+    // Raw line: no echo of the replies, no line editing, no CR/LF mapping.
+    ::cfmakeraw(&tio);
+    ::cfsetispeed(&tio, B9600);
+    ::cfsetospeed(&tio, B9600);
+    ::tcsetattr(slaveKeep, TCSANOW, &tio);
+    ::fcntl(master, F_SETFL, ::fcntl(master, F_GETFL) | O_NONBLOCK);
+
+    stopping = false;
+    running = true;
+    SimRegistry::addSerialPort(path);
+    worker = std::thread([this] { run(); });
+    return true;
+}
+
+void PtyEcuSimulator::stop()
+{
+    stopping = true;
+    if (worker.joinable())
+        worker.join();
+    closeTerminal();
+}
+
+void PtyEcuSimulator::unplug()
+{
+    EcuSimFaults f = engine->faults();
+    f.gone = true;
+    engine->setFaults(f);
+    if (worker.joinable())
+        worker.join();
+    closeTerminal();
+}
+
+void PtyEcuSimulator::closeTerminal()
+{
+    if (!path.isEmpty())
+        SimRegistry::removeSerialPort(path);
+    if (master >= 0)
+        ::close(master);
+    if (slaveKeep >= 0)
+        ::close(slaveKeep);
+    master = -1;
+    slaveKeep = -1;
+    running = false;
+}
+
+void PtyEcuSimulator::run()
+{
+    using Clock = std::chrono::steady_clock;
+    ReplyAssembler frames;
+    Clock::time_point lastByte = Clock::now();
+    while (!stopping.load()) {
+        if (engine->isGone()) {
+            closeTerminal();  // the port's owner sees the line vanish
+            return;
+        }
+        pollfd p{master, POLLIN, 0};
+        const int ready = ::poll(&p, 1, 20);
+        if (ready <= 0 || !(p.revents & POLLIN)) {
+            if (ready > 0)  // hang-up or error: nobody on the line, wait
+                std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            continue;
+        }
+        char in[256];
+        const ssize_t n = ::read(master, in, sizeof in);
+        if (n <= 0)
+            continue;
+        const Clock::time_point now = Clock::now();
+        if (frames.pending() > 0 && now - lastByte > std::chrono::milliseconds(FrameGapMs))
+            frames.reset();  // the rest of that frame never came
+        lastByte = now;
+        for (const QByteArray &frame : frames.feed(QByteArray(in, static_cast<int>(n)))) {
+            const EcuResponse r = engine->handleFrame(frame);
+            if (r.bytes.isEmpty())
+                continue;
+            const Clock::time_point due = Clock::now() + std::chrono::milliseconds(r.delayMs);
+            while (Clock::now() < due && !stopping.load() && !engine->isGone())
+                std::this_thread::sleep_for(std::min<Clock::duration>(due - Clock::now(),
+                                                                      std::chrono::milliseconds(10)));
+            if (!sendPaced(r.bytes))
+                break;
+        }
+    }
+}
+
+bool PtyEcuSimulator::sendPaced(const QByteArray &bytes)
+{
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point t0 = Clock::now();
+    for (int i = 0; i < bytes.size(); ++i) {
+        if (stopping.load() || engine->isGone())
+            return false;
+        std::this_thread::sleep_until(t0 + std::chrono::microseconds(ByteMicros) * (i + 1));
+        // Non-blocking: with nobody reading the line the bytes are simply lost.
+        if (::write(master, bytes.constData() + i, 1) == 1)
+            ++sent;
+    }
+    return true;
+}
+
+#else
+
+bool PtyEcuSimulator::start()
+{
+    error = QStringLiteral("pseudo-terminals are not available on this system");
+    return false;
+}
+
+void PtyEcuSimulator::stop() {}
+void PtyEcuSimulator::unplug() {}
+void PtyEcuSimulator::closeTerminal() {}
+void PtyEcuSimulator::run() {}
+bool PtyEcuSimulator::sendPaced(const QByteArray &) { return false; }
+
+#endif

@@ -1,0 +1,402 @@
+// The simulated ECU: its answers, memory layouts, live engine data and fault
+// switches, and both carriers (in-process HID and a real serial port on a
+// pseudo-terminal).
+
+#include "link/protocol.h"
+#include "link/replyassembler.h"
+#include "sim/ecusimulator.h"
+#include "sim/ptyecusimulator.h"
+#include "sim/simregistry.h"
+#include "sim/simulatedhiddevice.h"
+#include "support/testsupport.h"
+
+#include <QElapsedTimer>
+#include <QSerialPort>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <atomic>
+#include <thread>
+
+using namespace Protocol;
+
+static QByteArray hex(const char *text)
+{
+    return QByteArray::fromHex(QByteArray(text).replace(' ', ""));
+}
+
+static EcuSimConfig config(unsigned char hw, unsigned char cyl, const char *fw = "203")
+{
+    EcuSimConfig c;
+    c.hwVersion = hw;
+    c.cylinders = cyl;
+    for (int i = 0; i < 3; ++i)
+        c.firmware[i] = fw[i];
+    return c;
+}
+
+// Reads from the serial port until `count` bytes came or `ms` passed.
+static QByteArray readBytes(QSerialPort &port, int count, int ms)
+{
+    QByteArray got;
+    QElapsedTimer t;
+    t.start();
+    while (got.size() < count && t.elapsed() < ms) {
+        if (port.bytesAvailable() > 0 || port.waitForReadyRead(10))
+            got += port.readAll();
+    }
+    return got;
+}
+
+class TestSimulator : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { qRegisterMetaType<QSerialPort::SerialPortError>(); }
+    void probeReplyCarriesTheDeviceInformation();
+    void hidProbeReport();
+    void writeStoresAndReadAnswers();
+    void layoutFollowsTheHardwareVersion();
+    void unknownOrShortFramesGetNoAnswer();
+    void pollReplyMatchesTheRunningEngine();
+    void engineSpeedMovesSmoothlyThroughTheRange();
+    void dropEveryNth();
+    void dropRateIsSeeded();
+    void garbageWrongKindDelaySilent();
+    void cellMemoryIsThreadSafe();
+
+    void hidDeviceAnswersFrames();
+    void hidLateReplyStaysQueuedUntilDrained();
+    void hidDeviceThatDisappears();
+
+    void ptyAnswersARealSerialPortAtLineSpeed();
+    void ptyDropsAnIncompleteFrameAfterAGap();
+    void ptyRegistersItsPort();
+    void ptyUnplugIsSeenByThePort();
+};
+
+void TestSimulator::probeReplyCarriesTheDeviceInformation()
+{
+    EcuSimulator ecu(config(21, 4, "203"));
+    const EcuResponse r = ecu.handleFrame(makeProbeFrame());
+    QCOMPARE(r.bytes.size(), 8);
+    QCOMPARE(r.bytes.left(7), hex("FA C8 15 04 32 30 33"));
+    QCOMPARE(uchar(r.bytes[7]), frameChecksum(r.bytes.left(7)));
+    QCOMPARE(r.delayMs, 0);
+}
+
+void TestSimulator::hidProbeReport()
+{
+    EcuSimulator ecu(config(11, 0, "1A0"));
+    const EcuResponse r = ecu.handleHidReport(makeHidProbeReport());
+    QCOMPARE(r.bytes.size(), 64);  // input report data, no report number
+    QCOMPARE(r.bytes.left(7), hex("FA C8 0B 00 31 41 30"));
+}
+
+void TestSimulator::writeStoresAndReadAnswers()
+{
+    EcuSimulator ecu(config(21, 4));
+    EcuResponse r = ecu.handleFrame(makeWriteFrame(5, uchar(-10)));
+    QCOMPARE(r.bytes.size(), 8);
+    QCOMPARE(uchar(r.bytes[0]), uchar(KindWrite));
+    QCOMPARE(ecu.cell(5), uchar(0xF6));
+    r = ecu.handleFrame(makeReadFrame(5));
+    QCOMPARE(uchar(r.bytes[0]), uchar(KindRead));
+    QCOMPARE(readReplyValue(r.bytes), uchar(0xF6));
+    // A frame carried in a HID report answers the same way.
+    r = ecu.handleHidReport(makeHidReport(makeReadFrame(5)));
+    QCOMPARE(r.bytes.size(), 64);
+    QCOMPARE(r.bytes.left(2), hex("F4 F6"));
+}
+
+void TestSimulator::layoutFollowsTheHardwareVersion()
+{
+    EcuSimulator small(config(10, 0));
+    EcuSimulator large(config(20, 2));
+    QCOMPARE(small.cellCount(), 50);
+    QCOMPARE(large.cellCount(), 90);
+    // Both bench sequences leave K = 1 and the bench parameter 2 at their cells.
+    QCOMPARE(small.cell(42), uchar(1));
+    QCOMPARE(small.cell(41), uchar(2));
+    QCOMPARE(large.cell(82), uchar(1));
+    QCOMPARE(large.cell(81), uchar(2));
+    // Beyond the memory a write is acknowledged but stores nothing.
+    const EcuResponse r = small.handleFrame(makeWriteFrame(89, 1));
+    QCOMPARE(uchar(r.bytes[0]), uchar(KindWrite));
+    QCOMPARE(small.cells().size(), 50);
+    QCOMPARE(readReplyValue(small.handleFrame(makeReadFrame(89)).bytes), uchar(0));
+    large.handleFrame(makeWriteFrame(89, 1));
+    QCOMPARE(large.cell(89), uchar(1));
+}
+
+void TestSimulator::unknownOrShortFramesGetNoAnswer()
+{
+    EcuSimulator ecu;
+    QVERIFY(ecu.handleFrame(hex("00 01 02 03 04 05 06 07")).bytes.isEmpty());
+    QVERIFY(ecu.handleFrame(makeProbeFrame().left(7)).bytes.isEmpty());
+    QCOMPARE(ecu.requestsReceived(), 2);
+}
+
+void TestSimulator::pollReplyMatchesTheRunningEngine()
+{
+    EcuSimulator ecu(config(21, 4));
+    for (int i = 0; i <= 40; ++i)
+        ecu.setCell(i, uchar(100 + i));
+    qint64 now = 0;
+    ecu.setClock([&now] { return now; });
+    for (now = 0; now < 20000; now += 1700) {
+        const QByteArray reply = ecu.handleFrame(makePollFrame()).bytes;
+        QCOMPARE(uchar(reply[0]), uchar(KindPollReply));
+        const PollData d = decodePollReply(reply);
+        const EcuLiveValues live = EcuSimulator::liveValuesAt(now, 4);
+        QCOMPARE(d.rpm, live.rpm);
+        QCOMPARE(d.adc, live.adc);
+        QCOMPARE(d.cellIndex, live.cellIndex);
+        QCOMPARE(int(d.cellValue), 100 + d.cellIndex);
+        QVERIFY(qAbs(d.cellIndex - d.rpm * 40.0 / 17000) <= 0.5);
+    }
+}
+
+void TestSimulator::engineSpeedMovesSmoothlyThroughTheRange()
+{
+    for (unsigned char cyl : {uchar(2), uchar(4)}) {
+        const int top = EcuSimulator::topRpm(cyl);
+        int lo = 1 << 30, hi = 0;
+        int previous = EcuSimulator::liveValuesAt(0, cyl).rpm;
+        for (qint64 ms = 10; ms <= 32000; ms += 10) {
+            const EcuLiveValues v = EcuSimulator::liveValuesAt(ms, cyl);
+            QVERIFY2(qAbs(v.rpm - previous) < 60, "speed jumps");
+            QVERIFY(v.cellIndex <= 40);
+            QVERIFY(v.adc > 0);
+            previous = v.rpm;
+            lo = qMin(lo, v.rpm);
+            hi = qMax(hi, v.rpm);
+        }
+        QVERIFY(lo < 1500);
+        QVERIFY(hi > top * 9 / 10);
+        QVERIFY(hi <= top);
+    }
+}
+
+void TestSimulator::dropEveryNth()
+{
+    EcuSimulator ecu;
+    EcuSimFaults f;
+    f.dropEveryN = 3;
+    ecu.setFaults(f);
+    QString pattern;
+    for (int i = 0; i < 9; ++i)
+        pattern += ecu.handleFrame(makeReadFrame(0)).bytes.isEmpty() ? 'x' : 'o';
+    QCOMPARE(pattern, QStringLiteral("ooxooxoox"));
+}
+
+void TestSimulator::dropRateIsSeeded()
+{
+    auto pattern = [](quint32 seed) {
+        EcuSimConfig c;
+        c.seed = seed;
+        EcuSimulator ecu(c);
+        EcuSimFaults f;
+        f.dropRate = 0.25;
+        ecu.setFaults(f);
+        QString p;
+        for (int i = 0; i < 400; ++i)
+            p += ecu.handleFrame(makePollFrame()).bytes.isEmpty() ? 'x' : 'o';
+        return p;
+    };
+    const QString a = pattern(7);
+    QCOMPARE(pattern(7), a);
+    QVERIFY(pattern(8) != a);
+    const int dropped = a.count('x');
+    QVERIFY2(dropped > 60 && dropped < 140, qPrintable(QString::number(dropped)));
+}
+
+void TestSimulator::garbageWrongKindDelaySilent()
+{
+    EcuSimulator ecu;
+    EcuSimFaults f;
+    f.garbageBytes = 3;
+    f.garbageEveryN = 2;
+    ecu.setFaults(f);
+    QCOMPARE(ecu.handleFrame(makeReadFrame(0)).bytes.size(), 8);
+    const QByteArray shifted = ecu.handleFrame(makeReadFrame(0)).bytes;
+    QCOMPARE(shifted.size(), 11);
+    QCOMPARE(uchar(shifted[3]), uchar(KindRead));
+
+    f = EcuSimFaults();
+    f.wrongKindEveryN = 1;
+    ecu.setFaults(f);
+    QVERIFY(!isProbeOk(ecu.handleFrame(makeProbeFrame()).bytes));
+    QVERIFY(!isReplyOfKind(ecu.handleFrame(makeWriteFrame(1, 1)).bytes, KindWrite));
+    QVERIFY(!isReplyOfKind(ecu.handleFrame(makePollFrame()).bytes, KindPollReply));
+
+    f = EcuSimFaults();
+    f.replyDelayMs = 250;
+    ecu.setFaults(f);
+    QCOMPARE(ecu.handleFrame(makePollFrame()).delayMs, 250);
+
+    f = EcuSimFaults();
+    f.silent = true;
+    ecu.setFaults(f);
+    QVERIFY(ecu.handleFrame(makeProbeFrame()).bytes.isEmpty());
+    // A silent unit still takes writes in.
+    ecu.handleFrame(makeWriteFrame(3, 9));
+    QCOMPARE(ecu.cell(3), uchar(9));
+}
+
+void TestSimulator::cellMemoryIsThreadSafe()
+{
+    auto ecu = std::make_shared<EcuSimulator>(config(21, 4));
+    std::atomic<bool> stop{false};
+    std::thread writer([&] {
+        int i = 0;
+        while (!stop.load()) {
+            ecu->setCell(i % 90, uchar(i));
+            ++i;
+        }
+    });
+    int answered = 0;
+    for (int i = 0; i < 20000; ++i)
+        answered += ecu->handleFrame(i % 2 ? makePollFrame() : makeReadFrame(uchar(i % 90))).bytes.size() == 8;
+    stop = true;
+    writer.join();
+    QCOMPARE(answered, 20000);
+    QCOMPARE(ecu->cells().size(), 90);
+}
+
+void TestSimulator::hidDeviceAnswersFrames()
+{
+    SimulatedHidDevice dev(std::make_shared<EcuSimulator>(config(21, 4)));
+    const QByteArray report = makeHidReport(makeWriteFrame(7, 33));
+    QCOMPARE(dev.write(reinterpret_cast<const uchar *>(report.constData()), 65), 65);
+    uchar buf[65] = {};
+    QCOMPARE(dev.read(buf, 65, 100), 64);
+    QCOMPARE(buf[0], uchar(KindWrite));
+    QCOMPARE(dev.ecu()->cell(7), uchar(33));
+    // Nothing more to read: an empty wait is bounded by its time-out.
+    QElapsedTimer t;
+    t.start();
+    QCOMPARE(dev.read(buf, 65, 50), 0);
+    QVERIFY(t.elapsed() >= 45 && t.elapsed() < 500);
+    QVERIFY(!dev.manufacturer().isEmpty());
+}
+
+void TestSimulator::hidLateReplyStaysQueuedUntilDrained()
+{
+    SimulatedHidDevice dev(std::make_shared<EcuSimulator>(config(21, 4)));
+    EcuSimFaults f;
+    f.replyDelayMs = 150;
+    dev.ecu()->setFaults(f);
+    const QByteArray probe = makeHidProbeReport();
+    dev.write(reinterpret_cast<const uchar *>(probe.constData()), 65);
+    uchar buf[65] = {};
+    QCOMPARE(dev.read(buf, 65, 50), 0);  // too late for this wait
+    QCOMPARE(dev.pendingReports(), 1);
+    QTest::qSleep(120);
+    QCOMPARE(dev.read(buf, 65, 0), 64);  // the stale reply is still there
+    QCOMPARE(buf[0], uchar(KindProbe));
+    QCOMPARE(dev.read(buf, 65, 0), 0);
+}
+
+void TestSimulator::hidDeviceThatDisappears()
+{
+    SimulatedHidDevice dev(std::make_shared<EcuSimulator>());
+    EcuSimFaults f;
+    f.gone = true;
+    dev.ecu()->setFaults(f);
+    const QByteArray report = makeHidReport(makePollFrame());
+    uchar buf[65] = {};
+    QCOMPARE(dev.write(reinterpret_cast<const uchar *>(report.constData()), 65), -1);
+    QCOMPARE(dev.read(buf, 65, 10), -1);
+}
+
+void TestSimulator::ptyAnswersARealSerialPortAtLineSpeed()
+{
+    PtyEcuSimulator sim(std::make_shared<EcuSimulator>(config(21, 4)));
+    QVERIFY2(sim.start(), qPrintable(sim.errorString()));
+    QVERIFY(sim.portPath().startsWith("/dev/"));
+    QSerialPort port;
+    port.setPortName(sim.portPath());
+    QVERIFY2(port.open(QIODevice::ReadWrite), qPrintable(port.errorString()));
+
+    QElapsedTimer t;
+    t.start();
+    port.write(makeProbeFrame());
+    QByteArray reply = readBytes(port, 8, 1000);
+    const qint64 took = t.elapsed();
+    QCOMPARE(reply.size(), 8);
+    QCOMPARE(reply.left(7), hex("FA C8 15 04 32 30 33"));
+    // Eight bytes at 9600 baud take a little over 8 ms.
+    QVERIFY2(took >= 8, qPrintable(QString::number(took)));
+
+    // A whole profile-sized exchange: write then read back, cell by cell.
+    ReplyAssembler a;
+    for (int i = 0; i < 41; ++i) {
+        port.write(makeWriteFrame(uchar(i), uchar(i * 3)));
+        const QList<QByteArray> acks = a.feed(readBytes(port, 8, 1000));
+        QCOMPARE(acks.size(), 1);
+        QCOMPARE(uchar(acks[0][0]), uchar(KindWrite));
+    }
+    for (int i = 0; i < 41; ++i)
+        QCOMPARE(int(sim.ecu()->cell(i)), i * 3);
+    port.write(makeReadFrame(40));
+    reply = readBytes(port, 8, 1000);
+    QCOMPARE(readReplyValue(reply), uchar(120));
+    port.close();
+    sim.stop();
+    QVERIFY(!sim.isRunning());
+}
+
+void TestSimulator::ptyDropsAnIncompleteFrameAfterAGap()
+{
+    PtyEcuSimulator sim(std::make_shared<EcuSimulator>(config(10, 2)));
+    QVERIFY(sim.start());
+    QSerialPort port;
+    port.setPortName(sim.portPath());
+    QVERIFY(port.open(QIODevice::ReadWrite));
+    port.write(makePollFrame().left(5));
+    port.waitForBytesWritten(100);
+    QVERIFY(readBytes(port, 1, PtyEcuSimulator::FrameGapMs + 100).isEmpty());
+    port.write(makeProbeFrame());
+    const QByteArray reply = readBytes(port, 8, 1000);
+    QCOMPARE(reply.left(2), hex("FA C8"));
+    QCOMPARE(reply.size(), 8);
+}
+
+void TestSimulator::ptyRegistersItsPort()
+{
+    QString path;
+    {
+        PtyEcuSimulator sim(std::make_shared<EcuSimulator>());
+        QVERIFY(sim.start());
+        path = sim.portPath();
+        QVERIFY(SimRegistry::serialPorts().contains(path));
+    }
+    QVERIFY(!SimRegistry::serialPorts().contains(path));
+}
+
+void TestSimulator::ptyUnplugIsSeenByThePort()
+{
+    PtyEcuSimulator sim(std::make_shared<EcuSimulator>());
+    QVERIFY(sim.start());
+    QSerialPort port;
+    port.setPortName(sim.portPath());
+    QVERIFY(port.open(QIODevice::ReadWrite));
+    QSignalSpy errors(&port, &QSerialPort::errorOccurred);
+    sim.unplug();
+    QVERIFY(!sim.isRunning());
+    QVERIFY(!SimRegistry::serialPorts().contains(sim.portPath()));
+    port.write(makeProbeFrame());
+    QVERIFY(waitFor([&] {
+        for (const QList<QVariant> &e : errors) {
+            const auto code = e.at(0).value<QSerialPort::SerialPortError>();
+            if (code == QSerialPort::ReadError || code == QSerialPort::ResourceError
+                || code == QSerialPort::WriteError)
+                return true;
+        }
+        return false;
+    }, 2000));
+    port.close();
+}
+
+QTEST_GUILESS_MAIN(TestSimulator)
+#include "test_simulator.moc"
