@@ -1,0 +1,248 @@
+// The injection curve in the main window: its points for both engine types,
+// the flat profile, the limits of newer hardware, rebuilding the plot and the
+// move commands that drive the point editor.
+
+#include <QApplication>
+#include <QLabel>
+#include <QSpinBox>
+#include <QTest>
+#include <memory>
+#include <qwt_plot.h>
+#include <qwt_plot_curve.h>
+#include <qwt_plot_grid.h>
+#include <qwt_scale_div.h>
+#include <qwt_symbol.h>
+#include <qwt_text.h>
+
+#include "mainwindow/cmsg.h"
+#include "mainwindow/frmprogpannel.h"
+#include "mainwindow/ui_frmprogpannel.h"
+#include "profile/canvaspicker.h"
+#include "support/testsupport.h"
+
+class TervalixTestAccess {
+public:
+    static Ui::frmProgPannel *ui(frmProgPannel &w) { return w.ui; }
+    static QwtPlotCurve *curve(frmProgPannel &w) { return w.curve; }
+    static CanvasPicker *picker(frmProgPannel &w) { return w.picker; }
+    static QwtPlotCurve *findCurve(frmProgPannel &w) { return w.findCurve(); }
+    static void setupPlot(frmProgPannel &w) { w.setupPlot(); }
+    static void setCurveValues(frmProgPannel &w, const QVector<double> &v) { w.setCurveValues(v); }
+    static bool &profilePathFlag(frmProgPannel &w) { return w.profilePathFlag; }
+    static void setLimits(frmProgPannel &w, float lo, float hi, int step, int key)
+    {
+        w.valueMin = lo;
+        w.valueMax = hi;
+        w.valueStep = step;
+        w.keyStep = key;
+    }
+};
+using Access = TervalixTestAccess;
+
+namespace {
+
+void verifyPoints(frmProgPannel &w, double spacing, double value)
+{
+    QwtPlotCurve *c = Access::curve(w);
+    QVERIFY(c);
+    QCOMPARE(Access::findCurve(w), c);
+    QCOMPARE(int(c->dataSize()), 41);
+    for (int i = 0; i < 41; ++i) {
+        QCOMPARE(c->sample(i).x(), i * spacing);
+        QCOMPARE(c->sample(i).y(), value);
+    }
+}
+
+QVector<double> ramp()
+{
+    QVector<double> v;
+    for (int i = 0; i < 41; ++i)
+        v.append(i % 11 - 5);
+    return v;
+}
+
+}  // namespace
+
+class TestCurve : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void startUpGivesFlatTwoCylinderCurve();
+    void fourCylindersSpreadPointsTo17000();
+    void curveValuesFollowEngineRange();
+    void flatProfileFillsCurveAndResetsLabel();
+    void newerHardwareLimitsTakeEffectAtSetUp();
+    void rebuildKeepsOneGridOneCurveOnePicker();
+    void moveCommandsReachThePicker();
+
+private:
+    std::unique_ptr<frmProgPannel> makeShownWindow();
+    std::unique_ptr<ScopedTestSettings> settings;
+};
+
+void TestCurve::init()
+{
+    settings.reset(new ScopedTestSettings);
+}
+
+void TestCurve::cleanup()
+{
+    settings.reset();
+}
+
+std::unique_ptr<frmProgPannel> TestCurve::makeShownWindow()
+{
+    auto w = std::make_unique<frmProgPannel>();
+    w->show();
+    if (!QTest::qWaitForWindowExposed(w.get()))
+        return nullptr;
+    QApplication::setActiveWindow(w.get());
+    if (!QTest::qWaitForWindowActive(w.get()))
+        return nullptr;
+    QTest::qWait(30);
+    return w;
+}
+
+void TestCurve::startUpGivesFlatTwoCylinderCurve()
+{
+    frmProgPannel w;
+    verifyPoints(w, 300.0, 0.0);
+    QCOMPARE(Access::curve(w)->sample(40).x(), 12000.0);
+    QwtPlot *plot = Access::ui(w)->qwtPlot;
+    QCOMPARE(plot->axisScaleDiv(QwtPlot::xBottom).upperBound(), 12000.0);
+    QCOMPARE(plot->axisScaleDiv(QwtPlot::yLeft).lowerBound(), -10.0);
+    QCOMPARE(plot->axisScaleDiv(QwtPlot::yLeft).upperBound(), 25.0);
+    QCOMPARE(Access::ui(w)->spProfiloPiatto->minimum(), -10);
+    QCOMPARE(Access::ui(w)->spProfiloPiatto->maximum(), 25);
+    QVERIFY(Access::picker(w));
+    QCOMPARE(Access::picker(w)->keyStep(), 10);
+    QCOMPARE(plot->title().text(), CMsg::text(CMsg::PlotTitle));
+    QCOMPARE(plot->axisTitle(QwtPlot::yLeft).text(), CMsg::text(CMsg::PointsAxisTitle));
+}
+
+void TestCurve::fourCylindersSpreadPointsTo17000()
+{
+    frmProgPannel w;
+    Access::setCurveValues(w, ramp());
+    w.onSelect4Cylinders();
+    verifyPoints(w, 425.0, 0.0);
+    QCOMPARE(Access::curve(w)->sample(40).x(), 17000.0);
+    QCOMPARE(Access::ui(w)->qwtPlot->axisScaleDiv(QwtPlot::xBottom).upperBound(), 17000.0);
+    // Back to two cylinders: the edits are gone again.
+    Access::setCurveValues(w, ramp());
+    w.onSelect2Cylinders();
+    verifyPoints(w, 300.0, 0.0);
+}
+
+void TestCurve::curveValuesFollowEngineRange()
+{
+    frmProgPannel w;
+    w.onSelect4Cylinders();
+    const QVector<double> values = ramp();
+    Access::setCurveValues(w, values);
+    QwtPlotCurve *c = Access::curve(w);
+    QCOMPARE(int(c->dataSize()), 41);
+    for (int i = 0; i < 41; ++i)
+        QCOMPARE(c->sample(i), QPointF(i * 425.0, values[i]));
+}
+
+void TestCurve::flatProfileFillsCurveAndResetsLabel()
+{
+    auto w = makeShownWindow();
+    QVERIFY(w);
+    Ui::frmProgPannel *ui = Access::ui(*w);
+    Access::setCurveValues(*w, ramp());
+    ui->lblPathProfilo->setText(QStringLiteral("./Profili/strada.prf"));
+    Access::profilePathFlag(*w) = true;
+    ui->spProfiloPiatto->setValue(-10);
+    ui->lblPathProfilo->setFocus();
+
+    w->onFlatProfileClicked();
+    verifyPoints(*w, 300.0, -10.0);
+    QCOMPARE(ui->lblPathProfilo->text(), CMsg::text(CMsg::NoProfile));
+    QVERIFY(!ui->lblPathProfilo->text().isEmpty());
+    QVERIFY(Access::profilePathFlag(*w));  // left alone
+    QTRY_VERIFY(ui->qwtPlot->hasFocus());
+}
+
+void TestCurve::newerHardwareLimitsTakeEffectAtSetUp()
+{
+    frmProgPannel w;
+    Ui::frmProgPannel *ui = Access::ui(w);
+    Access::setLimits(w, -20.0f, 50.0f, 10, 5);
+    // Nothing changes before the plot is set up again.
+    QCOMPARE(ui->spProfiloPiatto->minimum(), -10);
+    QCOMPARE(ui->qwtPlot->axisScaleDiv(QwtPlot::yLeft).upperBound(), 25.0);
+
+    Access::setupPlot(w);
+    const QwtScaleDiv &div = ui->qwtPlot->axisScaleDiv(QwtPlot::yLeft);
+    QCOMPARE(div.lowerBound(), -20.0);
+    QCOMPARE(div.upperBound(), 50.0);
+    QCOMPARE(div.ticks(QwtScaleDiv::MajorTick), QList<double>({-20, -10, 0, 10, 20, 30, 40, 50}));
+    QCOMPARE(ui->spProfiloPiatto->minimum(), -20);
+    QCOMPARE(ui->spProfiloPiatto->maximum(), 50);
+    QCOMPARE(Access::picker(w)->valueMin(), -20.0f);
+    QCOMPARE(Access::picker(w)->valueMax(), 50.0f);
+    QCOMPARE(Access::picker(w)->keyStep(), 5);
+    verifyPoints(w, 300.0, 0.0);
+
+    // A flat profile can now reach the wider range.
+    ui->spProfiloPiatto->setValue(45);
+    w.onFlatProfileClicked();
+    verifyPoints(w, 300.0, 45.0);
+}
+
+void TestCurve::rebuildKeepsOneGridOneCurveOnePicker()
+{
+    frmProgPannel w;
+    QwtPlot *plot = Access::ui(w)->qwtPlot;
+    for (int n = 0; n < 3; ++n) {
+        w.onSelect4Cylinders();
+        w.onSelect2Cylinders();
+    }
+    QCOMPARE(plot->itemList(QwtPlotItem::Rtti_PlotCurve).size(), 1);
+    QCOMPARE(plot->itemList(QwtPlotItem::Rtti_PlotGrid).size(), 1);
+    QCOMPARE(plot->itemList().size(), 2);
+    QCOMPARE(plot->findChildren<CanvasPicker *>().size(), 1);
+    QCOMPARE(plot->findChild<CanvasPicker *>(), Access::picker(w));
+    QCOMPARE(Access::findCurve(w), Access::curve(w));
+}
+
+void TestCurve::moveCommandsReachThePicker()
+{
+    auto w = makeShownWindow();
+    QVERIFY(w);
+    QwtPlot *plot = Access::ui(*w)->qwtPlot;
+    QwtPlotCurve *c = Access::curve(*w);
+    CanvasPicker *picker = Access::picker(*w);
+    const QPoint p20(qRound(plot->transform(QwtPlot::xBottom, c->sample(20).x())),
+                     qRound(plot->transform(QwtPlot::yLeft, c->sample(20).y())));
+    QTest::mousePress(plot->canvas(), Qt::LeftButton, Qt::NoModifier, p20);
+    QTest::mouseRelease(plot->canvas(), Qt::LeftButton, Qt::NoModifier, p20);
+    QCOMPARE(picker->selectedIndex(), 20);
+
+    w->onMuoviDestra();
+    QCOMPARE(picker->selectedIndex(), 21);
+    w->onMuoviSinistra();
+    w->onMuoviSinistra();
+    QCOMPARE(picker->selectedIndex(), 19);
+    w->onMuoviSu();
+    const double raised = c->sample(19).y();
+    QVERIFY(raised > 0.0);
+    w->onMuoviGiu();
+    QVERIFY(c->sample(19).y() < raised);
+    QCOMPARE(c->sample(19).x(), 19 * 300.0);
+
+    // The arrow keys themselves, through the window's move actions.
+    QTest::keyClick(w.get(), Qt::Key_Right);
+    QCOMPARE(picker->selectedIndex(), 20);
+    const double before = c->sample(20).y();
+    QTest::keyClick(w.get(), Qt::Key_Up);
+    QVERIFY(c->sample(20).y() > before);
+}
+
+QTEST_MAIN(TestCurve)
+#include "test_curve.moc"
