@@ -49,3 +49,13 @@ QStringList availablePortNames()
 }
 
 } // namespace SerialPortList
+
+namespace SerialPortList {
+
+QString displayName(const QString &name)
+{
+    QString shown = name;
+    return shown.remove(QStringLiteral("\\\\.\\"));
+}
+
+} // namespace SerialPortList

@@ -20,3 +20,9 @@ bool isPortName(const QString &name);
 QString openableName(const QSerialPortInfo &info);
 
 } // namespace SerialPortList
+
+namespace SerialPortList {
+// The port name as shown to the user: every "\\.\" prefix removed (Windows
+// may name a port \\.\COM12). The name used to open the port is unchanged.
+QString displayName(const QString &name);
+} // namespace SerialPortList
