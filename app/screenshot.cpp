@@ -1,0 +1,47 @@
+// Takes pictures of the main window for the README:
+//   tervalix-screenshot OUT.png [IT|EN] [expert]
+// Settings go to a temporary folder, so the user's own are never touched.
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QTranslator>
+
+#include "app/startup.h"
+#include "mainwindow/frmprogpannel.h"
+
+int main(int argc, char **argv)
+{
+    Startup::setApplicationIdentity();
+    QApplication app(argc, argv);
+    const QStringList args = QCoreApplication::arguments();
+    if (args.size() < 2) {
+        fprintf(stderr, "usage: %s OUT.png [IT|EN] [expert]\n", argv[0]);
+        return 2;
+    }
+    QTemporaryDir dir;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
+    QSettings().setValue(QStringLiteral("Language"), args.value(2, QStringLiteral("IT")));
+    QTranslator translator;
+    Startup::loadStartupCatalogue(translator);
+    QCoreApplication::installTranslator(&translator);
+
+    frmProgPannel window;
+    window.show();
+    if (args.contains(QStringLiteral("expert"))) {
+        window.findChild<QAction *>(QStringLiteral("actionModo_Esperto"))->trigger();
+        auto *login = window.findChild<QDialog *>(QStringLiteral("frmLogin"));
+        login->findChild<QLineEdit *>(QStringLiteral("lePassword"))->setText(QStringLiteral("8406"));
+        login->findChild<QPushButton *>(QStringLiteral("btLogin"))->click();
+    }
+    QTimer::singleShot(800, [&] {
+        const bool ok = window.grab().save(args.at(1));
+        QCoreApplication::exit(ok ? 0 : 1);
+    });
+    return QApplication::exec();
+}

@@ -1,0 +1,30 @@
+// Replays a fuzz target's corpus as an ordinary test: every file in the
+// folders given on the command line goes through the target once.
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <cstdint>
+#include <cstdio>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size);
+
+int main(int argc, char **argv)
+{
+    int files = 0;
+    for (int i = 1; i < argc; ++i) {
+        const QDir dir(QString::fromLocal8Bit(argv[i]));
+        for (const QString &name : dir.entryList(QDir::Files, QDir::Name)) {
+            QFile f(dir.filePath(name));
+            if (!f.open(QIODevice::ReadOnly)) {
+                fprintf(stderr, "cannot read %s\n", qPrintable(f.fileName()));
+                return 1;
+            }
+            const QByteArray bytes = f.readAll();
+            LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t *>(bytes.constData()), size_t(bytes.size()));
+            ++files;
+        }
+    }
+    printf("%d inputs replayed\n", files);
+    return files > 0 ? 0 : 1;
+}

@@ -1,0 +1,60 @@
+// Switching the user-interface language at run time.
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QSettings>
+#include <QTranslator>
+
+#include "dialogs/frmabout.h"
+#include "dialogs/frmlogin.h"
+#include "link/frmricercaporta.h"
+#include "mainwindow/cmsg.h"
+#include "mainwindow/frmprogpannel.h"
+#include "mainwindow/ui_frmprogpannel.h"
+#include "profile/plotsetup.h"
+
+void frmProgPannel::onItalianoClicked()
+{
+    switchLanguage(QStringLiteral("Tervalix-it.qm"), true);
+}
+
+void frmProgPannel::onIngleseClicked()
+{
+    switchLanguage(QStringLiteral("Tervalix-en.qm"), false);
+}
+
+void frmProgPannel::switchLanguage(const QString &catalogue, bool italian)
+{
+    // The new catalogue is searched first while it is installed; the start-up
+    // one stays behind it. Texts looked up later (the file dialogs' captions)
+    // come from the start-up catalogue again until the next start.
+    QTranslator translator;
+    (void)translator.load(catalogue, QStringLiteral(":/linguist"));
+    QCoreApplication::installTranslator(&translator);
+
+    retranslateTexts();
+    dlgRicercaPorta->retranslate();
+    dlgAbout->retranslate();
+    dlgLogin->retranslate();
+
+    ui->actionItaliano->setChecked(italian);
+    ui->actionInglese->setChecked(!italian);
+    setWindowTitle(QCoreApplication::applicationName() + QStringLiteral(" - V.")
+                   + QCoreApplication::applicationVersion());
+    QSettings().setValue(QStringLiteral("Language"), italian ? QStringLiteral("IT") : QStringLiteral("EN"));
+}
+
+void frmProgPannel::retranslateTexts()
+{
+    ui->retranslateUi(this);
+    CMsg::loadTextTable();
+    plotsetup::applyPlotTitles(ui->qwtPlot);
+    if (!connectedFlag)
+        ui->lblVirtualPort->setText(CMsg::text(CMsg::NoPort));
+    ui->btStartLink->setText(CMsg::text(linkFlag ? CMsg::LinkOn : CMsg::LinkOff));
+    ui->btBanco->setText(CMsg::text(bancoFlag ? CMsg::BancoOn : CMsg::BancoOff));
+    if (!profilePathFlag)
+        ui->lblPathProfilo->setText(CMsg::text(CMsg::NoProfile));
+}

@@ -1,0 +1,454 @@
+#include "mainwindow/ui_frmprogpannel.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLCDNumber>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMetaObject>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSpacerItem>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QVBoxLayout>
+#include <qwt_plot.h>
+
+#include "mainwindow/windowlook.h"
+
+namespace {
+
+QFont font(int pointSize, int weight)
+{
+    QFont f;
+    if (pointSize > 0)
+        f.setPointSize(pointSize);
+    f.setWeight(weight);
+    return f;
+}
+
+QFont boldFont(int pointSize = -1)
+{
+    return font(pointSize, 75);
+}
+
+QLabel *makeLabel(QWidget *parent, const char *name)
+{
+    auto *l = new QLabel(parent);
+    l->setObjectName(QString::fromLatin1(name));
+    return l;
+}
+
+QPushButton *makeButton(QWidget *parent, const char *name)
+{
+    auto *b = new QPushButton(parent);
+    b->setObjectName(QString::fromLatin1(name));
+    return b;
+}
+
+QGroupBox *makeGroup(QWidget *parent, const char *name, int minW, int minH)
+{
+    auto *g = new QGroupBox(parent);
+    g->setObjectName(QString::fromLatin1(name));
+    g->setMinimumSize(minW, minH);
+    return g;
+}
+
+template <typename Layout>
+Layout *makeLayout(const char *name)
+{
+    auto *l = new Layout();
+    l->setObjectName(QString::fromLatin1(name));
+    return l;
+}
+
+template <typename Layout>
+Layout *makeLayout(QWidget *parent, const char *name)
+{
+    auto *l = new Layout(parent);
+    l->setObjectName(QString::fromLatin1(name));
+    return l;
+}
+
+QAction *makeAction(QMainWindow *window, const char *name, bool checkable = false)
+{
+    auto *a = new QAction(window);
+    a->setObjectName(QString::fromLatin1(name));
+    a->setCheckable(checkable);
+    return a;
+}
+
+QMenu *makeMenu(QWidget *parent, const char *name)
+{
+    auto *m = new QMenu(parent);
+    m->setObjectName(QString::fromLatin1(name));
+    return m;
+}
+
+void setSunkenPanel(QLabel *label)
+{
+    label->setFrameShape(QFrame::WinPanel);
+    label->setFrameShadow(QFrame::Sunken);
+    label->setAlignment(Qt::AlignCenter);
+}
+
+QString tr(const char *key)
+{
+    return QCoreApplication::translate("frmProgPannel", key);
+}
+
+} // namespace
+
+namespace Ui {
+
+void frmProgPannel::setupUi(QMainWindow *window)
+{
+    if (window->objectName().isEmpty())
+        window->setObjectName(QStringLiteral("frmProgPannel"));
+    window->resize(1075, 536);
+    window->setWindowIcon(QIcon(QStringLiteral(":/icons/imgs/Tervalix.ico")));
+    window->setPalette(WindowLook::mainPalette());
+    window->setStyleSheet(QString());
+
+    actionCarica_Profilo = makeAction(window, "actionCarica_Profilo");
+    actionSalva_Profilo = makeAction(window, "actionSalva_Profilo");
+    actionUscita_Programma = makeAction(window, "actionUscita_Programma");
+    actionCercaCentralina = makeAction(window, "actionCercaCentralina");
+    actionMuovi_Su = makeAction(window, "actionMuovi_Su");
+    actionMuovi_Giu = makeAction(window, "actionMuovi_Giu");
+    actionMuovi_Sinistra = makeAction(window, "actionMuovi_Sinistra");
+    actionMuovi_Destra = makeAction(window, "actionMuovi_Destra");
+    actionInformazioni = makeAction(window, "actionInformazioni");
+    actionCentralina_2cilindri = makeAction(window, "actionCentralina_2cilindri", true);
+    actionCentralina_4cilindri = makeAction(window, "actionCentralina_4cilindri", true);
+    actionInglese = makeAction(window, "actionInglese", true);
+    actionItaliano = makeAction(window, "actionItaliano", true);
+    actionModo_Esperto = makeAction(window, "actionModo_Esperto", true);
+
+    centralwidget = new QWidget(window);
+    centralwidget->setObjectName(QStringLiteral("centralwidget"));
+    gridLayout_2 = makeLayout<QGridLayout>(centralwidget, "gridLayout_2");
+
+    // Row 0: the curve and, beside it, the rev counter with the logo.
+    horizontalLayout_5 = makeLayout<QHBoxLayout>("horizontalLayout_5");
+    gbCurva = makeGroup(centralwidget, "gbCurva", 680, 327);
+    horizontalLayout_9 = makeLayout<QHBoxLayout>(gbCurva, "horizontalLayout_9");
+    qwtPlot = new QwtPlot(gbCurva);
+    qwtPlot->setObjectName(QStringLiteral("qwtPlot"));
+    horizontalLayout_9->addWidget(qwtPlot);
+    horizontalLayout_5->addWidget(gbCurva);
+
+    gbGiri = makeGroup(centralwidget, "gbGiri", 237, 267);
+    gbGiri->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    verticalLayout_6 = makeLayout<QVBoxLayout>(gbGiri, "verticalLayout_6");
+    verticalLayout_6->setContentsMargins(0, 0, 0, 0);
+    verticalLayout_6->setSpacing(2);
+    gbRPM = makeGroup(gbGiri, "gbRPM", 237, 230);
+    QFont kerning;
+    kerning.setKerning(true);
+    gbRPM->setFont(kerning);
+    gbRPM->setFlat(false);
+    gbRPM->setCheckable(false);
+    verticalLayout_6->addWidget(gbRPM);
+
+    gbRPMValue = makeGroup(gbGiri, "gbRPMValue", 237, 59);
+    gbRPMValue->setMaximumHeight(59);
+    lblRPM = makeLabel(gbRPMValue, "lblRPM");
+    lblRPM->setGeometry(10, 13, 91, 31);
+    lblRPM->setMinimumSize(69, 20);
+    lblRPM->setFont(boldFont(11));
+    lblRPM->setAlignment(Qt::AlignCenter);
+    lcdRPM = new QLCDNumber(gbRPMValue);
+    lcdRPM->setObjectName(QStringLiteral("lcdRPM"));
+    lcdRPM->setGeometry(100, 4, 131, 51);
+    lcdRPM->setFont(font(8, 50));
+    lcdRPM->setFrameShape(QFrame::NoFrame);
+    lcdRPM->setLineWidth(1);
+    lcdRPM->setSmallDecimalPoint(false);
+    lcdRPM->setSegmentStyle(QLCDNumber::Filled);
+    lcdRPM->display(0);
+    verticalLayout_6->addWidget(gbRPMValue);
+
+    gbLogo = makeGroup(gbGiri, "gbLogo", 237, 1);
+    gbLogo->setSizeIncrement(0, 1);
+    gbLogo->setFont(kerning);
+    gbLogo->setFlat(false);
+    gbLogo->setCheckable(false);
+    lblLogo = makeLabel(gbLogo, "lblLogo");
+    lblLogo->setGeometry(2, 2, 232, 130);
+    lblLogo->setMinimumSize(232, 0);
+    lblLogo->setFont(boldFont(11));
+    lblLogo->setPixmap(QPixmap(QStringLiteral(":/images/imgs/brundholt4.jpg")));
+    lblLogo->setScaledContents(true);
+    lblLogo->setAlignment(Qt::AlignCenter);
+    verticalLayout_6->addWidget(gbLogo);
+    horizontalLayout_5->addWidget(gbGiri);
+    gridLayout_2->addLayout(horizontalLayout_5, 0, 0, 1, 1);
+
+    // Row 1: port, transfer, parameters and profile groups.
+    horizontalLayout = makeLayout<QHBoxLayout>("horizontalLayout");
+
+    gbPortaComm = makeGroup(centralwidget, "gbPortaComm", 140, 140);
+    verticalLayout_5 = makeLayout<QVBoxLayout>(gbPortaComm, "verticalLayout_5");
+    verticalLayout_4 = makeLayout<QVBoxLayout>("verticalLayout_4");
+    label = makeLabel(gbPortaComm, "label");
+    label->setMinimumSize(0, 8);
+    label->setMaximumSize(16777215, 0);
+    label->setFont(boldFont());
+    label->setAlignment(Qt::AlignCenter);
+    verticalLayout_4->addWidget(label);
+    lblVirtualPort = makeLabel(gbPortaComm, "lblVirtualPort");
+    lblVirtualPort->setFont(boldFont(10));
+    setSunkenPanel(lblVirtualPort);
+    verticalLayout_4->addWidget(lblVirtualPort);
+    verticalLayout_5->addLayout(verticalLayout_4);
+    btRicercaPorta = makeButton(gbPortaComm, "btRicercaPorta");
+    btRicercaPorta->setMinimumHeight(33);
+    verticalLayout_5->addWidget(btRicercaPorta);
+    btStartLink = makeButton(gbPortaComm, "btStartLink");
+    btStartLink->setMinimumHeight(33);
+    btStartLink->setDefault(true);
+    verticalLayout_5->addWidget(btStartLink);
+    horizontalLayout->addWidget(gbPortaComm);
+    horizontalLayout->addItem(new QSpacerItem(40, 20, QSizePolicy::Expanding, QSizePolicy::Minimum));
+
+    gbLoadSave = makeGroup(centralwidget, "gbLoadSave", 245, 140);
+    verticalLayout_2 = makeLayout<QVBoxLayout>(gbLoadSave, "verticalLayout_2");
+    progressBar = new QProgressBar(gbLoadSave);
+    progressBar->setObjectName(QStringLiteral("progressBar"));
+    progressBar->setValue(0);
+    verticalLayout_2->addWidget(progressBar);
+    btSaveFlash = makeButton(gbLoadSave, "btSaveFlash");
+    btSaveFlash->setMinimumHeight(33);
+    btSaveFlash->setFont(boldFont(9));
+    btSaveFlash->setPalette(WindowLook::actionButtonPalette());
+    verticalLayout_2->addWidget(btSaveFlash);
+    btReadFlash = makeButton(gbLoadSave, "btReadFlash");
+    btReadFlash->setMinimumHeight(33);
+    btReadFlash->setFont(boldFont(9));
+    btReadFlash->setPalette(WindowLook::actionButtonPalette());
+    verticalLayout_2->addWidget(btReadFlash);
+    horizontalLayout->addWidget(gbLoadSave);
+    horizontalLayout->addItem(new QSpacerItem(40, 20, QSizePolicy::Expanding, QSizePolicy::Minimum));
+
+    gbParametri = makeGroup(centralwidget, "gbParametri", 318, 140);
+    horizontalLayout_8 = makeLayout<QHBoxLayout>(gbParametri, "horizontalLayout_8");
+    verticalLayoutExpertMode = makeLayout<QVBoxLayout>("verticalLayoutExpertMode");
+    horizontalLayout_3 = makeLayout<QHBoxLayout>("horizontalLayout_3");
+    lblLivelloSensore = makeLabel(gbParametri, "lblLivelloSensore");
+    lblLivelloSensore->setMinimumSize(76, 20);
+    lblLivelloSensore->setFont(boldFont(8));
+    lblLivelloSensore->setAlignment(Qt::AlignCenter);
+    horizontalLayout_3->addWidget(lblLivelloSensore);
+    lblAdcSonda = makeLabel(gbParametri, "lblAdcSonda");
+    lblAdcSonda->setMinimumSize(61, 20);
+    lblAdcSonda->setFont(boldFont(10));
+    lblAdcSonda->setStyleSheet(QStringLiteral("background-color: rgb(154, 255, 113);"));
+    setSunkenPanel(lblAdcSonda);
+    lblAdcSonda->setText(QStringLiteral("0"));
+    horizontalLayout_3->addWidget(lblAdcSonda);
+    verticalLayoutExpertMode->addLayout(horizontalLayout_3);
+    verticalLayoutExpertMode->addItem(new QSpacerItem(20, 40, QSizePolicy::Minimum, QSizePolicy::Expanding));
+    horizontalLayout_6 = makeLayout<QHBoxLayout>("horizontalLayout_6");
+    btBanco = makeButton(gbParametri, "btBanco");
+    btBanco->setMinimumSize(60, 60);
+    btBanco->setFont(boldFont(9));
+    btBanco->setAutoFillBackground(false);
+    btBanco->setAutoDefault(false);
+    btBanco->setDefault(false);
+    btBanco->setFlat(false);
+    horizontalLayout_6->addWidget(btBanco);
+    horizontalLayout_6->addItem(new QSpacerItem(64, 20, QSizePolicy::Fixed, QSizePolicy::Minimum));
+    verticalLayoutExpertMode->addLayout(horizontalLayout_6);
+    horizontalLayout_8->addLayout(verticalLayoutExpertMode);
+
+    verticalLayout_3 = makeLayout<QVBoxLayout>("verticalLayout_3");
+    horizontalLayout_4 = makeLayout<QHBoxLayout>("horizontalLayout_4");
+    lblIniezione = makeLabel(gbParametri, "lblIniezione");
+    lblIniezione->setMinimumSize(69, 20);
+    lblIniezione->setFont(font(-1, 50));
+    lblIniezione->setAlignment(Qt::AlignCenter);
+    horizontalLayout_4->addWidget(lblIniezione);
+    spKIniezione = new QSpinBox(gbParametri);
+    spKIniezione->setObjectName(QStringLiteral("spKIniezione"));
+    spKIniezione->setMinimumSize(40, 20);
+    spKIniezione->setFont(font(10, 50));
+    spKIniezione->setStyleSheet(QStringLiteral("background-color: rgb(255, 246, 0);"));
+    spKIniezione->setAlignment(Qt::AlignCenter);
+    spKIniezione->setReadOnly(false);
+    spKIniezione->setRange(1, 4);
+    horizontalLayout_4->addWidget(spKIniezione);
+    verticalLayout_3->addLayout(horizontalLayout_4);
+    verticalLayout_3->addItem(new QSpacerItem(20, 40, QSizePolicy::Minimum, QSizePolicy::Expanding));
+    horizontalLayout_7 = makeLayout<QHBoxLayout>("horizontalLayout_7");
+    lblProfiloPiatto = makeLabel(gbParametri, "lblProfiloPiatto");
+    lblProfiloPiatto->setMinimumSize(69, 20);
+    lblProfiloPiatto->setFont(font(-1, 50));
+    lblProfiloPiatto->setAlignment(Qt::AlignCenter);
+    horizontalLayout_7->addWidget(lblProfiloPiatto);
+    spProfiloPiatto = new QSpinBox(gbParametri);
+    spProfiloPiatto->setObjectName(QStringLiteral("spProfiloPiatto"));
+    spProfiloPiatto->setMinimumSize(40, 20);
+    spProfiloPiatto->setFont(font(10, 50));
+    spProfiloPiatto->setStyleSheet(QStringLiteral("background-color: rgb(250, 250, 250);"));
+    spProfiloPiatto->setAlignment(Qt::AlignCenter);
+    spProfiloPiatto->setRange(-10, 32);
+    horizontalLayout_7->addWidget(spProfiloPiatto);
+    verticalLayout_3->addLayout(horizontalLayout_7);
+    verticalLayout_3->addItem(new QSpacerItem(20, 10, QSizePolicy::Minimum, QSizePolicy::Expanding));
+    btFlatProfile = makeButton(gbParametri, "btFlatProfile");
+    btFlatProfile->setMinimumSize(132, 30);
+    btFlatProfile->setFont(boldFont(9));
+    btFlatProfile->setPalette(WindowLook::actionButtonPalette());
+    verticalLayout_3->addWidget(btFlatProfile);
+    horizontalLayout_8->addLayout(verticalLayout_3);
+    horizontalLayout->addWidget(gbParametri);
+    horizontalLayout->addItem(new QSpacerItem(40, 20, QSizePolicy::Expanding, QSizePolicy::Minimum));
+
+    gbProfilo = makeGroup(centralwidget, "gbProfilo", 316, 140);
+    gbProfilo->setFlat(false);
+    gbProfilo->setCheckable(false);
+    verticalLayout_8 = makeLayout<QVBoxLayout>(gbProfilo, "verticalLayout_8");
+    verticalLayout_7 = makeLayout<QVBoxLayout>("verticalLayout_7");
+    lblProfilo = makeLabel(gbProfilo, "lblProfilo");
+    lblProfilo->setMinimumSize(0, 10);
+    lblProfilo->setMaximumSize(16777215, 0);
+    lblProfilo->setFont(boldFont());
+    lblProfilo->setAlignment(Qt::AlignCenter);
+    verticalLayout_7->addWidget(lblProfilo);
+    lblPathProfilo = makeLabel(gbProfilo, "lblPathProfilo");
+    lblPathProfilo->setMinimumWidth(279);
+    lblPathProfilo->setFont(boldFont(9));
+    setSunkenPanel(lblPathProfilo);
+    verticalLayout_7->addWidget(lblPathProfilo);
+    verticalLayout_8->addLayout(verticalLayout_7);
+    horizontalLayout_2 = makeLayout<QHBoxLayout>("horizontalLayout_2");
+    btCaricaProfilo = makeButton(gbProfilo, "btCaricaProfilo");
+    btCaricaProfilo->setMinimumSize(120, 33);
+    btCaricaProfilo->setFont(boldFont(9));
+    btCaricaProfilo->setPalette(WindowLook::actionButtonPalette());
+    horizontalLayout_2->addWidget(btCaricaProfilo);
+    btSalvaProfilo = makeButton(gbProfilo, "btSalvaProfilo");
+    btSalvaProfilo->setMinimumSize(120, 33);
+    btSalvaProfilo->setFont(boldFont(9));
+    btSalvaProfilo->setPalette(WindowLook::actionButtonPalette());
+    horizontalLayout_2->addWidget(btSalvaProfilo);
+    verticalLayout_8->addLayout(horizontalLayout_2);
+    btClose = makeButton(gbProfilo, "btClose");
+    btClose->setMinimumSize(150, 33);
+    btClose->setFont(boldFont(12));
+    btClose->setPalette(WindowLook::closeButtonPalette());
+    verticalLayout_8->addWidget(btClose);
+    horizontalLayout->addWidget(gbProfilo);
+    gridLayout_2->addLayout(horizontalLayout, 1, 0, 1, 1);
+
+    window->setCentralWidget(centralwidget);
+
+    menubar = new QMenuBar(window);
+    menubar->setObjectName(QStringLiteral("menubar"));
+    menuFile = makeMenu(menubar, "menuFile");
+    menuConfigurazione = makeMenu(menubar, "menuConfigurazione");
+    menuTipoCentralina = makeMenu(menuConfigurazione, "menuTipoCentralina");
+    menuSeleziona_Lingua = makeMenu(menuConfigurazione, "menuSeleziona_Lingua");
+    menuMuovi_Cursure = makeMenu(menubar, "menuMuovi_Cursure");
+    menuAbout = makeMenu(menubar, "menuAbout");
+    window->setMenuBar(menubar);
+    statusbar = new QStatusBar(window);
+    statusbar->setObjectName(QStringLiteral("statusbar"));
+    window->setStatusBar(statusbar);
+
+    menubar->addAction(menuFile->menuAction());
+    menubar->addAction(menuConfigurazione->menuAction());
+    menubar->addAction(menuMuovi_Cursure->menuAction());
+    menubar->addAction(menuAbout->menuAction());
+    menuFile->addAction(actionCarica_Profilo);
+    menuFile->addAction(actionSalva_Profilo);
+    menuFile->addSeparator();
+    menuFile->addAction(actionUscita_Programma);
+    menuConfigurazione->addAction(actionCercaCentralina);
+    menuConfigurazione->addSeparator();
+    menuConfigurazione->addAction(menuTipoCentralina->menuAction());
+    menuConfigurazione->addSeparator();
+    menuConfigurazione->addAction(menuSeleziona_Lingua->menuAction());
+    menuConfigurazione->addSeparator();
+    menuConfigurazione->addAction(actionModo_Esperto);
+    menuTipoCentralina->addAction(actionCentralina_2cilindri);
+    menuTipoCentralina->addAction(actionCentralina_4cilindri);
+    menuSeleziona_Lingua->addAction(actionItaliano);
+    menuSeleziona_Lingua->addAction(actionInglese);
+    menuMuovi_Cursure->addAction(actionMuovi_Su);
+    menuMuovi_Cursure->addAction(actionMuovi_Giu);
+    menuMuovi_Cursure->addAction(actionMuovi_Sinistra);
+    menuMuovi_Cursure->addAction(actionMuovi_Destra);
+    menuAbout->addAction(actionInformazioni);
+
+    retranslateUi(window);
+    QMetaObject::connectSlotsByName(window);
+}
+
+void frmProgPannel::retranslateUi(QMainWindow *window)
+{
+    window->setWindowTitle(tr("MainWindow"));
+    actionCarica_Profilo->setText(tr("tr(\"Carica Profilo\")"));
+    actionSalva_Profilo->setText(tr("tr(\"Salva Profilo\")"));
+    actionUscita_Programma->setText(tr("tr(\"Exit program Alt+F4\")"));
+    actionCercaCentralina->setText(tr("tr(\"Cerca Centralina: Ctrl+P\")"));
+    actionMuovi_Su->setText(tr("tr(\"Muovi S\xc3\xb9: Ctrl+Up\")"));
+    actionMuovi_Giu->setText(tr("tr(\"Muovi Gi\xc3\xb9: Ctrl+Dn\")"));
+    actionMuovi_Sinistra->setText(tr("tr(\"Muovi Sinistra: Ctrl+Left\")"));
+    actionMuovi_Destra->setText(tr("tr(\"Muovi Destra: Ctrl+Right\")"));
+    actionInformazioni->setText(tr("tr(\"About\")"));
+    actionCentralina_2cilindri->setText(tr("tr(\"Centralina 2 cilindri\")"));
+    actionCentralina_4cilindri->setText(tr("tr(\"Centralina 4 cilindri\")"));
+    actionInglese->setText(tr("tr(\"Inglese\")"));
+    actionItaliano->setText(tr("tr(\"Italiano\")"));
+    actionModo_Esperto->setText(tr("tr(\"Modo Esperto\")"));
+
+    for (QGroupBox *g : {gbCurva, gbGiri, gbRPM, gbRPMValue, gbLogo, gbPortaComm, gbLoadSave,
+                         gbParametri, gbProfilo})
+        g->setTitle(QString());
+    lblRPM->setText(tr("tr(\"Giri/min\")"));
+    lblLogo->setText(QString());
+    label->setText(tr("tr(\"Virtual Port\")"));
+    btRicercaPorta->setToolTip(tr("tr(\"Cerca la porta seriale ove e' collegata la centralina e ne "
+                                  "attiva/disattiva la connessione\")"));
+    btRicercaPorta->setText(tr("tr(\"     Ricerca Porta\")"));
+    btStartLink->setToolTip(tr("tr(\"Attiva/Blocca l'aggiornamento della velocita' e dell'analogica "
+                               "sonda temperatura\")"));
+    btStartLink->setText(tr("tr(\"Link OFF\")"));
+    btSaveFlash->setToolTip(tr("tr(\"Invia la curva profilo alla centralina\")"));
+    btSaveFlash->setText(tr("tr(\"Aggiorna ROM Centralina\")"));
+    btReadFlash->setToolTip(tr("tr(\"Legge la curva profilo dalla centralina\")"));
+    btReadFlash->setText(tr("tr(\"Leggi ROM Centralina\")"));
+    lblLivelloSensore->setText(tr("tr(\"Livello Sensore\")"));
+    lblAdcSonda->setToolTip(tr("tr(\"Valore analogico sonda temperatura\")"));
+    btBanco->setToolTip(tr("tr(\"Imposta/Rimuove Modalita' Banco di Prova\")"));
+    btBanco->setText(tr("tr(\"Banco OFF\")"));
+    lblIniezione->setText(tr("tr(\"K Iniezione\")"));
+    spKIniezione->setToolTip(tr("tr(\"Divisore numero di giri\")"));
+    lblProfiloPiatto->setText(tr("tr(\"Profilo Piatto\")"));
+    spProfiloPiatto->setToolTip(tr("tr(\"Valore del profilo piatto\")"));
+    btFlatProfile->setToolTip(tr("tr(\"Genera un Profilo Piatto\")"));
+    btFlatProfile->setText(tr("tr(\"Genera Profilo Piatto\")"));
+    lblProfilo->setText(tr("tr(\"Profilo utilizzato\")"));
+    btCaricaProfilo->setToolTip(tr("tr(\"Carica la curva profilo da file\") "));
+    btCaricaProfilo->setText(tr("tr(\"Carica File di Profilo\")"));
+    btSalvaProfilo->setToolTip(tr("tr(\"Salva la curva profilo su file\")"));
+    btSalvaProfilo->setText(tr("tr(\"Salva File di Profilo\")"));
+    btClose->setToolTip(tr("tr(\"Chiude l'applicazione\")"));
+    btClose->setText(tr("tr(\"Close\")"));
+    menuFile->setTitle(tr("tr(\"File\")"));
+    menuConfigurazione->setTitle(tr("tr(\"Configurazione\")"));
+    menuTipoCentralina->setTitle(tr("tr(\"Seleziona Centralina\")"));
+    menuSeleziona_Lingua->setTitle(tr("tr(\"Seleziona Lingua\")"));
+    menuMuovi_Cursure->setTitle(tr("tr(\"Muovi Cursore\")"));
+    menuAbout->setTitle(tr("tr(\"About\")"));
+}
+
+} // namespace Ui

@@ -1,0 +1,70 @@
+#include "mainwindow/windowlook.h"
+
+namespace WindowLook {
+
+const char *const navyGroupStyle = "background-color: rgb(3, 0, 51);";
+const char *const rpmValueGroupStyle = "color: rgb(255, 255, 255); background-color: rgb(3, 0, 51);";
+
+QPalette mainPalette()
+{
+    QPalette p;
+    const QColor white(255, 255, 255), navy(3, 0, 51), black(0, 0, 0), darkGrey(26, 33, 32);
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        p.setColor(group, QPalette::WindowText, white);
+        p.setColor(group, QPalette::Text, white);
+        p.setColor(group, QPalette::BrightText, white);
+        p.setColor(group, QPalette::ButtonText, white);
+        p.setColor(group, QPalette::Button, navy);
+        p.setColor(group, QPalette::Window, navy);
+        p.setColor(group, QPalette::Light, QColor(79, 99, 96));
+        p.setColor(group, QPalette::Midlight, QColor(66, 82, 80));
+        p.setColor(group, QPalette::Dark, darkGrey);
+        p.setColor(group, QPalette::Mid, QColor(35, 44, 42));
+        p.setColor(group, QPalette::Base, black);
+        p.setColor(group, QPalette::Shadow, black);
+        p.setColor(group, QPalette::AlternateBase, darkGrey);
+        p.setColor(group, QPalette::ToolTipBase, QColor(255, 255, 220));
+        p.setColor(group, QPalette::ToolTipText, black);
+    }
+    p.setColor(QPalette::Disabled, QPalette::WindowText, darkGrey);
+    p.setColor(QPalette::Disabled, QPalette::Text, darkGrey);
+    p.setColor(QPalette::Disabled, QPalette::ButtonText, darkGrey);
+    p.setColor(QPalette::Disabled, QPalette::Base, navy);
+    p.setColor(QPalette::Disabled, QPalette::AlternateBase, navy);
+    return p;
+}
+
+static QPalette buttonTextPalette(const QColor &normal, const QColor &disabled)
+{
+    QPalette p = mainPalette();
+    p.setColor(QPalette::Active, QPalette::ButtonText, normal);
+    p.setColor(QPalette::Inactive, QPalette::ButtonText, normal);
+    p.setColor(QPalette::Disabled, QPalette::ButtonText, disabled);
+    return p;
+}
+
+QPalette actionButtonPalette()
+{
+    return buttonTextPalette(QColor(0, 0, 127), QColor(176, 176, 176));
+}
+
+QPalette closeButtonPalette()
+{
+    return buttonTextPalette(QColor(255, 0, 0), QColor(159, 159, 159));
+}
+
+QString ledStyle(bool on)
+{
+    return on ? QStringLiteral("background-image: url(:/led/imgs/LEDON.JPG);")
+              : QStringLiteral("background-image: url(:/led/imgs/LEDOFF.JPG);");
+}
+
+QString bancoStyle(bool on)
+{
+    return on ? QStringLiteral("background-color: qlineargradient(spread:pad, x1:0, y1:0, x2:1, y2:0, "
+                               "stop:0 rgba(165, 28, 32, 255), stop:1 rgba(255, 255, 255, 255));")
+              : QStringLiteral("background-color: qlineargradient(spread:pad, x1:0, y1:0, x2:1, y2:0, "
+                               "stop:0 rgba(0, 0, 0, 255), stop:1 rgba(255, 255, 255, 255));");
+}
+
+} // namespace WindowLook
