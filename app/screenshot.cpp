@@ -1,5 +1,5 @@
 // Takes pictures of the main window for the README:
-//   tervalix-screenshot OUT.png [IT|EN] [expert]
+//   tervalix-screenshot OUT.png [IT|EN] [expert] [zoom=OBJECTNAME]
 // Settings go to a temporary folder, so the user's own are never touched.
 
 #include <QAction>
@@ -40,7 +40,20 @@ int main(int argc, char **argv)
         login->findChild<QPushButton *>(QStringLiteral("btLogin"))->click();
     }
     QTimer::singleShot(800, [&] {
-        const bool ok = window.grab().save(args.at(1));
+        // "zoom=NAME" grabs one child, three times enlarged, for a closer look.
+        QWidget *target = &window;
+        for (const QString &a : args)
+            if (a.startsWith(QLatin1String("zoom=")))
+                target = window.findChild<QWidget *>(a.mid(5));
+        if (qEnvironmentVariableIsSet("TERVALIX_DUMP_GEOMETRY"))
+            for (QWidget *w : window.findChildren<QWidget *>())
+                if (!w->objectName().isEmpty() && w->isVisible())
+                    printf("%s %d,%d %dx%d\n", qPrintable(w->objectName()), w->x(), w->y(), w->width(),
+                           w->height());
+        QPixmap shot = target ? target->grab() : QPixmap();
+        if (target != &window && !shot.isNull())
+            shot = shot.scaled(shot.size() * 3);
+        const bool ok = shot.save(args.at(1));
         QCoreApplication::exit(ok ? 0 : 1);
     });
     return QApplication::exec();

@@ -238,7 +238,8 @@ void frmProgPannel::onClearUpdateBar()
 
 void frmProgPannel::setLedStyle(QWidget *button, bool on)
 {
-    button->setStyleSheet(WindowLook::ledStyle(on));
+    // The search button's text begins with blanks that clear the LED.
+    button->setStyleSheet(WindowLook::ledStyle(on, button == ui->btStartLink ? 20 : 2));
 }
 
 void frmProgPannel::setBancoLook(bool on)

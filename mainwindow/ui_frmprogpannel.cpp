@@ -20,6 +20,7 @@
 #include <QVBoxLayout>
 #include <qwt_plot.h>
 
+#include "mainwindow/logofit.h"
 #include "mainwindow/windowlook.h"
 
 namespace {
@@ -103,6 +104,13 @@ QString tr(const char *key)
     return QCoreApplication::translate("frmProgPannel", key);
 }
 
+// Widens a control's designed minimum to what its current text needs, so that
+// a longer translation is never cut off.
+void fitText(QWidget *w, int designedMinWidth)
+{
+    w->setMinimumWidth(qMax(designedMinWidth, w->sizeHint().width()));
+}
+
 } // namespace
 
 namespace Ui {
@@ -114,6 +122,7 @@ void frmProgPannel::setupUi(QMainWindow *window)
     window->resize(1075, 536);
     window->setWindowIcon(QIcon(QStringLiteral(":/icons/imgs/Tervalix.ico")));
     window->setPalette(WindowLook::mainPalette());
+    window->setFont(font(8, 50));
     window->setStyleSheet(QString());
 
     actionCarica_Profilo = makeAction(window, "actionCarica_Profilo");
@@ -187,19 +196,20 @@ void frmProgPannel::setupUi(QMainWindow *window)
     lblLogo->setPixmap(QPixmap(QStringLiteral(":/images/imgs/brundholt4.jpg")));
     lblLogo->setScaledContents(true);
     lblLogo->setAlignment(Qt::AlignCenter);
+    new LogoFit(lblLogo);
     verticalLayout_6->addWidget(gbLogo);
     horizontalLayout_5->addWidget(gbGiri);
     gridLayout_2->addLayout(horizontalLayout_5, 0, 0, 1, 1);
 
     // Row 1: port, transfer, parameters and profile groups.
     horizontalLayout = makeLayout<QHBoxLayout>("horizontalLayout");
+    horizontalLayout->setSpacing(3);
 
     gbPortaComm = makeGroup(centralwidget, "gbPortaComm", 140, 140);
     verticalLayout_5 = makeLayout<QVBoxLayout>(gbPortaComm, "verticalLayout_5");
     verticalLayout_4 = makeLayout<QVBoxLayout>("verticalLayout_4");
     label = makeLabel(gbPortaComm, "label");
     label->setMinimumSize(0, 8);
-    label->setMaximumSize(16777215, 0);
     label->setFont(boldFont());
     label->setAlignment(Qt::AlignCenter);
     verticalLayout_4->addWidget(label);
@@ -210,9 +220,11 @@ void frmProgPannel::setupUi(QMainWindow *window)
     verticalLayout_5->addLayout(verticalLayout_4);
     btRicercaPorta = makeButton(gbPortaComm, "btRicercaPorta");
     btRicercaPorta->setMinimumHeight(33);
+    btRicercaPorta->setFont(font(7, 50));
     verticalLayout_5->addWidget(btRicercaPorta);
     btStartLink = makeButton(gbPortaComm, "btStartLink");
     btStartLink->setMinimumHeight(33);
+    btStartLink->setFont(font(7, 50));
     btStartLink->setDefault(true);
     verticalLayout_5->addWidget(btStartLink);
     horizontalLayout->addWidget(gbPortaComm);
@@ -239,8 +251,11 @@ void frmProgPannel::setupUi(QMainWindow *window)
 
     gbParametri = makeGroup(centralwidget, "gbParametri", 318, 140);
     horizontalLayout_8 = makeLayout<QHBoxLayout>(gbParametri, "horizontalLayout_8");
+    horizontalLayout_8->setContentsMargins(6, 6, 6, 6);
+    horizontalLayout_8->setSpacing(4);
     verticalLayoutExpertMode = makeLayout<QVBoxLayout>("verticalLayoutExpertMode");
     horizontalLayout_3 = makeLayout<QHBoxLayout>("horizontalLayout_3");
+    horizontalLayout_3->setSpacing(3);
     lblLivelloSensore = makeLabel(gbParametri, "lblLivelloSensore");
     lblLivelloSensore->setMinimumSize(76, 20);
     lblLivelloSensore->setFont(boldFont(8));
@@ -248,6 +263,7 @@ void frmProgPannel::setupUi(QMainWindow *window)
     horizontalLayout_3->addWidget(lblLivelloSensore);
     lblAdcSonda = makeLabel(gbParametri, "lblAdcSonda");
     lblAdcSonda->setMinimumSize(61, 20);
+    lblAdcSonda->setMaximumWidth(61);
     lblAdcSonda->setFont(boldFont(10));
     lblAdcSonda->setStyleSheet(QStringLiteral("background-color: rgb(154, 255, 113);"));
     setSunkenPanel(lblAdcSonda);
@@ -263,10 +279,11 @@ void frmProgPannel::setupUi(QMainWindow *window)
     btBanco->setAutoDefault(false);
     btBanco->setDefault(false);
     btBanco->setFlat(false);
-    horizontalLayout_6->addWidget(btBanco);
-    horizontalLayout_6->addItem(new QSpacerItem(64, 20, QSizePolicy::Fixed, QSizePolicy::Minimum));
+    horizontalLayout_6->addWidget(btBanco, 1);
+    // 64 px when there is room; it gives way to a long bench-button text.
+    horizontalLayout_6->addItem(new QSpacerItem(64, 20, QSizePolicy::Maximum, QSizePolicy::Minimum));
     verticalLayoutExpertMode->addLayout(horizontalLayout_6);
-    horizontalLayout_8->addLayout(verticalLayoutExpertMode);
+    horizontalLayout_8->addLayout(verticalLayoutExpertMode, 0);
 
     verticalLayout_3 = makeLayout<QVBoxLayout>("verticalLayout_3");
     horizontalLayout_4 = makeLayout<QHBoxLayout>("horizontalLayout_4");
@@ -307,7 +324,7 @@ void frmProgPannel::setupUi(QMainWindow *window)
     btFlatProfile->setFont(boldFont(9));
     btFlatProfile->setPalette(WindowLook::actionButtonPalette());
     verticalLayout_3->addWidget(btFlatProfile);
-    horizontalLayout_8->addLayout(verticalLayout_3);
+    horizontalLayout_8->addLayout(verticalLayout_3, 1);
     horizontalLayout->addWidget(gbParametri);
     horizontalLayout->addItem(new QSpacerItem(40, 20, QSizePolicy::Expanding, QSizePolicy::Minimum));
 
@@ -318,7 +335,6 @@ void frmProgPannel::setupUi(QMainWindow *window)
     verticalLayout_7 = makeLayout<QVBoxLayout>("verticalLayout_7");
     lblProfilo = makeLabel(gbProfilo, "lblProfilo");
     lblProfilo->setMinimumSize(0, 10);
-    lblProfilo->setMaximumSize(16777215, 0);
     lblProfilo->setFont(boldFont());
     lblProfilo->setAlignment(Qt::AlignCenter);
     verticalLayout_7->addWidget(lblProfilo);
@@ -449,6 +465,11 @@ void frmProgPannel::retranslateUi(QMainWindow *window)
     menuSeleziona_Lingua->setTitle(tr("tr(\"Seleziona Lingua\")"));
     menuMuovi_Cursure->setTitle(tr("tr(\"Muovi Cursore\")"));
     menuAbout->setTitle(tr("tr(\"About\")"));
+
+    fitText(lblIniezione, 69);
+    fitText(lblProfiloPiatto, 69);
+    fitText(btFlatProfile, 132);
+    fitText(btBanco, 60);
 }
 
 } // namespace Ui

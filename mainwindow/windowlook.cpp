@@ -36,7 +36,14 @@ QPalette mainPalette()
 
 static QPalette buttonTextPalette(const QColor &normal, const QColor &disabled)
 {
+    // These buttons keep a light face so that their dark text reads well on
+    // the dark window.
     QPalette p = mainPalette();
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        p.setColor(group, QPalette::Button, QColor(212, 208, 200));
+        p.setColor(group, QPalette::Light, QColor(255, 255, 255));
+        p.setColor(group, QPalette::Midlight, QColor(232, 230, 226));
+    }
     p.setColor(QPalette::Active, QPalette::ButtonText, normal);
     p.setColor(QPalette::Inactive, QPalette::ButtonText, normal);
     p.setColor(QPalette::Disabled, QPalette::ButtonText, disabled);
@@ -53,10 +60,17 @@ QPalette closeButtonPalette()
     return buttonTextPalette(QColor(255, 0, 0), QColor(159, 159, 159));
 }
 
-QString ledStyle(bool on)
+QString ledStyle(bool on, int textIndent)
 {
-    return on ? QStringLiteral("background-image: url(:/led/imgs/LEDON.JPG);")
-              : QStringLiteral("background-image: url(:/led/imgs/LEDOFF.JPG);");
+    // The LED sits at the left end of the background picture and the text
+    // starts after it. A style sheet replaces the button's palette, so the
+    // text colours are given here as well.
+    const QString image = on ? QStringLiteral("background-image: url(:/led/imgs/LEDON.JPG);")
+                             : QStringLiteral("background-image: url(:/led/imgs/LEDOFF.JPG);");
+    return QStringLiteral("QPushButton { %1 color: white; text-align: left; padding-left: %2px; }"
+                          " QPushButton:disabled { color: rgb(110, 110, 140); }")
+        .arg(image)
+        .arg(textIndent);
 }
 
 QString bancoStyle(bool on)

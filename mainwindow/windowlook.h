@@ -12,7 +12,8 @@ QPalette actionButtonPalette();
 // Red text of the close button.
 QPalette closeButtonPalette();
 
-QString ledStyle(bool on);
+// Look of the two LED buttons; `textIndent` leaves room for the LED.
+QString ledStyle(bool on, int textIndent);
 QString bancoStyle(bool on);
 
 extern const char *const navyGroupStyle;     // gbGiri, gbRPM
