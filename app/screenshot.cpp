@@ -1,5 +1,5 @@
 // Takes pictures of the main window for the README:
-//   tervalix-screenshot OUT.png [IT|EN] [expert] [zoom=OBJECTNAME]
+//   tervalix-screenshot OUT.png [IT|EN] [expert] [connect] [zoom=OBJECTNAME]
 // Settings go to a temporary folder, so the user's own are never touched.
 
 #include <QAction>
@@ -11,6 +11,9 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTranslator>
+#include <cmath>
+#include <qwt_plot.h>
+#include <qwt_plot_curve.h>
 
 #include "app/startup.h"
 #include "mainwindow/frmprogpannel.h"
@@ -39,7 +42,33 @@ int main(int argc, char **argv)
         login->findChild<QLineEdit *>(QStringLiteral("lePassword"))->setText(QStringLiteral("8406"));
         login->findChild<QPushButton *>(QStringLiteral("btLogin"))->click();
     }
-    QTimer::singleShot(800, [&] {
+    // "connect": search (with TERVALIX_SIMULATOR set, the simulated ECU
+    // answers), let the profile read finish, shape the curve as a tuner would,
+    // and switch the live monitor on before the picture is taken.
+    const bool connect = args.contains(QStringLiteral("connect"));
+    if (connect) {
+        window.findChild<QAction *>(QStringLiteral("actionCercaCentralina"))->trigger();
+        QTimer::singleShot(400, [&] {
+            if (auto *search = window.findChild<QDialog *>(QStringLiteral("frmRicercaPorta")))
+                search->close();
+        });
+        QTimer::singleShot(6000, [&] {
+            auto *plot = window.findChild<QwtPlot *>(QStringLiteral("qwtPlot"));
+            for (QwtPlotItem *item : plot->itemList(QwtPlotItem::Rtti_PlotCurve)) {
+                auto *curve = static_cast<QwtPlotCurve *>(item);
+                QVector<QPointF> points;
+                for (size_t i = 0; i < curve->dataSize(); ++i) {
+                    const QPointF p = curve->sample(int(i));
+                    const double bump = 14.0 * std::exp(-std::pow((int(i) - 24) / 7.0, 2.0));
+                    points << QPointF(p.x(), std::round(bump - 4.0 + i * 0.2));
+                }
+                curve->setSamples(points);
+            }
+            plot->replot();
+            window.findChild<QPushButton *>(QStringLiteral("btStartLink"))->click();
+        });
+    }
+    QTimer::singleShot(connect ? 9000 : 800, [&] {
         // "zoom=NAME" grabs one child, three times enlarged, for a closer look.
         QWidget *target = &window;
         for (const QString &a : args)
