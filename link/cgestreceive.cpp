@@ -1,6 +1,5 @@
 #include "link/cgestreceive.h"
 
-#include <QMutexLocker>
 
 #include "link/protocol.h"
 
@@ -21,7 +20,7 @@ CGestReceive::~CGestReceive()
 void CGestReceive::startReceive(uchar fromIndex, uchar hwVersion)
 {
     {
-        QMutexLocker lock(&mutex);
+        std::lock_guard<std::mutex> lock(mutex);
         cellIndex = fromIndex;
         cellCountValue = Protocol::cellsRead(hwVersion);
         image->clear();
@@ -34,25 +33,25 @@ void CGestReceive::startReceive(uchar fromIndex, uchar hwVersion)
 
 void CGestReceive::setReply(const QByteArray &reply)
 {
-    QMutexLocker lock(&mutex);
+    std::lock_guard<std::mutex> lock(mutex);
     replyBuffer = reply;
 }
 
 int CGestReceive::state() const
 {
-    QMutexLocker lock(&mutex);
+    std::lock_guard<std::mutex> lock(mutex);
     return stateValue;
 }
 
 int CGestReceive::retriesLeft() const
 {
-    QMutexLocker lock(&mutex);
+    std::lock_guard<std::mutex> lock(mutex);
     return retriesLeftValue;
 }
 
 int CGestReceive::cellCount() const
 {
-    QMutexLocker lock(&mutex);
+    std::lock_guard<std::mutex> lock(mutex);
     return cellCountValue;
 }
 
@@ -62,7 +61,7 @@ void CGestReceive::step()
     int percent = -1;
     QString outcome;
     {
-        QMutexLocker lock(&mutex);
+        std::lock_guard<std::mutex> lock(mutex);
         switch (stateValue) {
         case Send:
             if (cellIndex >= cellCountValue) {

@@ -1,6 +1,5 @@
 #include "link/cgestrt.h"
 
-#include <QMutexLocker>
 
 #include "link/protocol.h"
 
@@ -20,7 +19,7 @@ CGestRT::~CGestRT()
 
 void CGestRT::startPolling()
 {
-    QMutexLocker lock(&mutex);
+    std::lock_guard<std::mutex> lock(mutex);
     retryCountValue = retryReload;
     polling = true;
     pendingCmd.clear();
@@ -28,34 +27,34 @@ void CGestRT::startPolling()
 
 void CGestRT::stopPolling()
 {
-    QMutexLocker lock(&mutex);
+    std::lock_guard<std::mutex> lock(mutex);
     polling = false;
     pendingCmd.clear();
 }
 
 void CGestRT::setCmd(const QString &cmd)
 {
-    QMutexLocker lock(&mutex);
+    std::lock_guard<std::mutex> lock(mutex);
     pendingCmd = cmd;
     polling = false;
 }
 
 void CGestRT::setReply(const QByteArray &reply)
 {
-    QMutexLocker lock(&mutex);
+    std::lock_guard<std::mutex> lock(mutex);
     replyBuffer = reply;
 }
 
 void CGestRT::queueInjectionK(int k, uchar hwVersion)
 {
-    QMutexLocker lock(&mutex);
+    std::lock_guard<std::mutex> lock(mutex);
     sendQueue.append(Protocol::makeWriteFrame(Protocol::injectionKCell(hwVersion),
                                               static_cast<uchar>(k & 0xFF)));
 }
 
 void CGestRT::queueBenchOn(uchar hwVersion)
 {
-    QMutexLocker lock(&mutex);
+    std::lock_guard<std::mutex> lock(mutex);
     sendQueue.append(Protocol::makeWriteFrame(Protocol::benchParamCell(hwVersion), 2));
     sendQueue.append(Protocol::makeWriteFrame(Protocol::injectionKCell(hwVersion), 1));
     sendQueue.append(Protocol::makeWriteFrame(Protocol::benchFlagCell(hwVersion), 1));
@@ -63,7 +62,7 @@ void CGestRT::queueBenchOn(uchar hwVersion)
 
 void CGestRT::queueBenchOff(uchar hwVersion)
 {
-    QMutexLocker lock(&mutex);
+    std::lock_guard<std::mutex> lock(mutex);
     sendQueue.append(Protocol::makeWriteFrame(Protocol::benchParamCell(hwVersion), 2));
     sendQueue.append(Protocol::makeWriteFrame(Protocol::injectionKCell(hwVersion), 1));
     sendQueue.append(Protocol::makeWriteFrame(Protocol::benchFlagCell(hwVersion), 0));
@@ -71,25 +70,25 @@ void CGestRT::queueBenchOff(uchar hwVersion)
 
 int CGestRT::state() const
 {
-    QMutexLocker lock(&mutex);
+    std::lock_guard<std::mutex> lock(mutex);
     return stateValue;
 }
 
 bool CGestRT::isPolling() const
 {
-    QMutexLocker lock(&mutex);
+    std::lock_guard<std::mutex> lock(mutex);
     return polling;
 }
 
 int CGestRT::retryCount() const
 {
-    QMutexLocker lock(&mutex);
+    std::lock_guard<std::mutex> lock(mutex);
     return retryCountValue;
 }
 
 int CGestRT::queuedFrames() const
 {
-    QMutexLocker lock(&mutex);
+    std::lock_guard<std::mutex> lock(mutex);
     return sendQueue.size() + (inFlight.isEmpty() ? 0 : 1);
 }
 
@@ -101,7 +100,7 @@ void CGestRT::step()
     bool deliver = false;
     Protocol::PollData live;
     {
-        QMutexLocker lock(&mutex);
+        std::lock_guard<std::mutex> lock(mutex);
         // An exchange is over: serve the queue first, then poll, else rest.
         auto exchangeDone = [this]() {
             retryCountValue = retryReload;

@@ -1,6 +1,5 @@
 #include "link/cgestsend.h"
 
-#include <QMutexLocker>
 
 #include "link/protocol.h"
 
@@ -21,7 +20,7 @@ CGestSend::~CGestSend()
 void CGestSend::startSend(uchar fromIndex)
 {
     {
-        QMutexLocker lock(&mutex);
+        std::lock_guard<std::mutex> lock(mutex);
         cellIndex = fromIndex;
         retriesLeftValue = retryReload;
         replyBuffer.clear();
@@ -32,19 +31,19 @@ void CGestSend::startSend(uchar fromIndex)
 
 void CGestSend::setReply(const QByteArray &reply)
 {
-    QMutexLocker lock(&mutex);
+    std::lock_guard<std::mutex> lock(mutex);
     replyBuffer = reply;
 }
 
 int CGestSend::state() const
 {
-    QMutexLocker lock(&mutex);
+    std::lock_guard<std::mutex> lock(mutex);
     return stateValue;
 }
 
 int CGestSend::retriesLeft() const
 {
-    QMutexLocker lock(&mutex);
+    std::lock_guard<std::mutex> lock(mutex);
     return retriesLeftValue;
 }
 
@@ -54,7 +53,7 @@ void CGestSend::step()
     int percent = -1;
     QString outcome;
     {
-        QMutexLocker lock(&mutex);
+        std::lock_guard<std::mutex> lock(mutex);
         switch (stateValue) {
         case Send: {
             const int size = image->size();

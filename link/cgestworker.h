@@ -3,7 +3,7 @@
 // step() of the derived state machine, with a 10 ms sleep after every step.
 // The loop ends cooperatively: a stop request is tested once per pass.
 
-#include <QMutex>
+#include <mutex>
 #include <QThread>
 #include <atomic>
 #include <memory>
@@ -33,7 +33,7 @@ protected:
 
     // Guards everything that the GUI thread and the loop share. Never held
     // while a signal is emitted.
-    mutable QMutex mutex;
+    mutable std::mutex mutex;
 
 private:
     std::unique_ptr<WorkerClock> ownClock;
