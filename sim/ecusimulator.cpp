@@ -58,7 +58,8 @@ int EcuSimulator::cellCount() const
 EcuResponse EcuSimulator::handleFrame(const QByteArray &frame)
 {
     QMutexLocker lock(&mutex);
-    ++requests;
+    if (countRequestAndCheckGone())
+        return EcuResponse();
     if (frame.size() != Protocol::FrameSize)
         return EcuResponse();
     return applyFaults(answer(frame));
@@ -67,7 +68,8 @@ EcuResponse EcuSimulator::handleFrame(const QByteArray &frame)
 EcuResponse EcuSimulator::handleHidReport(const QByteArray &report)
 {
     QMutexLocker lock(&mutex);
-    ++requests;
+    if (countRequestAndCheckGone())
+        return EcuResponse();
     constexpr int inputSize = Protocol::HidReportSize - 1;
     // Byte 0 is the report number; the frame (or the probe byte) follows.
     const QByteArray data = report.mid(1, Protocol::FrameSize);
@@ -82,6 +84,14 @@ EcuResponse EcuSimulator::handleHidReport(const QByteArray &report)
         r.bytes.append(QByteArray(inputSize - r.bytes.size(), '\0'));
     }
     return r;
+}
+
+bool EcuSimulator::countRequestAndCheckGone()
+{
+    ++requests;
+    if (flt.vanishAfterRequests > 0 && requests > flt.vanishAfterRequests)
+        flt.gone = true;
+    return flt.gone;
 }
 
 QByteArray EcuSimulator::answer(const QByteArray &frame)

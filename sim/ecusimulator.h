@@ -29,6 +29,9 @@ struct EcuSimFaults {
     int wrongKindEveryN = 0;    // every n-th reply carries the wrong kind byte
     bool silent = false;        // the unit stays powered but never answers
     bool gone = false;          // the unit has been unplugged
+    int vanishAfterRequests = 0; // unplugged once it has received this many
+                                 // requests in all (0: never); the next request
+                                 // finds it gone: not stored, not answered
 };
 
 // What the ECU sends back for one request: nothing, or bytes after a delay.
@@ -82,6 +85,8 @@ public:
 private:
     QByteArray answer(const QByteArray &frame);
     EcuResponse applyFaults(QByteArray reply);
+    // Counts one received request; true when the unit is (now) gone.
+    bool countRequestAndCheckGone();
     qint64 now() const;
 
     mutable QMutex mutex;
