@@ -1,6 +1,7 @@
 // Profile write and read, main-window side: preparing the ECU image, handing
 // the command word to the live-data thread and acting on the outcome.
 
+#include <QAction>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -57,6 +58,11 @@ void frmProgPannel::enableTransferControls(bool enable)
                        static_cast<QWidget *>(ui->btSalvaProfilo), static_cast<QWidget *>(ui->btFlatProfile),
                        static_cast<QWidget *>(ui->spKIniezione), static_cast<QWidget *>(ui->spProfiloPiatto)})
         w->setEnabled(enable);
+    // The menu twins of the blocked buttons: a profile load during a transfer
+    // would queue a K write next to it, a search would cut the link under it.
+    ui->actionCarica_Profilo->setEnabled(enable);
+    ui->actionSalva_Profilo->setEnabled(enable);
+    ui->actionCercaCentralina->setEnabled(enable);
 }
 
 void frmProgPannel::onEsitoSndRcv(QString outcome)

@@ -1,7 +1,9 @@
 // The main window's profile commands, file dialogs answered by a script, and
 // its reactions to the live-data thread: no ECU attached.
 
+#include <QAction>
 #include <QFile>
+#include <QProgressBar>
 #include <QLCDNumber>
 #include <QLabel>
 #include <QPushButton>
@@ -110,6 +112,7 @@ private slots:
     void unknownWordDoesNothing();
     void readCommandForgetsTheFile();
 
+    void transferBlocksControlsUntilOutcome();
     void lostLinkWarnsOnceAndKeepsCurve();
     void liveValuesShownOnlyWhileLinkable();
     void benchButtonQueuesAndToggles();
@@ -291,6 +294,43 @@ void TestProfileCommands::readCommandForgetsTheFile()
     QCOMPARE(ui()->lblPathProfilo->text(), CMsg::text(CMsg::NoProfile));
     QVERIFY(!Access::pathFlag(*w));
     QCOMPARE(Access::curveValues(*w), QVector<double>(41, 0.0));
+}
+
+void TestProfileCommands::transferBlocksControlsUntilOutcome()
+{
+    auto controls = [this] {
+        return QList<QObject *>{ui()->btReadFlash, ui()->btSaveFlash, ui()->btBanco, ui()->btStartLink,
+                                ui()->btRicercaPorta, ui()->btCaricaProfilo, ui()->btSalvaProfilo,
+                                ui()->btFlatProfile, ui()->spKIniezione, ui()->spProfiloPiatto,
+                                ui()->actionCarica_Profilo, ui()->actionSalva_Profilo,
+                                ui()->actionCercaCentralina};
+    };
+    auto allEnabled = [&](bool on) {
+        for (QObject *o : controls()) {
+            if (o->property("enabled").toBool() != on) {
+                qWarning() << o->objectName();
+                return false;
+            }
+        }
+        return true;
+    };
+    w->onSaveFlashClicked();  // hardware 10: the write starts without a file
+    QVERIFY(allEnabled(false));
+    QVERIFY(!ui()->btClose->isEnabled());
+
+    ui()->progressBar->setValue(100);
+    w->onEsitoSndRcv("OK_SND");
+    QVERIFY(allEnabled(true));
+    QVERIFY(ui()->btClose->isEnabled());
+    QVERIFY(!Access::rt(*w)->isPolling());  // the link was off
+    QVERIFY(log->warnings.isEmpty());
+    QTRY_COMPARE_WITH_TIMEOUT(ui()->progressBar->value(), 0, 3000);
+
+    Access::link(*w) = true;
+    w->onEsitoSndRcv("OK_SND");
+    QVERIFY(Access::rt(*w)->isPolling());
+    Access::rt(*w)->stopPolling();
+    Access::link(*w) = false;
 }
 
 void TestProfileCommands::lostLinkWarnsOnceAndKeepsCurve()
