@@ -26,6 +26,7 @@
 #include <QSerialPort>
 #include <QStatusBar>
 
+#include <algorithm>
 #include <cstdio>
 
 void frmProgPannel::openHidDevice()
@@ -75,27 +76,62 @@ void frmProgPannel::handOutReply(const QByteArray &reply)
     rtThread->setReply(reply);
 }
 
+namespace {
+
+// Every reply begins with its kind byte.
+bool canBeginReply(char c)
+{
+    switch (static_cast<unsigned char>(c)) {
+    case Protocol::KindProbe:
+    case Protocol::KindWrite:
+    case Protocol::KindRead:
+    case Protocol::KindPollReply:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
 void frmProgPannel::onSendSerialData(QByteArray frame)
 {
-    if (portName == QLatin1String("HID")) {
+    // The search dialog only ever probes the serial port it has just opened,
+    // whatever channel an earlier link used.
+    const bool fromSearch = sender() == dlgRicercaPorta;
+    if (portName == QLatin1String("HID") && !fromSearch) {
         if (!hidDevice)
             return;
-        // Every wait is bounded; an answer that does not come in time counts
-        // as none, and the sender's own time-out takes over.
-        const HidLink::Exchange x = HidLink::exchange(hidDevice.get(), Protocol::makeHidReport(frame));
-        std::printf("OnSendSerialData: bytes written=%d\n", x.written);
-        if (x.read < 0) {
-            std::puts("OnSendSerialData: Unable to read()");
-            std::fflush(stdout);
-            return;
+        // The HID exchanges run on the channel's own thread, one at a time and
+        // in order; this returns once the answer (or its absence) has been
+        // dealt with, while the event loop keeps running meanwhile.
+        auto *channel = findChild<HidLink::Channel *>(QString(), Qt::FindDirectChildrenOnly);
+        if (!channel) {
+            channel = new HidLink::Channel(hidDevice.get(), [this](const HidLink::Exchange &x) {
+                std::printf("OnSendSerialData: bytes written=%d\n", x.written);
+                if (x.read < 0) {
+                    std::puts("OnSendSerialData: Unable to read()");
+                    std::fflush(stdout);
+                    return;
+                }
+                std::printf("OnSendSerialData: bytes read=%d\n", x.read);
+                std::fflush(stdout);
+                // An answer that did not come in time counts as none; the
+                // sender's own time-out takes over.
+                if (x.read == 0)
+                    return;
+                // Noise in front of the reply is skipped; a report without
+                // any reply in it hands out nothing.
+                const int start = int(std::find_if(x.reply.cbegin(), x.reply.cend(), canBeginReply)
+                                      - x.reply.cbegin());
+                if (start >= x.reply.size())
+                    return;
+                QByteArray reply = x.reply.mid(start, Protocol::FrameSize);
+                reply.append(QByteArray(Protocol::FrameSize - reply.size(), '\0'));
+                handOutReply(reply);
+            }, this);
         }
-        std::printf("OnSendSerialData: bytes read=%d\n", x.read);
-        std::fflush(stdout);
-        if (x.read == 0)
-            return;
-        QByteArray reply = x.reply.left(Protocol::FrameSize);
-        reply.append(QByteArray(Protocol::FrameSize - reply.size(), '\0'));
-        handOutReply(reply);
+        channel->send(frame);
         return;
     }
     // One request, one reply: what is left of an earlier reply is stale.
@@ -107,14 +143,22 @@ void frmProgPannel::onSendSerialData(QByteArray frame)
 void frmProgPannel::onReceiveSerialData()
 {
     const QByteArray bytes = serialPort->readAll();
-    for (const QByteArray &reply : rxAssembler.feed(bytes))
-        handOutReply(reply);
+    for (char c : bytes) {
+        // Between replies, a byte that cannot begin one is noise on the line:
+        // dropping it keeps the grouping in step with the replies.
+        if (rxAssembler.pending() == 0 && !canBeginReply(c))
+            continue;
+        for (const QByteArray &reply : rxAssembler.feed(QByteArray(1, c)))
+            handOutReply(reply);
+    }
 }
 
 void frmProgPannel::onCercaPortaClicked()
 {
     ui->lblVirtualPort->setText(CMsg::text(CMsg::NoPort));
     if (!connectedFlag) {
+        if (dlgRicercaPorta->isProbingHid())  // a search is already under way
+            return;
         rxAssembler.reset();
         dlgRicercaPorta->startSearch();
         dlgRicercaPorta->show();

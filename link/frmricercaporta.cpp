@@ -87,6 +87,8 @@ void frmRicercaPorta::retranslate()
 
 void frmRicercaPorta::startSearch()
 {
+    if (probingHid)  // called again while the probe waits for the device
+        return;
     searchActive = true;
     timer->stop();
     waitingReply = false;
@@ -95,7 +97,13 @@ void frmRicercaPorta::startSearch()
     if (hidDevice) {
         cbPorteSeriali->hide();
         lblRicerca->hide();
-        if (std::optional<CDevInfo> info = HidLink::probe(hidDevice)) {
+        // Five bounded attempts; the event loop keeps running while each one
+        // waits, and the device's record arrives before the dialog is shown.
+        probingHid = true;
+        const std::optional<CDevInfo> info = HidLink::probe(hidDevice, HidLink::ProbeAttempts, HidLink::ReadTimeoutMs,
+                                                            HidLink::exchangeKeepingEventsFlowing);
+        probingHid = false;
+        if (info) {
             CDevInfo record = *info;
             emit sgnDeviceInfo(record);
             portName = QStringLiteral("HID");

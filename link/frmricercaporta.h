@@ -39,6 +39,9 @@ public:
     // The port on which a device answered: "HID", a serial port or empty.
     QString foundPort() const { return portName; }
     bool isWaitingReply() const { return waitingReply; }
+    // The HID probe of startSearch is running (the event loop keeps running
+    // while the device is waited for).
+    bool isProbingHid() const { return probingHid; }
 
 signals:
     void sgnSndByte(QByteArray frame);
@@ -76,4 +79,5 @@ private:
     bool waitingReply = false;
     bool searchActive = false;   // a search runs whose outcome is not reported yet
     bool waitCursor = false;
+    bool probingHid = false;
 };
