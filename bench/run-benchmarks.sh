@@ -67,8 +67,9 @@ run() {
     timeout "$secs" "$bin" "$@" >"$OUT/$name.out" 2>"$OUT/$name.err"
 }
 
-run bench_gauge 600 -csv -median "$MEDIAN"
-run bench_picker 300 -csv -median "$MEDIAN"
+# QBENCHMARK programs: figures as csv in NAME.csv, the readable log in NAME.out.
+run bench_gauge 600 -o "$OUT/bench_gauge.csv,csv" -o -,txt -median "$MEDIAN"
+run bench_picker 300 -o "$OUT/bench_picker.csv,csv" -o -,txt -median "$MEDIAN"
 run bench_transfer 900
 run bench_startup 900 "$RUNS"
 run bench_idle $((IDLE_S * 2 + 60)) "$IDLE_S"
@@ -81,7 +82,7 @@ qbench() {
             if (v == "") { print "n/a"; exit }
             if (m ~ /Walltime/) printf "%.3f ms", v
             else printf "%s %s", v, m
-        }' "$OUT/$1.out"
+        }' "$OUT/$1.csv" 2>/dev/null || echo "n/a"
 }
 
 # Transfer: mean ms per cell over the rounds of CHANNEL OPERATION (write/read).
@@ -98,10 +99,13 @@ transfer() {
         }' "$OUT/bench_transfer.err"
 }
 
-# Start-up: "median / min" of a key.
+# Start-up: "median / min" of a key; with a second argument the median only.
 startup() {
-    awk -v k="$1" '$1 == "STARTUP" && $2 == k { printf "%.1f ms / %.1f ms", $3, $4; f = 1 }
-        END { if (!f) print "n/a" }' "$OUT/bench_startup.out"
+    awk -v k="$1" -v only="${2:-}" '$1 == "STARTUP" && $2 == k {
+            if (only != "") printf "%.1f ms", $3; else printf "%.1f ms / %.1f ms", $3, $4
+            f = 1
+        }
+        END { if (!f) printf "n/a" }' "$OUT/bench_startup.out"
 }
 
 idle() {
@@ -111,13 +115,19 @@ idle() {
 
 wire=$(awk 'BEGIN { printf "%.1f", 16 * 10 * 1000 / 9600 }')
 runs_done=$(awk '$1 == "STARTUP" && $2 == "runs" { print $3 }' "$OUT/bench_startup.out")
+if grep -q "compiled-in dial layers from" "$OUT/bench_gauge.out" 2>/dev/null; then
+    layers="real dial layers"
+else
+    layers="stand-in layers"
+fi
+step_ms=$(sed -n 's/^step loop floor: 3 passes of \([0-9]*\) ms.*/\1/p' "$OUT/bench_transfer.err" | head -n 1)
 
 echo
 echo "Build type: ${build_type:-unknown}; $(nproc) cores; Qt platform offscreen; raw output in $OUT"
 echo
 echo "| Benchmark | Figure |"
 echo "|---|---|"
-echo "| Rev counter repaint 237x237, with pixmap cache, overlay shown | $(qbench bench_gauge repaintCached 'overlay shown') |"
+echo "| Rev counter repaint 237x237 ($layers), with pixmap cache, overlay shown | $(qbench bench_gauge repaintCached 'overlay shown') |"
 echo "| Rev counter repaint 237x237, with pixmap cache, overlay hidden (main window) | $(qbench bench_gauge repaintCached 'overlay hidden (main window)') |"
 echo "| Rev counter repaint 237x237, SVG every time, overlay shown | $(qbench bench_gauge repaintUncached 'overlay shown') |"
 echo "| Rev counter repaint 237x237, SVG every time, overlay hidden (main window) | $(qbench bench_gauge repaintUncached 'overlay hidden (main window)') |"
@@ -127,11 +137,15 @@ echo "| Read 90 cells, serial 9600 baud | $(transfer serial read) |"
 echo "| Write 81 cells, HID (simulated device) | $(transfer HID write) |"
 echo "| Read 90 cells, HID | $(transfer HID read) |"
 echo "| Serial wire limit, 16 bytes per exchange at 9600 baud | $wire ms/exchange |"
+if [ -n "$step_ms" ]; then
+    echo "| Worker loop floor, 3 passes (send, wait, advance) of $step_ms ms per cell | $((3 * step_ms)) ms/cell |"
+fi
 echo "| Start-up to first frame, Tervalix (median / min of ${runs_done:-?} launches) | $(startup tervalix.launch_to_first_frame) |"
 echo "| Start-up to first frame, bare QMainWindow (median / min) | $(startup bare.launch_to_first_frame) |"
-echo "| of which application object, Tervalix / bare (median) | $(startup tervalix.application_object | cut -d/ -f1)/ $(startup bare.application_object | cut -d/ -f1) |"
+echo "| of which launch to main(), Tervalix / bare (median) | $(startup tervalix.launch_to_main m) / $(startup bare.launch_to_main m) |"
+echo "| of which application object, Tervalix / bare (median) | $(startup tervalix.application_object m) / $(startup bare.application_object m) |"
 echo "| Window construction in-process, Tervalix (median / min) | $(startup tervalix.window_construction) |"
 echo "| Window construction in-process, bare QMainWindow (median / min) | $(startup bare.window_construction) |"
-echo "| show() to first frame, Tervalix / bare (median) | $(startup tervalix.show_to_first_frame | cut -d/ -f1)/ $(startup bare.show_to_first_frame | cut -d/ -f1) |"
+echo "| show() to first frame painted, Tervalix / bare (median) | $(startup tervalix.show_to_first_frame m) / $(startup bare.show_to_first_frame m) |"
 echo "| Idle CPU over ${IDLE_S} s, Tervalix (no link, 3 workers idling), % of one core | $(idle tervalix) |"
 echo "| Idle CPU over ${IDLE_S} s, bare QMainWindow, % of one core | $(idle bare) |"
