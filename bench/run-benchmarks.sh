@@ -39,6 +39,7 @@ cmake --build "$BUILD_DIR" -j"$JOBS" --target "${targets[@]}" >&2 || {
 }
 
 mkdir -p "$OUT"
+rm -f "$OUT"/bench_*  # no figures of an earlier run
 export QT_QPA_PLATFORM=offscreen
 unset TERVALIX_SIMULATOR
 build_type=$(sed -n 's/^CMAKE_BUILD_TYPE:[A-Z]*=//p' "$BUILD_DIR/CMakeCache.txt")
@@ -52,7 +53,9 @@ exe() {
     find "$BUILD_DIR" -type f -name "$1" -perm -u+x 2>/dev/null | head -n 1
 }
 
-# Runs one program, output to $OUT/NAME.out and NAME.err; never stops the script.
+# Runs one program, output to $OUT/NAME.out and NAME.err; a failure is
+# counted (the table is still printed, with n/a where figures are missing).
+failed=()
 run() {
     local name=$1 secs=$2
     shift 2
@@ -61,10 +64,11 @@ run() {
     if [ -z "$bin" ]; then
         echo "$name: not built" >"$OUT/$name.err"
         : >"$OUT/$name.out"
-        return 1
+        failed+=("$name")
+        return
     fi
     echo "running $name ..." >&2
-    timeout "$secs" "$bin" "$@" >"$OUT/$name.out" 2>"$OUT/$name.err"
+    timeout "$secs" "$bin" "$@" >"$OUT/$name.out" 2>"$OUT/$name.err" || failed+=("$name")
 }
 
 # QBENCHMARK programs: figures as csv in NAME.csv, the readable log in NAME.out.
@@ -149,3 +153,9 @@ echo "| Window construction in-process, bare QMainWindow (median / min) | $(star
 echo "| show() to first frame painted, Tervalix / bare (median) | $(startup tervalix.show_to_first_frame m) / $(startup bare.show_to_first_frame m) |"
 echo "| Idle CPU over ${IDLE_S} s, Tervalix (no link, 3 workers idling), % of one core | $(idle tervalix) |"
 echo "| Idle CPU over ${IDLE_S} s, bare QMainWindow, % of one core | $(idle bare) |"
+
+if [ ${#failed[@]} -gt 0 ]; then
+    echo
+    echo "failed: ${failed[*]} (see $OUT)" >&2
+    exit 1
+fi
