@@ -6,7 +6,7 @@ BUILD ?= build
 JOBS ?= 2
 CMAKE_FLAGS ?=
 
-.PHONY: setup build run test test-asan test-tsan fuzz clean
+.PHONY: setup build run test test-asan test-tsan fuzz bench clean
 
 setup:
 	@./scripts/setup.sh
@@ -21,6 +21,10 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j$(JOBS)
+
+# Builds every benchmark, runs them headless and prints one table (bench/README.md).
+bench: build
+	./bench/run-benchmarks.sh $(BUILD)
 
 # The whole suite under AddressSanitizer with UndefinedBehaviorSanitizer, and
 # under ThreadSanitizer. Any report fails the run.
