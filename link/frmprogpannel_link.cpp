@@ -92,6 +92,32 @@ bool canBeginReply(char c)
     }
 }
 
+// The reply in one HID exchange, with the diagnostic lines; empty when there
+// is none to hand out.
+QByteArray hidReply(const HidLink::Exchange &x)
+{
+    std::printf("OnSendSerialData: bytes written=%d\n", x.written);
+    if (x.read < 0) {
+        std::puts("OnSendSerialData: Unable to read()");
+        std::fflush(stdout);
+        return QByteArray();
+    }
+    std::printf("OnSendSerialData: bytes read=%d\n", x.read);
+    std::fflush(stdout);
+    // An answer that did not come in time counts as none; the sender's own
+    // time-out takes over.
+    if (x.read == 0)
+        return QByteArray();
+    // Noise in front of the reply is skipped; a report without any reply in
+    // it hands out nothing.
+    const auto start = std::find_if(x.reply.cbegin(), x.reply.cend(), canBeginReply);
+    if (start == x.reply.cend())
+        return QByteArray();
+    QByteArray reply = x.reply.mid(int(start - x.reply.cbegin()), Protocol::FrameSize);
+    reply.append(QByteArray(Protocol::FrameSize - reply.size(), '\0'));
+    return reply;
+}
+
 } // namespace
 
 void frmProgPannel::onSendSerialData(QByteArray frame)
@@ -106,31 +132,12 @@ void frmProgPannel::onSendSerialData(QByteArray frame)
         // in order; this returns once the answer (or its absence) has been
         // dealt with, while the event loop keeps running meanwhile.
         auto *channel = findChild<HidLink::Channel *>(QString(), Qt::FindDirectChildrenOnly);
-        if (!channel) {
+        if (!channel)
             channel = new HidLink::Channel(hidDevice.get(), [this](const HidLink::Exchange &x) {
-                std::printf("OnSendSerialData: bytes written=%d\n", x.written);
-                if (x.read < 0) {
-                    std::puts("OnSendSerialData: Unable to read()");
-                    std::fflush(stdout);
-                    return;
-                }
-                std::printf("OnSendSerialData: bytes read=%d\n", x.read);
-                std::fflush(stdout);
-                // An answer that did not come in time counts as none; the
-                // sender's own time-out takes over.
-                if (x.read == 0)
-                    return;
-                // Noise in front of the reply is skipped; a report without
-                // any reply in it hands out nothing.
-                const int start = int(std::find_if(x.reply.cbegin(), x.reply.cend(), canBeginReply)
-                                      - x.reply.cbegin());
-                if (start >= x.reply.size())
-                    return;
-                QByteArray reply = x.reply.mid(start, Protocol::FrameSize);
-                reply.append(QByteArray(Protocol::FrameSize - reply.size(), '\0'));
-                handOutReply(reply);
+                const QByteArray reply = hidReply(x);
+                if (!reply.isEmpty())
+                    handOutReply(reply);
             }, this);
-        }
         channel->send(frame);
         return;
     }

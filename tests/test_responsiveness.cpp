@@ -20,6 +20,8 @@
 #include "link/cgestrt.h"
 #include "link/cgestsend.h"
 #include "link/frmricercaporta.h"
+#include "link/hidlink.h"
+#include "link/protocol.h"
 #include "mainwindow/frmprogpannel.h"
 #include "mainwindow/ui_frmprogpannel.h"
 #include "mainwindow/userprompts.h"
@@ -161,6 +163,7 @@ private slots:
     void silentHidSearch();
     void silentHidTransfer_data();
     void silentHidTransfer();
+    void hidChannelKeepsOrderWhenSentFromWithinItsWait();
     void cleanupTestCase();
 
 private:
@@ -298,6 +301,37 @@ void TestResponsiveness::silentHidTransfer()
     record(write ? "write, silent HID" : "read, silent HID", stall);
     QVERIFY2(stall <= MaxStallMs, qPrintable(QString::number(stall)));
 
+}
+
+void TestResponsiveness::hidChannelKeepsOrderWhenSentFromWithinItsWait()
+{
+    // A slow unit: while the window waits for the first answer, its event
+    // loop runs and a second frame is sent from there. The device sees one
+    // exchange at a time, and the answers are handled in the order sent.
+    SimulatedHidDevice hid(std::make_shared<EcuSimulator>());
+    hid.ecu()->setCell(1, 11);
+    hid.ecu()->setCell(2, 22);
+    EcuSimFaults slow;
+    slow.replyDelayMs = 60;
+    hid.ecu()->setFaults(slow);
+    QList<QByteArray> handled;
+    HidLink::Channel channel(&hid, [&](const HidLink::Exchange &x) { handled << x.reply.left(3); });
+    bool secondReturned = false;
+    QTimer::singleShot(10, [&] {
+        channel.send(Protocol::makeReadFrame(2));
+        secondReturned = true;
+    });
+    StallProbe probe;
+    probe.start();
+    channel.send(Protocol::makeReadFrame(1));
+    QVERIFY(waitFor([&] { return secondReturned; }, 2000));
+    const qint64 stall = probe.stop();
+    QCOMPARE(handled.size(), 2);
+    QCOMPARE(handled[0], QByteArray::fromHex("F4 0B 01"));
+    QCOMPARE(handled[1], QByteArray::fromHex("F4 16 02"));
+    QCOMPARE(hid.writeCount(), 2);
+    QVERIFY2(probe.tickCount() >= 10, qPrintable(QString::number(probe.tickCount())));
+    QVERIFY2(stall <= MaxStallMs, qPrintable(QString::number(stall)));
 }
 
 void TestResponsiveness::cleanupTestCase()
