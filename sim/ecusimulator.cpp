@@ -1,8 +1,8 @@
 #include "sim/ecusimulator.h"
+#include <mutex>
 
 #include "link/protocol.h"
 
-#include <QMutexLocker>
 #include <QtMath>
 
 namespace {
@@ -45,19 +45,19 @@ EcuSimulator::EcuSimulator(const EcuSimConfig &config)
 
 EcuSimConfig EcuSimulator::config() const
 {
-    QMutexLocker lock(&mutex);
+    std::unique_lock<std::mutex> lock(mutex);
     return cfg;
 }
 
 int EcuSimulator::cellCount() const
 {
-    QMutexLocker lock(&mutex);
+    std::unique_lock<std::mutex> lock(mutex);
     return memory.size();
 }
 
 EcuResponse EcuSimulator::handleFrame(const QByteArray &frame)
 {
-    QMutexLocker lock(&mutex);
+    std::unique_lock<std::mutex> lock(mutex);
     if (countRequestAndCheckGone())
         return EcuResponse();
     if (frame.size() != Protocol::FrameSize)
@@ -67,7 +67,7 @@ EcuResponse EcuSimulator::handleFrame(const QByteArray &frame)
 
 EcuResponse EcuSimulator::handleHidReport(const QByteArray &report)
 {
-    QMutexLocker lock(&mutex);
+    std::unique_lock<std::mutex> lock(mutex);
     if (countRequestAndCheckGone())
         return EcuResponse();
     constexpr int inputSize = Protocol::HidReportSize - 1;
@@ -152,50 +152,50 @@ EcuResponse EcuSimulator::applyFaults(QByteArray reply)
 
 unsigned char EcuSimulator::cell(int index) const
 {
-    QMutexLocker lock(&mutex);
+    std::unique_lock<std::mutex> lock(mutex);
     return byteAt(memory, index);
 }
 
 void EcuSimulator::setCell(int index, unsigned char value)
 {
-    QMutexLocker lock(&mutex);
+    std::unique_lock<std::mutex> lock(mutex);
     if (index >= 0 && index < memory.size())
         memory[index] = static_cast<char>(value);
 }
 
 QByteArray EcuSimulator::cells() const
 {
-    QMutexLocker lock(&mutex);
+    std::unique_lock<std::mutex> lock(mutex);
     return memory;
 }
 
 void EcuSimulator::setFaults(const EcuSimFaults &faults)
 {
-    QMutexLocker lock(&mutex);
+    std::unique_lock<std::mutex> lock(mutex);
     flt = faults;
 }
 
 EcuSimFaults EcuSimulator::faults() const
 {
-    QMutexLocker lock(&mutex);
+    std::unique_lock<std::mutex> lock(mutex);
     return flt;
 }
 
 bool EcuSimulator::isGone() const
 {
-    QMutexLocker lock(&mutex);
+    std::unique_lock<std::mutex> lock(mutex);
     return flt.gone;
 }
 
 int EcuSimulator::requestsReceived() const
 {
-    QMutexLocker lock(&mutex);
+    std::unique_lock<std::mutex> lock(mutex);
     return requests;
 }
 
 void EcuSimulator::setClock(std::function<qint64()> c)
 {
-    QMutexLocker lock(&mutex);
+    std::unique_lock<std::mutex> lock(mutex);
     clock = std::move(c);
 }
 

@@ -6,7 +6,7 @@
 
 #include <QByteArray>
 #include <QElapsedTimer>
-#include <QMutex>
+#include <mutex>
 #include <QVector>
 
 #include <functional>
@@ -89,7 +89,7 @@ private:
     bool countRequestAndCheckGone();
     qint64 now() const;
 
-    mutable QMutex mutex;
+    mutable std::mutex mutex;
     EcuSimConfig cfg;
     EcuSimFaults flt;
     QByteArray memory;

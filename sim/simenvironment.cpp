@@ -3,8 +3,7 @@
 #include "sim/ptyecusimulator.h"
 #include "sim/simulatedhiddevice.h"
 
-#include <QMutex>
-#include <QMutexLocker>
+#include <mutex>
 #include <QtGlobal>
 
 #include <cstdio>
@@ -79,8 +78,8 @@ QString startSerialFromEnvironment()
 {
     if (mode() != QLatin1String("serial"))
         return QString();
-    static QMutex mutex;
-    QMutexLocker lock(&mutex);
+    static std::mutex mutex;
+    std::unique_lock<std::mutex> lock(mutex);
     // Lives until the process ends; its destructor joins the worker.
     static std::unique_ptr<PtyEcuSimulator> simulator;
     if (!simulator) {

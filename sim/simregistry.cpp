@@ -1,11 +1,10 @@
 #include "sim/simregistry.h"
 
-#include <QMutex>
-#include <QMutexLocker>
+#include <mutex>
 
 namespace {
 struct Registry {
-    QMutex mutex;
+    std::mutex mutex;
     QStringList ports;
 };
 // Never destroyed: simulators may unregister while the process exits.
@@ -20,20 +19,20 @@ namespace SimRegistry {
 
 void addSerialPort(const QString &path)
 {
-    QMutexLocker lock(&registry().mutex);
+    std::lock_guard<std::mutex> lock(registry().mutex);
     if (!registry().ports.contains(path))
         registry().ports.append(path);
 }
 
 void removeSerialPort(const QString &path)
 {
-    QMutexLocker lock(&registry().mutex);
+    std::lock_guard<std::mutex> lock(registry().mutex);
     registry().ports.removeAll(path);
 }
 
 QStringList serialPorts()
 {
-    QMutexLocker lock(&registry().mutex);
+    std::lock_guard<std::mutex> lock(registry().mutex);
     return registry().ports;
 }
 

@@ -1,8 +1,8 @@
 #include "sim/simulatedhiddevice.h"
+#include <mutex>
 
 #include "link/protocol.h"
 
-#include <QMutexLocker>
 #include <QThread>
 
 #include <cstring>
@@ -18,7 +18,7 @@ int SimulatedHidDevice::write(const unsigned char *data, size_t length)
         return -1;
     const QByteArray report(reinterpret_cast<const char *>(data), static_cast<int>(length));
     const EcuResponse r = engine->handleHidReport(report);
-    QMutexLocker lock(&mutex);
+    std::unique_lock<std::mutex> lock(mutex);
     ++writes;
     if (!r.bytes.isEmpty())
         queue.append(Pending{clock.elapsed() + r.delayMs, r.bytes});
@@ -27,7 +27,7 @@ int SimulatedHidDevice::write(const unsigned char *data, size_t length)
 
 int SimulatedHidDevice::read(unsigned char *buffer, size_t length, int timeoutMs)
 {
-    QMutexLocker lock(&mutex);
+    std::unique_lock<std::mutex> lock(mutex);
     ++reads;
     for (int pass = 0; pass < 2; ++pass) {
         if (engine->isGone())
@@ -49,7 +49,7 @@ int SimulatedHidDevice::read(unsigned char *buffer, size_t length, int timeoutMs
             break;
         lock.unlock();
         QThread::msleep(static_cast<unsigned long>(wait));
-        lock.relock();
+        lock.lock();
     }
     return 0;
 }
@@ -60,18 +60,18 @@ QString SimulatedHidDevice::serialNumber() const { return QStringLiteral("SIM-00
 
 int SimulatedHidDevice::writeCount() const
 {
-    QMutexLocker lock(&mutex);
+    std::unique_lock<std::mutex> lock(mutex);
     return writes;
 }
 
 int SimulatedHidDevice::readCount() const
 {
-    QMutexLocker lock(&mutex);
+    std::unique_lock<std::mutex> lock(mutex);
     return reads;
 }
 
 int SimulatedHidDevice::pendingReports() const
 {
-    QMutexLocker lock(&mutex);
+    std::unique_lock<std::mutex> lock(mutex);
     return queue.size();
 }

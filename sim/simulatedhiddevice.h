@@ -9,7 +9,7 @@
 
 #include <QElapsedTimer>
 #include <QList>
-#include <QMutex>
+#include <mutex>
 
 #include <memory>
 
@@ -37,7 +37,7 @@ private:
     };
 
     std::shared_ptr<EcuSimulator> engine;
-    mutable QMutex mutex;
+    mutable std::mutex mutex;
     QElapsedTimer clock;
     QList<Pending> queue;
     int writes = 0;
