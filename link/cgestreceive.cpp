@@ -1,5 +1,6 @@
 #include "link/cgestreceive.h"
 
+#include <algorithm>
 
 #include "link/protocol.h"
 
@@ -17,24 +18,57 @@ CGestReceive::~CGestReceive()
     stopThread();
 }
 
-void CGestReceive::startReceive(uchar fromIndex, uchar hwVersion)
+void CGestReceive::startReceive(uchar from, uchar hwVersion)
 {
     {
         std::lock_guard<std::mutex> lock(mutex);
-        cellIndex = fromIndex;
+        fromIndex = from;
         cellCountValue = Protocol::cellsRead(hwVersion);
         image->clear();
+        // One budget of time-outs for the whole read, verification included.
         retriesLeftValue = retryReload;
-        replyBuffer.clear();
+        pass = 1;
+        previousPass.clear();
+        beginPass();
         stateValue = Send;
     }
     emit sgnPercent(0);
 }
 
+void CGestReceive::beginPass()
+{
+    cellIndex = fromIndex;
+    irregular = false;
+    lastSendAt = -1;
+    maxPeriod = 0;
+    maxLatency = 0;
+    replyBuffer.clear();
+}
+
 void CGestReceive::setReply(const QByteArray &reply)
 {
     std::lock_guard<std::mutex> lock(mutex);
-    replyBuffer = reply;
+    switch (stateValue) {
+    case Wait:
+        // A second reply to one request: one of them is not its answer.
+        if (!replyBuffer.isEmpty())
+            irregular = true;
+        replyBuffer = reply;
+        replyAt = nowMs();
+        break;
+    case Drain:
+        lastArrival = nowMs();
+        break;
+    case Idle:
+    case Failed:
+    case Done:
+        break;
+    default:
+        // Nobody waits for a reply now: a late answer, or noise that looks
+        // like one. Dropped, and the pass no longer counts as clean.
+        irregular = true;
+        break;
+    }
 }
 
 int CGestReceive::state() const
@@ -55,6 +89,28 @@ int CGestReceive::cellCount() const
     return cellCountValue;
 }
 
+int CGestReceive::passes() const
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    return pass;
+}
+
+int CGestReceive::judgePass()
+{
+    const QByteArray values = image->left(cellCountValue);
+    if (pass == 1 && !irregular)
+        return Done;
+    // After a drained line, two passes in a row giving the same values.
+    if (pass > 1 && values == previousPass)
+        return Done;
+    if (pass >= MaxPasses)
+        return Failed;
+    previousPass = values;
+    ++pass;
+    windowStart = lastArrival = nowMs();
+    return Drain;
+}
+
 void CGestReceive::step()
 {
     QByteArray frame;
@@ -62,6 +118,7 @@ void CGestReceive::step()
     QString outcome;
     {
         std::lock_guard<std::mutex> lock(mutex);
+        const qint64 now = nowMs();
         switch (stateValue) {
         case Send:
             if (cellIndex >= cellCountValue) {
@@ -74,7 +131,10 @@ void CGestReceive::step()
             // belongs to this frame and must survive.
             replyBuffer.clear();
             stateValue = Wait;
-            sentAt = nowMs();
+            if (lastSendAt >= 0)
+                maxPeriod = std::max(maxPeriod, now - lastSendAt);
+            lastSendAt = now;
+            sentAt = now;
             break;
         case Wait:
             if (Protocol::isReplyOfKind(replyBuffer, Protocol::KindRead)) {
@@ -82,12 +142,16 @@ void CGestReceive::step()
                 if (image->size() <= cellIndex)
                     image->resize(cellIndex + 1);
                 (*image)[cellIndex] = static_cast<char>(Protocol::readReplyValue(replyBuffer));
+                maxLatency = std::max(maxLatency, replyAt - sentAt);
+                replyBuffer.clear();
                 stateValue = Advance;
                 break;
             }
             // Another kind of reply is not ours: drop it and keep the time-out running.
+            if (!replyBuffer.isEmpty())
+                irregular = true;
             replyBuffer.clear();
-            if (nowMs() - sentAt > timeoutMs)
+            if (now - sentAt > timeoutMs)
                 stateValue = TimedOut;
             break;
         case Advance:
@@ -95,12 +159,34 @@ void CGestReceive::step()
             if (cellIndex < cellCountValue - 1) {
                 ++cellIndex;
                 stateValue = Send;
+            } else if (irregular) {
+                stateValue = judgePass();
             } else {
-                stateValue = Done;
+                stateValue = Settle;
             }
             break;
+        case Settle: {
+            // If the replies ran one behind, the answer to the last request is
+            // still on its way: it comes within a request's round trip.
+            const qint64 window = std::min<qint64>(timeoutMs, maxPeriod + maxLatency + StepSleepMs);
+            if (irregular || now - sentAt >= window)
+                stateValue = judgePass();
+            break;
+        }
         case TimedOut:
-            stateValue = (--retriesLeftValue <= 0) ? Failed : Send;
+            irregular = true;
+            stateValue = (--retriesLeftValue <= 0) ? Failed : Quiet;
+            break;
+        case Quiet:
+            // One pass in which a late answer is dropped rather than taken
+            // for the answer to the request sent again.
+            stateValue = Send;
+            break;
+        case Drain:
+            if (now - std::max(windowStart, lastArrival) >= timeoutMs || now - windowStart >= 4 * timeoutMs) {
+                beginPass();
+                stateValue = Send;
+            }
             break;
         case Failed:
             outcome = QStringLiteral("KO_RCV");

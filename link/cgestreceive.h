@@ -1,5 +1,16 @@
 #pragma once
 // Reads the ECU's cells into the ECU image, one cell per exchange.
+//
+// A read reply carries the value only, not the cell it belongs to, so the
+// only link between a request and its reply is their order. A reply that
+// comes after its time-out (or noise that looks like a read reply) would be
+// taken as the answer to the next request and shift every value after it by
+// one cell. The reader therefore watches each pass for irregularities (a
+// time-out, a reply of the wrong kind, a reply that nobody waits for) and,
+// after such a pass, lets the line fall quiet and reads every cell again: a
+// result is only reported once two consecutive passes agree, at most three
+// passes in all, the time-out budget shared by them. A clean pass is taken
+// at once and costs no extra frame.
 
 #include <QByteArray>
 #include <QString>
@@ -9,7 +20,19 @@
 class CGestReceive : public CGestWorker {
     Q_OBJECT
 public:
-    enum State { Send = 10, Wait = 11, Advance = 12, TimedOut = 100, Failed = 150, Done = 200, Idle = 800 };
+    enum State {
+        Send = 10,
+        Wait = 11,
+        Advance = 12,
+        Quiet = 13,   // after a time-out, before the same cell is asked again
+        Settle = 14,  // after the last cell of a clean pass: a reply still coming is a surplus
+        Drain = 15,   // before a verification pass: the line falls quiet
+        TimedOut = 100,
+        Failed = 150,
+        Done = 200,
+        Idle = 800
+    };
+    static constexpr int MaxPasses = 3;
 
     // `image` is not owned and must outlive the thread. With `startThread`
     // false the loop is not started and step() is driven by the caller.
@@ -28,6 +51,8 @@ public:
     int state() const;
     int retriesLeft() const;
     int cellCount() const;
+    // Passes over the cells in the current (or last) read: 1 for a clean one.
+    int passes() const;
 
 signals:
     void sgnSndByte(QByteArray frame);
@@ -35,6 +60,10 @@ signals:
     void sgnEsito(QString outcome);
 
 private:
+    // Called with the mutex held at the end of a pass: the next state.
+    int judgePass();
+    void beginPass();
+
     QByteArray *image;
     int stateValue = Idle;
     int retryReload;
@@ -42,6 +71,18 @@ private:
     int timeoutMs;
     qint64 sentAt = 0;
     QByteArray replyBuffer;
+    qint64 replyAt = 0;
+    uchar fromIndex = 0;
     uchar cellIndex = 0;
     int cellCountValue = 50;
+
+    // The current pass.
+    int pass = 1;
+    bool irregular = false;
+    qint64 lastSendAt = -1;
+    qint64 maxPeriod = 0;    // between two consecutive requests
+    qint64 maxLatency = 0;   // request to reply
+    qint64 windowStart = 0;  // Quiet, Settle and Drain
+    qint64 lastArrival = 0;  // latest reply seen during Drain
+    QByteArray previousPass; // values of the pass before
 };
