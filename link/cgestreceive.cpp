@@ -38,7 +38,8 @@ void CGestReceive::startReceive(uchar from, uchar hwVersion)
 void CGestReceive::beginPass()
 {
     cellIndex = fromIndex;
-    irregular = false;
+    surplus = false;
+    missed = false;
     lastSendAt = -1;
     maxPeriod = 0;
     maxLatency = 0;
@@ -52,7 +53,7 @@ void CGestReceive::setReply(const QByteArray &reply)
     case Wait:
         // A second reply to one request: one of them is not its answer.
         if (!replyBuffer.isEmpty())
-            irregular = true;
+            surplus = true;
         replyBuffer = reply;
         replyAt = nowMs();
         break;
@@ -66,7 +67,7 @@ void CGestReceive::setReply(const QByteArray &reply)
     default:
         // Nobody waits for a reply now: a late answer, or noise that looks
         // like one. Dropped, and the pass no longer counts as clean.
-        irregular = true;
+        surplus = true;
         break;
     }
 }
@@ -98,10 +99,12 @@ int CGestReceive::passes() const
 int CGestReceive::judgePass()
 {
     const QByteArray values = image->left(cellCountValue);
-    if (pass == 1 && !irregular)
+    if (pass == 1 && !surplus && !missed)
         return Done;
-    // After a drained line, two passes in a row giving the same values.
-    if (pass > 1 && values == previousPass)
+    // After a drained line, a pass without a reply too many confirms the
+    // values of the pass before. Replies that went missing cannot shift the
+    // values; one too many can.
+    if (pass > 1 && !surplus && values == previousPass)
         return Done;
     if (pass >= MaxPasses)
         return Failed;
@@ -149,7 +152,7 @@ void CGestReceive::step()
             }
             // Another kind of reply is not ours: drop it and keep the time-out running.
             if (!replyBuffer.isEmpty())
-                irregular = true;
+                missed = true;
             replyBuffer.clear();
             if (now - sentAt > timeoutMs)
                 stateValue = TimedOut;
@@ -159,22 +162,24 @@ void CGestReceive::step()
             if (cellIndex < cellCountValue - 1) {
                 ++cellIndex;
                 stateValue = Send;
-            } else if (irregular) {
-                stateValue = judgePass();
+            } else if (pass == 1 && (surplus || missed)) {
+                stateValue = judgePass();  // read again in any case
             } else {
                 stateValue = Settle;
             }
             break;
         case Settle: {
             // If the replies ran one behind, the answer to the last request is
-            // still on its way: it comes within a request's round trip.
-            const qint64 window = std::min<qint64>(timeoutMs, maxPeriod + maxLatency + StepSleepMs);
-            if (irregular || now - sentAt >= window)
+            // still on its way: it comes within a request's round trip, or
+            // within the time-out in a pass that already lost replies.
+            const qint64 window =
+                missed ? timeoutMs : std::min<qint64>(timeoutMs, maxPeriod + maxLatency + StepSleepMs);
+            if (surplus || now - sentAt >= window)
                 stateValue = judgePass();
             break;
         }
         case TimedOut:
-            irregular = true;
+            missed = true;
             stateValue = (--retriesLeftValue <= 0) ? Failed : Quiet;
             break;
         case Quiet:

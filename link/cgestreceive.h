@@ -8,9 +8,10 @@
 // one cell. The reader therefore watches each pass for irregularities (a
 // time-out, a reply of the wrong kind, a reply that nobody waits for) and,
 // after such a pass, lets the line fall quiet and reads every cell again: a
-// result is only reported once two consecutive passes agree, at most three
-// passes in all, the time-out budget shared by them. A clean pass is taken
-// at once and costs no extra frame.
+// result is then only reported once a pass without any surplus reply gives
+// the same values as the pass before, at most three passes in all, the
+// time-out budget shared by them. A clean first pass is taken at once and
+// costs no extra frame.
 
 #include <QByteArray>
 #include <QString>
@@ -78,7 +79,8 @@ private:
 
     // The current pass.
     int pass = 1;
-    bool irregular = false;
+    bool surplus = false;  // a reply that was not the single answer to a request
+    bool missed = false;   // a time-out or a reply of the wrong kind
     qint64 lastSendAt = -1;
     qint64 maxPeriod = 0;    // between two consecutive requests
     qint64 maxLatency = 0;   // request to reply

@@ -146,7 +146,8 @@ EcuResponse EcuSimulator::applyFaults(QByteArray reply)
         reply.prepend(garbage);
     }
     r.bytes = reply;
-    r.delayMs = qMax(0, flt.replyDelayMs);
+    const bool late = flt.delayOnlyNth <= 0 || replyCounter - replyCounterAtFaults == flt.delayOnlyNth;
+    r.delayMs = late ? qMax(0, flt.replyDelayMs) : 0;
     return r;
 }
 
@@ -173,6 +174,7 @@ void EcuSimulator::setFaults(const EcuSimFaults &faults)
 {
     std::unique_lock<std::mutex> lock(mutex);
     flt = faults;
+    replyCounterAtFaults = replyCounter;
 }
 
 EcuSimFaults EcuSimulator::faults() const

@@ -22,6 +22,8 @@ struct EcuSimConfig {
 // Fault switches. Every counter counts replies the engine would have sent.
 struct EcuSimFaults {
     int replyDelayMs = 0;       // the reply leaves this late
+    int delayOnlyNth = 0;       // with replyDelayMs: only the n-th reply
+                                // counted from setFaults() is late (0: all)
     int dropEveryN = 0;         // every n-th reply is lost (0: never)
     double dropRate = 0.0;      // share of replies lost at random (0 to 1)
     int garbageBytes = 0;       // bytes inserted before each affected reply
@@ -97,5 +99,6 @@ private:
     QElapsedTimer powerUp;
     std::function<qint64()> clock;
     int replyCounter = 0;
+    int replyCounterAtFaults = 0;
     int requests = 0;
 };

@@ -1,0 +1,418 @@
+// A profile read never reports success with values that are not the ECU's:
+// a read reply carries no address, so a late reply or a forged one would
+// shift every following value by one cell. The reader, driven pass by pass
+// against model lines, and the whole window against the simulator over a
+// pseudo-terminal.
+
+#include <QSignalSpy>
+#include <QTest>
+#include <functional>
+#include <memory>
+#include <qwt_plot_curve.h>
+
+#include "link/cgestreceive.h"
+#include "link/frmricercaporta.h"
+#include "link/protocol.h"
+#include "link/workerclock.h"
+#include "mainwindow/cmsg.h"
+#include "mainwindow/frmprogpannel.h"
+#include "mainwindow/userprompts.h"
+#include "sim/ptyecusimulator.h"
+#include "support/testsupport.h"
+
+class TervalixTestAccess {
+public:
+    static frmRicercaPorta *search(frmProgPannel &w) { return w.dlgRicercaPorta; }
+    static CGestReceive *receiver(frmProgPannel &w) { return w.receiveThread; }
+    static QVector<double> curveValues(frmProgPannel &w)
+    {
+        QVector<double> v;
+        QwtPlotCurve *c = w.findCurve();
+        for (size_t i = 0; c && i < c->dataSize(); ++i)
+            v.append(c->sample(int(i)).y());
+        return v;
+    }
+};
+using Access = TervalixTestAccess;
+
+namespace {
+
+QByteArray readReply(uchar value)
+{
+    QByteArray r(Protocol::FrameSize, '\0');
+    r[0] = static_cast<char>(Protocol::KindRead);
+    r[1] = static_cast<char>(value);
+    return r;
+}
+
+// Distinct values, so that a shift by one cell always shows.
+QByteArray ecuCells(int n)
+{
+    QByteArray c;
+    for (int i = 0; i < n; ++i)
+        c.append(static_cast<char>((i * 37 + 11) & 0xFF));
+    return c;
+}
+
+// A line on which the replies queue up in order: each frame sent lets the
+// oldest reply on the way come in. Normally that is the frame's own reply.
+// A frame listed in `lateFrames` has its reply held back until the next
+// frame goes out (the answer that misses its time-out); a frame listed in
+// `forgedBefore` finds a forged read reply in front of its own. A reply
+// left on the way with no frame going out comes in after `trailingMs`.
+struct FifoLine {
+    CGestReceive &reader;
+    ManualClock &clock;
+    QByteArray cells;
+    QList<QByteArray> onTheWay;
+    QList<QByteArray> frames;
+    QSet<int> lateFrames;    // 1-based frame numbers
+    QSet<int> forgedBefore;  // 1-based frame numbers
+    QSet<int> lostFrames;    // their replies never come
+    bool holding = false;
+    qint64 lastFrameAt = 0;
+    int trailingMs = 30;
+
+    FifoLine(CGestReceive &r, ManualClock &c, const QByteArray &memory) : reader(r), clock(c), cells(memory)
+    {
+        QObject::connect(&reader, &CGestReceive::sgnSndByte, [this](const QByteArray &f) { onFrame(f); });
+    }
+    void onFrame(const QByteArray &f)
+    {
+        frames.append(f);
+        const int n = frames.size();
+        lastFrameAt = clock.nowMs();
+        if (forgedBefore.contains(n))
+            onTheWay.append(readReply(0xEE));
+        if (!lostFrames.contains(n))
+            onTheWay.append(readReply(static_cast<uchar>(cells[static_cast<uchar>(f[2])])));
+        if (lateFrames.contains(n)) {
+            holding = true;
+            return;
+        }
+        holding = false;
+        deliver();
+    }
+    void deliver()
+    {
+        if (!onTheWay.isEmpty())
+            reader.setReply(onTheWay.takeFirst());
+    }
+    void pass()
+    {
+        reader.step();
+        if (!holding && clock.nowMs() - lastFrameAt >= trailingMs)
+            deliver();
+        clock.advance(CGestWorker::StepSleepMs);
+    }
+    void runToIdle()
+    {
+        int limit = 100000;
+        do {
+            pass();
+        } while (reader.state() != CGestReceive::Idle && --limit > 0);
+    }
+};
+
+// A line on which every reply takes its own time: `latencyMs`, or the delay
+// listed for its frame in `delays`. Replies come in in the order they are due.
+struct TimedLine {
+    CGestReceive &reader;
+    ManualClock &clock;
+    QByteArray cells;
+    int frames = 0;
+    int latencyMs = 0;
+    QMap<int, int> delays;  // 1-based frame number -> delay
+    QMultiMap<qint64, QByteArray> due;
+
+    TimedLine(CGestReceive &r, ManualClock &c, const QByteArray &memory) : reader(r), clock(c), cells(memory)
+    {
+        QObject::connect(&reader, &CGestReceive::sgnSndByte, [this](const QByteArray &f) {
+            ++frames;
+            due.insert(clock.nowMs() + delays.value(frames, latencyMs),
+                       readReply(static_cast<uchar>(cells[static_cast<uchar>(f[2])])));
+        });
+    }
+    void pass()
+    {
+        reader.step();
+        while (!due.isEmpty() && due.firstKey() <= clock.nowMs())
+            reader.setReply(due.take(due.firstKey()));
+        clock.advance(CGestWorker::StepSleepMs);
+    }
+    void runToIdle()
+    {
+        int limit = 100000;
+        do {
+            pass();
+        } while (reader.state() != CGestReceive::Idle && --limit > 0);
+    }
+};
+
+QList<int> intsOf(const QSignalSpy &spy)
+{
+    QList<int> out;
+    for (const auto &args : spy)
+        out.append(args.at(0).toInt());
+    return out;
+}
+
+// The verdict of a read under faults: the ECU's values, or a reported failure.
+void checkNeverWrong(const QSignalSpy &outcome, const QByteArray &image, const QByteArray &cells)
+{
+    QCOMPARE(outcome.size(), 1);
+    const QString o = outcome.at(0).at(0).toString();
+    if (o == QLatin1String("OK_RCV"))
+        QCOMPARE(image, cells);
+    else
+        QCOMPARE(o, QStringLiteral("KO_RCV"));
+}
+
+// Every pass asks the cells in order, each cell until it is answered.
+void checkPassesInOrder(const QList<QByteArray> &frames)
+{
+    int expected = 0;
+    for (int i = 0; i < frames.size(); ++i) {
+        const int cell = static_cast<uchar>(frames[i][2]);
+        const bool again = i > 0 && frames[i] == frames[i - 1];
+        QVERIFY2(cell == expected || again || cell == 0,
+                 qPrintable(QStringLiteral("frame %1 asks cell %2").arg(i).arg(cell)));
+        expected = cell + 1;
+    }
+}
+
+class ScriptedPrompts : public UserPrompts {
+public:
+    explicit ScriptedPrompts(QStringList *warnings) : warnings(warnings) {}
+    QString getOpenFileName(QWidget *, const QString &, const QString &, const QString &) override { return {}; }
+    QString getSaveFileName(QWidget *, const QString &, const QString &, const QString &) override { return {}; }
+    void warning(QWidget *, const QString &title, const QString &text) override { *warnings << title + '|' + text; }
+
+private:
+    QStringList *warnings;
+};
+
+} // namespace
+
+class TestReadVerify : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanReadSendsEachCellOnce();
+    void lateReplyAnsweringTheResendShiftsNothing();
+    void replyLaterThanTheResendShiftsNothing();
+    void forgedReplyInTheWaitShiftsNothing();
+    void forgedReplyBetweenExchangesCostsOnePass();
+    void lostReplyIsConfirmedBySecondPass();
+    void noiseInEveryPassFails();
+    void lateReplyOverThePseudoTerminal();
+};
+
+void TestReadVerify::cleanReadSendsEachCellOnce()
+{
+    for (const uchar hw : {uchar(10), uchar(21)}) {
+        ManualClock clock;
+        QByteArray image;
+        CGestReceive r(&image, nullptr, 500, 20, &clock, false);
+        const int n = Protocol::cellsRead(hw);
+        FifoLine line(r, clock, ecuCells(n));
+        QSignalSpy percent(&r, &CGestReceive::sgnPercent);
+        QSignalSpy outcome(&r, &CGestReceive::sgnEsito);
+        r.startReceive(0, hw);
+        line.runToIdle();
+
+        QCOMPARE(line.frames.size(), n);
+        for (int i = 0; i < n; ++i)
+            QCOMPARE(line.frames[i], Protocol::makeReadFrame(i));
+        QCOMPARE(outcome.size(), 1);
+        QCOMPARE(outcome.at(0).at(0).toString(), QStringLiteral("OK_RCV"));
+        QCOMPARE(image, line.cells);
+        QList<int> expected{0};
+        for (int i = 0; i < n; ++i)
+            expected.append(i * 100 / n);
+        expected.append(100);
+        QCOMPARE(intsOf(percent), expected);
+        QCOMPARE(r.retriesLeft(), 20);
+        // Three passes of 10 ms per cell; the check for a reply still on its
+        // way adds two passes at the end, no more.
+        QVERIFY2(clock.nowMs() <= n * 30 + 30, qPrintable(QString::number(clock.nowMs())));
+        qInfo("clean read of %d cells: %d frames, %lld ms", n, int(line.frames.size()), clock.nowMs());
+    }
+}
+
+void TestReadVerify::lateReplyAnsweringTheResendShiftsNothing()
+{
+    // Cell 10's answer misses its time-out and comes in once the cell is
+    // asked again; the answer to that second request then comes in while
+    // cell 11 is awaited, and so on to the last cell.
+    ManualClock clock;
+    QByteArray image;
+    CGestReceive r(&image, nullptr, 500, 20, &clock, false);
+    FifoLine line(r, clock, ecuCells(50));
+    line.lateFrames = {11};
+    QSignalSpy outcome(&r, &CGestReceive::sgnEsito);
+    QSignalSpy percent(&r, &CGestReceive::sgnPercent);
+    r.startReceive(0, 10);
+    line.runToIdle();
+
+    checkNeverWrong(outcome, image, line.cells);
+    QCOMPARE(outcome.at(0).at(0).toString(), QStringLiteral("OK_RCV"));
+    QCOMPARE(line.frames.at(10), line.frames.at(11));  // cell 10 asked again
+    checkPassesInOrder(line.frames);
+    QCOMPARE(intsOf(percent).last(), 100);
+    QCOMPARE(r.retriesLeft(), 19);
+    qInfo("read with a late reply: %d frames", int(line.frames.size()));
+}
+
+void TestReadVerify::replyLaterThanTheResendShiftsNothing()
+{
+    // The replies take 25 ms; cell 10's first one takes 1.2 s, longer than
+    // its time-out and the answer to the request sent again.
+    for (const int latency : {0, 25, 45}) {
+        ManualClock clock;
+        QByteArray image;
+        CGestReceive r(&image, nullptr, 500, 20, &clock, false);
+        TimedLine line(r, clock, ecuCells(90));
+        line.latencyMs = latency;
+        line.delays[11] = 1200;
+        QSignalSpy outcome(&r, &CGestReceive::sgnEsito);
+        r.startReceive(0, 21);
+        line.runToIdle();
+        checkNeverWrong(outcome, image, line.cells);
+        qInfo("latency %d ms, one reply 1.2 s late: %s after %d frames", latency,
+              qPrintable(outcome.at(0).at(0).toString()), line.frames);
+    }
+}
+
+void TestReadVerify::forgedReplyInTheWaitShiftsNothing()
+{
+    // Noise that looks like a read reply comes in just before cell 20's own
+    // answer, which is then taken for cell 21's, and so on.
+    ManualClock clock;
+    QByteArray image;
+    CGestReceive r(&image, nullptr, 500, 20, &clock, false);
+    FifoLine line(r, clock, ecuCells(50));
+    line.forgedBefore = {21};
+    QSignalSpy outcome(&r, &CGestReceive::sgnEsito);
+    r.startReceive(0, 10);
+    line.runToIdle();
+    checkNeverWrong(outcome, image, line.cells);
+    QCOMPARE(outcome.at(0).at(0).toString(), QStringLiteral("OK_RCV"));
+    QVERIFY(line.frames.size() > 50);
+    checkPassesInOrder(line.frames);
+    QCOMPARE(r.retriesLeft(), 20);
+    qInfo("read with a forged reply in step: %d frames", int(line.frames.size()));
+}
+
+void TestReadVerify::forgedReplyBetweenExchangesCostsOnePass()
+{
+    // A forged read reply while no reply is awaited is dropped; the read
+    // is taken once a second pass gives the same values.
+    ManualClock clock;
+    QByteArray image;
+    CGestReceive r(&image, nullptr, 500, 20, &clock, false);
+    FifoLine line(r, clock, ecuCells(50));
+    QSignalSpy outcome(&r, &CGestReceive::sgnEsito);
+    r.startReceive(0, 10);
+    bool forged = false;
+    int limit = 100000;
+    do {
+        line.pass();
+        if (!forged && line.frames.size() == 30 && r.state() == CGestReceive::Advance) {
+            r.setReply(readReply(0xEE));
+            forged = true;
+        }
+    } while (r.state() != CGestReceive::Idle && --limit > 0);
+    QVERIFY(forged);
+    checkNeverWrong(outcome, image, line.cells);
+    QCOMPARE(outcome.at(0).at(0).toString(), QStringLiteral("OK_RCV"));
+    QCOMPARE(line.frames.size(), 100);
+}
+
+void TestReadVerify::lostReplyIsConfirmedBySecondPass()
+{
+    // A reply lost on the line cannot shift anything; the second pass
+    // confirms the first and the time-out budget is shared by both.
+    ManualClock clock;
+    QByteArray image;
+    CGestReceive r(&image, nullptr, 500, 20, &clock, false);
+    FifoLine line(r, clock, ecuCells(50));
+    line.lostFrames = {8};
+    QSignalSpy outcome(&r, &CGestReceive::sgnEsito);
+    r.startReceive(0, 10);
+    line.runToIdle();
+    QCOMPARE(outcome.at(0).at(0).toString(), QStringLiteral("OK_RCV"));
+    QCOMPARE(image, line.cells);
+    QCOMPARE(line.frames.size(), 101);
+    QCOMPARE(r.retriesLeft(), 19);
+}
+
+void TestReadVerify::noiseInEveryPassFails()
+{
+    // The same forged reply in front of cell 20 in every pass: each pass is
+    // shifted alike, yet none of them may confirm the other.
+    ManualClock clock;
+    QByteArray image;
+    CGestReceive r(&image, nullptr, 500, 20, &clock, false);
+    FifoLine line(r, clock, ecuCells(50));
+    line.forgedBefore = {21, 71, 121};
+    QSignalSpy outcome(&r, &CGestReceive::sgnEsito);
+    r.startReceive(0, 10);
+    line.runToIdle();
+    QCOMPARE(outcome.size(), 1);
+    QCOMPARE(outcome.at(0).at(0).toString(), QStringLiteral("KO_RCV"));
+    QCOMPARE(line.frames.size(), 150);  // three passes at most
+}
+
+void TestReadVerify::lateReplyOverThePseudoTerminal()
+{
+    ScopedTestSettings settings;
+    qunsetenv("TERVALIX_SIMULATOR");
+    EcuSimConfig config;
+    config.hwVersion = 10;
+    config.cylinders = 2;
+    auto ecu = std::make_shared<EcuSimulator>(config);
+    for (int i = 0; i < ecu->cellCount(); ++i)
+        ecu->setCell(i, static_cast<uchar>((i * 7) % 31));  // the curve: 0 to 30, no two neighbours alike
+    PtyEcuSimulator pty(ecu);
+    if (!pty.start())
+        QSKIP("no pseudo-terminal");
+    QStringList warnings;
+    frmProgPannel w;
+    w.setUserPrompts(new ScriptedPrompts(&warnings));
+    QStringList outcomes;
+    QObject::connect(Access::receiver(w), &CGestReceive::sgnEsito, &w,
+                     [&outcomes](const QString &o) { outcomes << o; });
+
+    w.onCercaPortaClicked();
+    Access::search(w)->onSelezionePortaClicked(pty.portPath());
+    QVERIFY(waitFor([&] { return !Access::search(w)->isWaitingReply(); }, 3000));
+    QVERIFY(!Access::search(w)->foundPort().isEmpty());
+
+    // The 12th reply of the read (cell 11) leaves 700 ms late, past its
+    // time-out, when the cell has already been asked again.
+    EcuSimFaults late;
+    late.replyDelayMs = 700;
+    late.delayOnlyNth = 12;
+    ecu->setFaults(late);
+    const int before = ecu->requestsReceived();
+    Access::search(w)->onClose();  // links, and reads the unit at once
+    QVERIFY(waitFor([&] { return !outcomes.isEmpty(); }, 20000));
+    const int asked = ecu->requestsReceived() - before;
+    qInfo("read over the pseudo-terminal with one late reply: %s after %d requests", qPrintable(outcomes.first()),
+          asked);
+    QVERIFY2(asked > 50, qPrintable(QString::number(asked)));  // the cell was asked again
+    if (outcomes.first() == QLatin1String("OK_RCV")) {
+        QVector<double> expected;
+        for (int i = 0; i < Protocol::CurvePoints; ++i)
+            expected.append(ecu->cell(i));
+        QCOMPARE(Access::curveValues(w), expected);
+        QVERIFY(warnings.isEmpty());
+    } else {
+        QCOMPARE(outcomes.first(), QStringLiteral("KO_RCV"));
+        QCOMPARE(warnings, QStringList{CMsg::text(CMsg::FlashRead) + '|' + CMsg::text(CMsg::CommError)});
+    }
+}
+
+QTEST_MAIN(TestReadVerify)
+#include "test_readverify.moc"
