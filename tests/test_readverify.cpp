@@ -4,6 +4,7 @@
 // against model lines, and the whole window against the simulator over a
 // pseudo-terminal.
 
+#include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QTest>
 #include <functional>
@@ -411,7 +412,27 @@ void TestReadVerify::lateReplyOverThePseudoTerminal()
     } else {
         QCOMPARE(outcomes.first(), QStringLiteral("KO_RCV"));
         QCOMPARE(warnings, QStringList{CMsg::text(CMsg::FlashRead) + '|' + CMsg::text(CMsg::CommError)});
+        return;
     }
+
+    // A clean read on the same line asks every cell once: no second pass.
+    ecu->setFaults(EcuSimFaults());
+    for (int i = 0; i < Protocol::CurvePoints; ++i)
+        ecu->setCell(i, static_cast<uchar>((i * 11) % 29));
+    int readFrames = 0;
+    QObject::connect(Access::receiver(w), &CGestReceive::sgnSndByte, &w, [&readFrames] { ++readFrames; });
+    QElapsedTimer took;
+    took.start();
+    w.onReadFlashClicked();
+    QVERIFY(waitFor([&] { return outcomes.size() == 2; }, 20000));
+    const qint64 ms = took.elapsed();
+    qInfo("clean read over the pseudo-terminal: %d frames, %lld ms", readFrames, ms);
+    QCOMPARE(outcomes.at(1), QStringLiteral("OK_RCV"));
+    QCOMPARE(readFrames, ecu->cellCount());
+    QVector<double> expected;
+    for (int i = 0; i < Protocol::CurvePoints; ++i)
+        expected.append(ecu->cell(i));
+    QCOMPARE(Access::curveValues(w), expected);
 }
 
 QTEST_MAIN(TestReadVerify)
