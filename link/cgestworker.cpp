@@ -18,6 +18,10 @@ void CGestWorker::stopThread()
 {
     stopRequested = true;
     wait();
+    // The loop's last pass ended under this lock: taking it orders everything
+    // the thread did before whatever the destructors do next, in a way that
+    // the thread sanitizer can see (QThread::wait alone is invisible to it).
+    std::lock_guard<std::mutex> lock(mutex);
 }
 
 void CGestWorker::run()
@@ -26,4 +30,5 @@ void CGestWorker::run()
         step();
         msleep(StepSleepMs);
     }
+    std::lock_guard<std::mutex> lock(mutex);
 }

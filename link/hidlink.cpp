@@ -66,7 +66,7 @@ Exchange exchangeKeepingEventsFlowing(HidDevice *device, const QByteArray &repor
     QEventLoop loop;
     std::thread helper([&] {
         x = exchange(device, report, timeoutMs);
-        QMetaObject::invokeMethod(&loop, [&loop] { loop.quit(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(&loop, "quit", Qt::QueuedConnection);
     });
     // Returns when the helper is done, or early when the application quits;
     // either way the helper is joined before its result is used.
@@ -151,13 +151,31 @@ void Channel::ioLoop()
         }
         const Exchange x = exchange(dev, job.report);
         {
+            // The outcome crosses to the GUI thread under this lock, not
+            // inside a queued call, so every hand-over is visible to the
+            // thread sanitizer too.
             std::lock_guard<std::mutex> lock(mutex);
             exchangedUpTo = job.ticket;
+            finished.emplace_back(job.ticket, x);
         }
         wake.notify_all();
         // Queued in order: the outcomes are handled in the order sent.
-        QMetaObject::invokeMethod(this, [this, ticket = job.ticket, x] { deliver(ticket, x); },
-                                  Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, "deliverFinished", Qt::QueuedConnection);
+    }
+}
+
+void Channel::deliverFinished()
+{
+    for (;;) {
+        std::pair<quint64, Exchange> next;
+        {
+            std::lock_guard<std::mutex> lock(mutex);
+            if (finished.empty())
+                return;
+            next = finished.front();
+            finished.pop_front();
+        }
+        deliver(next.first, next.second);
     }
 }
 

@@ -82,6 +82,8 @@ private:
     };
     void ioLoop();
     void deliver(quint64 ticket, const Exchange &x);
+    // GUI thread: hands every finished exchange to its handler, in order.
+    Q_INVOKABLE void deliverFinished();
 
     HidDevice *dev;
     Handler onExchanged;
@@ -97,6 +99,7 @@ private:
     std::condition_variable wake;
     std::deque<Job> jobs;
     quint64 exchangedUpTo = 0;   // tickets the I/O thread has finished
+    std::deque<std::pair<quint64, Exchange>> finished;  // awaiting deliverFinished()
     bool stopping = false;
     std::thread io;
 };

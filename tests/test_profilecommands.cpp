@@ -262,8 +262,8 @@ void TestProfileCommands::failedSaveKeepsOldFileAndTellsUser()
 
 void TestProfileCommands::saveAndSendCancelledSendsNothing()
 {
-    QSignalSpy cmd(Access::rt(*w), &CGestRT::sgnExecCmd);
-    QSignalSpy frames(Access::rt(*w), &CGestRT::sgnSndByte);
+    QueuedLog<QString> cmd(Access::rt(*w), &CGestRT::sgnExecCmd);
+    QueuedLog<QByteArray> frames(Access::rt(*w), &CGestRT::sgnSndByte);
     w->execCmd("SAVE_PROFILE_AND_SEND");
     QCOMPARE(log->captions.size(), 1);
     QTest::qWait(100);
@@ -366,13 +366,13 @@ void TestProfileCommands::liveValuesShownOnlyWhileLinkable()
 
 void TestProfileCommands::benchButtonQueuesAndToggles()
 {
-    QSignalSpy frames(Access::rt(*w), &CGestRT::sgnSndByte);
+    QueuedLog<QByteArray> frames(Access::rt(*w), &CGestRT::sgnSndByte);
     w->onBancoClicked();
     QVERIFY(Access::bench(*w));
     QCOMPARE(ui()->btBanco->text(), CMsg::text(CMsg::BancoOn));
     // Idle with polling off: the first frame leaves at once.
-    QVERIFY(frames.wait(1000));
-    QCOMPARE(frames.at(0).at(0).toByteArray(), Protocol::makeWriteFrame(41, 2));
+    QVERIFY(waitFor([&] { return frames.size() > 0; }, 1000));
+    QCOMPARE(frames.items.at(0), Protocol::makeWriteFrame(41, 2));
     w->onBancoClicked();
     QVERIFY(!Access::bench(*w));
     QCOMPARE(ui()->btBanco->text(), CMsg::text(CMsg::BancoOff));
@@ -381,14 +381,14 @@ void TestProfileCommands::benchButtonQueuesAndToggles()
 void TestProfileCommands::kChangeQueuesOnlyWhileConnected()
 {
     CGestRT *rt = Access::rt(*w);
-    QSignalSpy frames(rt, &CGestRT::sgnSndByte);
+    QueuedLog<QByteArray> frames(rt, &CGestRT::sgnSndByte);
     ui()->spKIniezione->setValue(2);
     QTest::qWait(60);
     QCOMPARE(frames.size(), 0);
     Access::connected(*w) = true;
     ui()->spKIniezione->setValue(3);
-    QVERIFY(frames.wait(1000));
-    QCOMPARE(frames.at(0).at(0).toByteArray(), Protocol::makeWriteFrame(42, 3));
+    QVERIFY(waitFor([&] { return frames.size() > 0; }, 1000));
+    QCOMPARE(frames.items.at(0), Protocol::makeWriteFrame(42, 3));
     Access::connected(*w) = false;
 }
 

@@ -37,3 +37,21 @@ bool waitFor(Pred pred, int timeoutMs)
         QTest::qWait(5);
     return pred();
 }
+
+#include <QList>
+#include <QObject>
+
+// Records what a running worker thread emits, delivered in the test's own
+// thread. (A QSignalSpy connects directly, so a worker would append to it
+// while the test reads it.)
+template <typename T>
+class QueuedLog : public QObject {
+public:
+    template <typename Sender, typename Signal>
+    QueuedLog(Sender *sender, Signal signal)
+    {
+        QObject::connect(sender, signal, this, [this](T value) { items.append(value); }, Qt::QueuedConnection);
+    }
+    int size() const { return items.size(); }
+    QList<T> items;
+};
