@@ -49,13 +49,18 @@ void CGestReceive::beginPass()
 void CGestReceive::setReply(const QByteArray &reply)
 {
     std::lock_guard<std::mutex> lock(mutex);
+    const bool readReply = Protocol::isReplyOfKind(reply, Protocol::KindRead);
     switch (stateValue) {
     case Wait:
-        // A second reply to one request: one of them is not its answer.
-        if (!replyBuffer.isEmpty())
+        if (!Protocol::isReplyOfKind(replyBuffer, Protocol::KindRead)) {
+            replyBuffer = reply;
+            replyAt = nowMs();
+        } else if (readReply) {
+            // A second read reply to one request: one of them is not its answer.
             surplus = true;
-        replyBuffer = reply;
-        replyAt = nowMs();
+            replyBuffer = reply;
+        }
+        // Another kind after a read reply cannot be this request's answer.
         break;
     case Drain:
         lastArrival = nowMs();
@@ -65,9 +70,12 @@ void CGestReceive::setReply(const QByteArray &reply)
     case Done:
         break;
     default:
-        // Nobody waits for a reply now: a late answer, or noise that looks
-        // like one. Dropped, and the pass no longer counts as clean.
-        surplus = true;
+        // Nobody waits for a reply now: a read reply is a late answer, or
+        // noise that looks like one, and the pass no longer counts as clean.
+        // Other kinds cannot be taken for a value (the live-data thread's
+        // own exchange may still be finishing) and are simply dropped.
+        if (readReply)
+            surplus = true;
         break;
     }
 }

@@ -12,6 +12,7 @@
 #include <qwt_plot_curve.h>
 
 #include "link/cgestreceive.h"
+#include "link/cgestrt.h"
 #include "link/frmricercaporta.h"
 #include "link/protocol.h"
 #include "link/workerclock.h"
@@ -25,6 +26,7 @@ class TervalixTestAccess {
 public:
     static frmRicercaPorta *search(frmProgPannel &w) { return w.dlgRicercaPorta; }
     static CGestReceive *receiver(frmProgPannel &w) { return w.receiveThread; }
+    static CGestRT *rt(frmProgPannel &w) { return w.rtThread; }
     static QVector<double> curveValues(frmProgPannel &w)
     {
         QVector<double> v;
@@ -205,6 +207,7 @@ private slots:
     void forgedReplyInTheWaitShiftsNothing();
     void forgedReplyBetweenExchangesCostsOnePass();
     void lostReplyIsConfirmedBySecondPass();
+    void strayAcknowledgementCostsNoPass();
     void noiseInEveryPassFails();
     void lateReplyOverThePseudoTerminal();
 };
@@ -348,6 +351,33 @@ void TestReadVerify::lostReplyIsConfirmedBySecondPass()
     QCOMPARE(r.retriesLeft(), 19);
 }
 
+void TestReadVerify::strayAcknowledgementCostsNoPass()
+{
+    // The live-data thread's write may still be answered when a read begins:
+    // an acknowledgement between two exchanges cannot be taken for a value.
+    ManualClock clock;
+    QByteArray image;
+    CGestReceive r(&image, nullptr, 500, 20, &clock, false);
+    FifoLine line(r, clock, ecuCells(50));
+    QSignalSpy outcome(&r, &CGestReceive::sgnEsito);
+    r.startReceive(0, 10);
+    QByteArray ack(Protocol::FrameSize, '\0');
+    ack[0] = static_cast<char>(Protocol::KindWrite);
+    int handed = 0;
+    int limit = 100000;
+    do {
+        line.pass();
+        if (r.state() == CGestReceive::Advance && line.frames.size() < 3) {
+            r.setReply(ack);
+            ++handed;
+        }
+    } while (r.state() != CGestReceive::Idle && --limit > 0);
+    QVERIFY(handed > 0);
+    QCOMPARE(outcome.at(0).at(0).toString(), QStringLiteral("OK_RCV"));
+    QCOMPARE(image, line.cells);
+    QCOMPARE(line.frames.size(), 50);
+}
+
 void TestReadVerify::noiseInEveryPassFails()
 {
     // The same forged reply in front of cell 20 in every pass: each pass is
@@ -416,6 +446,11 @@ void TestReadVerify::lateReplyOverThePseudoTerminal()
     }
 
     // A clean read on the same line asks every cell once: no second pass.
+    // (The live-data thread first writes the K value just read.)
+    QVERIFY(waitFor([&] {
+        CGestRT *rt = Access::rt(w);
+        return rt->queuedFrames() == 0 && rt->state() == CGestRT::Idle;
+    }, 5000));
     ecu->setFaults(EcuSimFaults());
     for (int i = 0; i < Protocol::CurvePoints; ++i)
         ecu->setCell(i, static_cast<uchar>((i * 11) % 29));
