@@ -237,6 +237,7 @@ void TestReadVerify::cleanReadSendsEachCellOnce()
         expected.append(100);
         QCOMPARE(intsOf(percent), expected);
         QCOMPARE(r.retriesLeft(), 20);
+        QCOMPARE(r.passes(), 1);
         // Three passes of 10 ms per cell; the check for a reply still on its
         // way adds two passes at the end, no more.
         QVERIFY2(clock.nowMs() <= n * 30 + 30, qPrintable(QString::number(clock.nowMs())));
@@ -348,6 +349,7 @@ void TestReadVerify::lostReplyIsConfirmedBySecondPass()
     QCOMPARE(outcome.at(0).at(0).toString(), QStringLiteral("OK_RCV"));
     QCOMPARE(image, line.cells);
     QCOMPARE(line.frames.size(), 101);
+    QCOMPARE(r.passes(), 2);
     QCOMPARE(r.retriesLeft(), 19);
 }
 
