@@ -111,7 +111,10 @@ void CGestRT::step()
         };
         switch (stateValue) {
         case Idle:
-            if (!pendingCmd.isEmpty()) {
+            // A command is handed over only once the queued writes are out:
+            // what runs next (a transfer, a file dialog) must not share the
+            // line with a K or bench frame still waiting here.
+            if (!pendingCmd.isEmpty() && sendQueue.isEmpty()) {
                 command = pendingCmd;
                 pendingCmd.clear();
             }

@@ -411,6 +411,23 @@ void TestWorkers::setCmdWaitsForExchangeInProgress()
     h.pass();
     QCOMPARE(cmd.size(), 2);
     QCOMPARE(cmd.at(1).at(0).toString(), QString("LOAD_PROFILE"));
+
+    // A queued K write goes out first; the command follows its acknowledgement
+    // and nothing is sent after it, so the transfer has the line to itself.
+    rt.queueInjectionK(3, 10);
+    rt.setCmd("FLASH_READ");
+    h.pass();
+    h.pass();
+    QCOMPARE(cmd.size(), 2);
+    QCOMPARE(h.sent.size(), 2);
+    QCOMPARE(h.sent.last(), Protocol::makeWriteFrame(42, 3));
+    h.pass();
+    QCOMPARE(cmd.size(), 2);
+    rt.setReply(bytes({0xFD, 0, 0, 0, 0, 0, 0, 0}));
+    for (int i = 0; i < 5; ++i)
+        h.pass();
+    QCOMPARE(cmd.size(), 3);
+    QCOMPARE(h.sent.size(), 2);
 }
 
 void TestWorkers::twoBenchPressesSendSixFramesInOrder()
