@@ -19,24 +19,8 @@
 #include "mainwindow/ui_frmprogpannel.h"
 #include "profile/canvaspicker.h"
 #include "support/testsupport.h"
+#include "support/windowaccess.h"
 
-class TervalixTestAccess {
-public:
-    static Ui::frmProgPannel *ui(frmProgPannel &w) { return w.ui; }
-    static QwtPlotCurve *curve(frmProgPannel &w) { return w.curve; }
-    static CanvasPicker *picker(frmProgPannel &w) { return w.picker; }
-    static QwtPlotCurve *findCurve(frmProgPannel &w) { return w.findCurve(); }
-    static void setupPlot(frmProgPannel &w) { w.setupPlot(); }
-    static void setCurveValues(frmProgPannel &w, const QVector<double> &v) { w.setCurveValues(v); }
-    static bool &profilePathFlag(frmProgPannel &w) { return w.profilePathFlag; }
-    static void setLimits(frmProgPannel &w, float lo, float hi, int step, int key)
-    {
-        w.valueMin = lo;
-        w.valueMax = hi;
-        w.valueStep = step;
-        w.keyStep = key;
-    }
-};
 using Access = TervalixTestAccess;
 
 namespace {
@@ -156,7 +140,7 @@ void TestCurve::flatProfileFillsCurveAndResetsLabel()
     Ui::frmProgPannel *ui = Access::ui(*w);
     Access::setCurveValues(*w, ramp());
     ui->lblPathProfilo->setText(QStringLiteral("./Profili/strada.prf"));
-    Access::profilePathFlag(*w) = true;
+    Access::pathFlag(*w) = true;
     ui->spProfiloPiatto->setValue(-10);
     ui->lblPathProfilo->setFocus();
 
@@ -164,7 +148,7 @@ void TestCurve::flatProfileFillsCurveAndResetsLabel()
     verifyPoints(*w, 300.0, -10.0);
     QCOMPARE(ui->lblPathProfilo->text(), CMsg::text(CMsg::NoProfile));
     QVERIFY(!ui->lblPathProfilo->text().isEmpty());
-    QVERIFY(Access::profilePathFlag(*w));  // left alone
+    QVERIFY(Access::pathFlag(*w));  // left alone
     QTRY_VERIFY(ui->qwtPlot->hasFocus());
 }
 

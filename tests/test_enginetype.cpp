@@ -18,15 +18,8 @@
 #include "mainwindow/frmprogpannel.h"
 #include "mainwindow/ui_frmprogpannel.h"
 #include "support/testsupport.h"
+#include "support/windowaccess.h"
 
-class TervalixTestAccess {
-public:
-    static Ui::frmProgPannel *ui(frmProgPannel &w) { return w.ui; }
-    static CRpmGauge *gauge(frmProgPannel &w) { return w.gauge; }
-    static QwtPlotCurve *curve(frmProgPannel &w) { return w.curve; }
-    static bool &profilePathFlag(frmProgPannel &w) { return w.profilePathFlag; }
-    static double maxRpm(frmProgPannel &w) { return w.maxRpm; }
-};
 using Access = TervalixTestAccess;
 
 namespace {
@@ -119,7 +112,7 @@ void TestEngineType::verifySetUp(frmProgPannel &w, const Expected &e)
     QCOMPARE(ui->qwtPlot->axisScaleDiv(QwtPlot::xBottom).lowerBound(), 0.0);
     QCOMPARE(ui->qwtPlot->axisScaleDiv(QwtPlot::xBottom).upperBound(), e.maxRpm);
 
-    QVERIFY(!Access::profilePathFlag(w));
+    QVERIFY(!Access::pathFlag(w));
     QCOMPARE(ui->lblPathProfilo->text(), CMsg::text(CMsg::NoProfile));
     QVERIFY(ui->lblPathProfilo->text().contains('<'));
 
@@ -135,7 +128,7 @@ void TestEngineType::dirty(frmProgPannel &w)
     for (int i = 0; i < 41; ++i)
         bent << QPointF(i * Access::maxRpm(w) / 40.0, (i % 7) - 3);
     Access::curve(w)->setSamples(bent);
-    Access::profilePathFlag(w) = true;
+    Access::pathFlag(w) = true;
     Access::ui(w)->lblPathProfilo->setText("/home/rider/Profili/track.prf");
     Access::ui(w)->lblLogo->clear();
 }

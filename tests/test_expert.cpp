@@ -11,12 +11,8 @@
 #include "mainwindow/frmprogpannel.h"
 #include "mainwindow/ui_frmprogpannel.h"
 #include "support/testsupport.h"
+#include "support/windowaccess.h"
 
-class TervalixTestAccess {
-public:
-    static Ui::frmProgPannel *ui(frmProgPannel &w) { return w.ui; }
-    static bool bench(frmProgPannel &w) { return w.bancoFlag; }
-};
 using Access = TervalixTestAccess;
 
 class TestExpert : public QObject {

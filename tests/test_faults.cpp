@@ -31,51 +31,14 @@
 #include "sim/ptyecusimulator.h"
 #include "sim/simulatedhiddevice.h"
 #include "support/testsupport.h"
+#include "support/windowaccess.h"
 
-class TervalixTestAccess {
-public:
-    static Ui::frmProgPannel *ui(frmProgPannel &w) { return w.ui; }
-    static frmRicercaPorta *search(frmProgPannel &w) { return w.dlgRicercaPorta; }
-    static CGestSend *sender(frmProgPannel &w) { return w.sendThread; }
-    static CGestReceive *receiver(frmProgPannel &w) { return w.receiveThread; }
-    static CGestRT *rt(frmProgPannel &w) { return w.rtThread; }
-    static bool connected(frmProgPannel &w) { return w.connectedFlag; }
-    static SimulatedHidDevice *hid(frmProgPannel &w) { return dynamic_cast<SimulatedHidDevice *>(w.hidDevice.get()); }
-    static void setCurveValues(frmProgPannel &w, const QVector<double> &v) { w.setCurveValues(v); }
-    static QVector<double> curveValues(frmProgPannel &w)
-    {
-        QVector<double> v;
-        QwtPlotCurve *c = w.findCurve();
-        for (size_t i = 0; c && i < c->dataSize(); ++i)
-            v.append(c->sample(int(i)).y());
-        return v;
-    }
-};
 using Access = TervalixTestAccess;
 
 namespace {
 
 constexpr int TransferTimeoutMs = 500;  // the window's per-reply time-out
 constexpr int TransferRetries = 20;     // time-outs per transfer
-
-struct PromptLog {
-    QStringList saveAnswers;
-    QStringList warnings;  // "title|text"
-};
-
-class ScriptedPrompts : public UserPrompts {
-public:
-    explicit ScriptedPrompts(std::shared_ptr<PromptLog> log) : log(std::move(log)) {}
-    QString getOpenFileName(QWidget *, const QString &, const QString &, const QString &) override { return {}; }
-    QString getSaveFileName(QWidget *, const QString &, const QString &, const QString &) override
-    {
-        return log->saveAnswers.isEmpty() ? QString() : log->saveAnswers.takeFirst();
-    }
-    void warning(QWidget *, const QString &title, const QString &text) override { log->warnings << title + '|' + text; }
-
-private:
-    std::shared_ptr<PromptLog> log;
-};
 
 qint64 cpuMs()
 {
@@ -143,9 +106,7 @@ struct Rig {
     {
         w = std::make_unique<frmProgPannel>();
         w->setUserPrompts(new ScriptedPrompts(prompts));
-        QObject::connect(Access::sender(*w), &CGestSend::sgnEsito, w.get(), [this](const QString &o) { outcomes << o; });
-        QObject::connect(Access::receiver(*w), &CGestReceive::sgnEsito, w.get(),
-                         [this](const QString &o) { outcomes << o; });
+        Access::recordOutcomes(*w, outcomes);
     }
     Ui::frmProgPannel *ui() { return Access::ui(*w); }
     frmRicercaPorta *dialog() { return Access::search(*w); }

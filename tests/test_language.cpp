@@ -18,30 +18,31 @@
 #include "mainwindow/frmprogpannel.h"
 #include "mainwindow/ui_frmprogpannel.h"
 #include "support/testsupport.h"
+#include "support/windowaccess.h"
 
-class TervalixTestAccess {
-public:
-    static Ui::frmProgPannel *ui(frmProgPannel &w) { return w.ui; }
-    static void pretendConnected(frmProgPannel &w, const QString &port)
-    {
-        w.connectedFlag = true;
-        w.portName = port;
-        w.ui->lblVirtualPort->setText(port);
-    }
-    static void pretendLinkOn(frmProgPannel &w)
-    {
-        w.linkFlag = true;
-        w.ui->btStartLink->setText(CMsg::text(CMsg::LinkOn));
-    }
-    static void pretendProfileShown(frmProgPannel &w, const QString &path)
-    {
-        w.profilePathFlag = true;
-        w.ui->lblPathProfilo->setText(path);
-    }
-};
 using Access = TervalixTestAccess;
 
 namespace {
+
+// The state a linked window with a profile on show would be in.
+void pretendConnected(frmProgPannel &w, const QString &port)
+{
+    Access::connected(w) = true;
+    Access::portName(w) = port;
+    Access::ui(w)->lblVirtualPort->setText(port);
+}
+
+void pretendLinkOn(frmProgPannel &w)
+{
+    Access::link(w) = true;
+    Access::ui(w)->btStartLink->setText(CMsg::text(CMsg::LinkOn));
+}
+
+void pretendProfileShown(frmProgPannel &w, const QString &path)
+{
+    Access::pathFlag(w) = true;
+    Access::ui(w)->lblPathProfilo->setText(path);
+}
 
 // Every visible text of the window and its dialogs, for before/after comparisons.
 QStringList allTexts(QWidget *root)
@@ -98,9 +99,9 @@ void TestLanguage::italianToEnglishTranslatesEverythingAndKeepsState()
     frmProgPannel w;
     Ui::frmProgPannel *ui = Access::ui(w);
     QCOMPARE(ui->btSaveFlash->text(), QStringLiteral("Invia Mappa a Tervalix"));
-    Access::pretendConnected(w, QStringLiteral("/dev/ttyUSB0"));
-    Access::pretendLinkOn(w);
-    Access::pretendProfileShown(w, QStringLiteral("/home/tuner/Profili/track.prf"));
+    pretendConnected(w, QStringLiteral("/dev/ttyUSB0"));
+    pretendLinkOn(w);
+    pretendProfileShown(w, QStringLiteral("/home/tuner/Profili/track.prf"));
 
     ui->actionInglese->trigger();
 

@@ -15,6 +15,7 @@
 #include "sim/ptyecusimulator.h"
 #include "sim/simulatedhiddevice.h"
 #include "support/testsupport.h"
+#include "support/windowaccess.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -34,50 +35,9 @@
 #include <unistd.h>
 #endif
 
-class TervalixTestAccess {
-public:
-    static Ui::frmProgPannel *ui(frmProgPannel *w) { return w->ui; }
-    static bool connected(frmProgPannel *w) { return w->connectedFlag; }
-    static void setConnected(frmProgPannel *w, bool on) { w->connectedFlag = on; }
-    static bool link(frmProgPannel *w) { return w->linkFlag; }
-    static bool bench(frmProgPannel *w) { return w->bancoFlag; }
-    static void setBench(frmProgPannel *w, bool on) { w->bancoFlag = on; w->setBancoLook(on); }
-    static QString portName(frmProgPannel *w) { return w->portName; }
-    static void setPortName(frmProgPannel *w, const QString &n) { w->portName = n; }
-    static frmRicercaPorta *dialog(frmProgPannel *w) { return w->dlgRicercaPorta; }
-    static QSerialPort *serial(frmProgPannel *w) { return w->serialPort; }
-    static SimulatedHidDevice *hid(frmProgPannel *w) { return dynamic_cast<SimulatedHidDevice *>(w->hidDevice.get()); }
-    static QLabel *deviceLabel(frmProgPannel *w) { return w->deviceLabel; }
-    static CDevInfo devInfo(frmProgPannel *w) { return w->devInfo; }
-    static CurveLimits limits(frmProgPannel *w)
-    {
-        return CurveLimits{w->valueMin, w->valueMax, w->valueStep, w->keyStep};
-    }
-    static double maxRpm(frmProgPannel *w) { return w->maxRpm; }
-    static void setFlat(frmProgPannel *w, double v) { w->setFlatCurve(v); }
-    static void setTransferFailed(frmProgPannel *w, bool on) { w->transferFailedDisconnect = on; }
-    static int pending(frmProgPannel *w) { return w->rxAssembler.pending(); }
-    static QVector<double> curve(frmProgPannel *w)
-    {
-        QVector<double> ys;
-        QwtPlotCurve *c = w->findCurve();
-        for (size_t i = 0; c && i < c->dataSize(); ++i)
-            ys.append(c->sample(int(i)).y());
-        return ys;
-    }
-};
 using A = TervalixTestAccess;
 
 namespace {
-
-class RecordingPrompts : public UserPrompts {
-public:
-    QStringList *warnings;
-    explicit RecordingPrompts(QStringList *w) : warnings(w) {}
-    void warning(QWidget *, const QString &, const QString &text) override { warnings->append(text); }
-    QString getOpenFileName(QWidget *, const QString &, const QString &, const QString &) override { return {}; }
-    QString getSaveFileName(QWidget *, const QString &, const QString &, const QString &) override { return {}; }
-};
 
 // Environment of one window: the simulator variables are read by its constructor.
 struct SimEnv {
@@ -101,7 +61,7 @@ CDevInfo record(uchar hw, uchar cyl, const char *fw)
     return CDevInfo::fromBytes(bytes);
 }
 
-bool transferIdle(frmProgPannel *w) { return A::ui(w)->btRicercaPorta->isEnabled(); }
+bool transferIdle(frmProgPannel *w) { return A::ui(*w)->btRicercaPorta->isEnabled(); }
 
 double cpuSeconds() { return double(std::clock()) / CLOCKS_PER_SEC; }
 
@@ -133,7 +93,7 @@ private slots:
 private:
     frmProgPannel *makeWindow();
     ScopedTestSettings settings;
-    QStringList warnings;
+    std::shared_ptr<PromptLog> prompts;
     frmProgPannel *window = nullptr;
 };
 
@@ -145,7 +105,7 @@ void TestLink::initTestCase()
 void TestLink::init()
 {
     settings.clear();
-    warnings.clear();
+    prompts = std::make_shared<PromptLog>();
 }
 
 void TestLink::cleanup()
@@ -157,7 +117,7 @@ void TestLink::cleanup()
 frmProgPannel *TestLink::makeWindow()
 {
     window = new frmProgPannel();
-    window->setUserPrompts(new RecordingPrompts(&warnings));
+    window->setUserPrompts(new ScriptedPrompts(prompts));
     return window;
 }
 
@@ -190,25 +150,25 @@ void TestLink::valueRanges()
 void TestLink::deviceWithFourCylindersLocksTheEngineType()
 {
     frmProgPannel *w = makeWindow();
-    QCOMPARE(A::maxRpm(w), 12000.0);
+    QCOMPARE(A::maxRpm(*w), 12000.0);
     CDevInfo info = record(21, 4, "203");
     w->onGetDeviceInfo(info);
-    QCOMPARE(A::deviceLabel(w)->text(), QStringLiteral("Tervalix: HW21 - CYL4 - V2.0-R3"));
-    QCOMPARE(A::deviceLabel(w)->frameStyle(), 49);
-    QCOMPARE(A::deviceLabel(w)->parentWidget(), static_cast<QWidget *>(w->statusBar()));
-    QCOMPARE(A::maxRpm(w), 17000.0);
-    QVERIFY(!A::ui(w)->actionCentralina_2cilindri->isEnabled());
-    QVERIFY(!A::ui(w)->actionCentralina_4cilindri->isEnabled());
-    QCOMPARE(A::limits(w).valueMax, 50.0f);
-    QCOMPARE(A::devInfo(w).hwVersion, uchar(21));
+    QCOMPARE(A::deviceLabel(*w)->text(), QStringLiteral("Tervalix: HW21 - CYL4 - V2.0-R3"));
+    QCOMPARE(A::deviceLabel(*w)->frameStyle(), 49);
+    QCOMPARE(A::deviceLabel(*w)->parentWidget(), static_cast<QWidget *>(w->statusBar()));
+    QCOMPARE(A::maxRpm(*w), 17000.0);
+    QVERIFY(!A::ui(*w)->actionCentralina_2cilindri->isEnabled());
+    QVERIFY(!A::ui(*w)->actionCentralina_4cilindri->isEnabled());
+    QCOMPARE(A::limits(*w).valueMax, 50.0f);
+    QCOMPARE(A::devInfo(*w).hwVersion, uchar(21));
 
-    A::setConnected(w, true);
+    A::connected(*w) = true;
     w->onCercaPortaClicked();  // disconnect
-    QVERIFY(A::ui(w)->actionCentralina_2cilindri->isEnabled());
-    QVERIFY(A::ui(w)->actionCentralina_4cilindri->isEnabled());
-    QVERIFY(A::deviceLabel(w)->text().isEmpty());
-    QCOMPARE(A::deviceLabel(w)->frameStyle(), int(QFrame::Plain | QFrame::NoFrame));
-    QCOMPARE(A::devInfo(w).hwVersion, uchar(21));  // the record survives
+    QVERIFY(A::ui(*w)->actionCentralina_2cilindri->isEnabled());
+    QVERIFY(A::ui(*w)->actionCentralina_4cilindri->isEnabled());
+    QVERIFY(A::deviceLabel(*w)->text().isEmpty());
+    QCOMPARE(A::deviceLabel(*w)->frameStyle(), int(QFrame::Plain | QFrame::NoFrame));
+    QCOMPARE(A::devInfo(*w).hwVersion, uchar(21));  // the record survives
 }
 
 void TestLink::deviceWithoutCylindersChangesOnlyTheRange()
@@ -216,47 +176,47 @@ void TestLink::deviceWithoutCylindersChangesOnlyTheRange()
     frmProgPannel *w = makeWindow();
     CDevInfo info = record(11, 0, "110");
     w->onGetDeviceInfo(info);
-    QCOMPARE(A::limits(w).valueMin, -20.0f);
-    QCOMPARE(A::limits(w).valueMax, 50.0f);
-    QCOMPARE(A::limits(w).valueStep, 10);
-    QCOMPARE(A::limits(w).keyStep, 5);
-    QCOMPARE(A::maxRpm(w), 12000.0);
-    QVERIFY(A::ui(w)->actionCentralina_2cilindri->isEnabled());
-    QVERIFY(A::ui(w)->actionCentralina_4cilindri->isEnabled());
+    QCOMPARE(A::limits(*w).valueMin, -20.0f);
+    QCOMPARE(A::limits(*w).valueMax, 50.0f);
+    QCOMPARE(A::limits(*w).valueStep, 10);
+    QCOMPARE(A::limits(*w).keyStep, 5);
+    QCOMPARE(A::maxRpm(*w), 12000.0);
+    QVERIFY(A::ui(*w)->actionCentralina_2cilindri->isEnabled());
+    QVERIFY(A::ui(*w)->actionCentralina_4cilindri->isEnabled());
 
     info = record(21, 3, "203");
     w->onGetDeviceInfo(info);
-    QVERIFY(A::deviceLabel(w)->text().contains("CYL3"));
-    QCOMPARE(A::maxRpm(w), 12000.0);
-    QVERIFY(A::ui(w)->actionCentralina_4cilindri->isEnabled());
+    QVERIFY(A::deviceLabel(*w)->text().contains("CYL3"));
+    QCOMPARE(A::maxRpm(*w), 12000.0);
+    QVERIFY(A::ui(*w)->actionCentralina_4cilindri->isEnabled());
 
     CDevInfo serial = CDevInfo::serialDefault();
     w->onGetDeviceInfo(serial);
-    QCOMPARE(A::deviceLabel(w)->text(), QStringLiteral("Tervalix: HW10 - V1.1-R0"));
-    QCOMPARE(A::limits(w).valueMin, -10.0f);
-    QCOMPARE(A::limits(w).valueMax, 25.0f);
+    QCOMPARE(A::deviceLabel(*w)->text(), QStringLiteral("Tervalix: HW10 - V1.1-R0"));
+    QCOMPARE(A::limits(*w).valueMin, -10.0f);
+    QCOMPARE(A::limits(*w).valueMax, 25.0f);
 }
 
 void TestLink::disconnectResetsControlsAndCurve()
 {
     frmProgPannel *w = makeWindow();
-    Ui::frmProgPannel *ui = A::ui(w);
-    A::setConnected(w, true);
-    A::setPortName(w, "HID");
+    Ui::frmProgPannel *ui = A::ui(*w);
+    A::connected(*w) = true;
+    A::portName(*w) = "HID";
     w->onLinkClicked();
-    QVERIFY(A::link(w));
-    A::setBench(w, true);
+    QVERIFY(A::link(*w));
+    A::setBench(*w, true);
     for (QPushButton *b : {ui->btStartLink, ui->btSaveFlash, ui->btReadFlash, ui->btBanco})
         b->setEnabled(true);
     ui->lcdRPM->display(9000);
     ui->lblAdcSonda->setText("120");
-    A::setFlat(w, 7.0);
+    A::setFlat(*w, 7.0);
 
     w->onCercaPortaClicked();
 
-    QVERIFY(!A::connected(w));
-    QVERIFY(!A::link(w));
-    QVERIFY(!A::bench(w));
+    QVERIFY(!A::connected(*w));
+    QVERIFY(!A::link(*w));
+    QVERIFY(!A::bench(*w));
     QCOMPARE(ui->btStartLink->text(), CMsg::text(CMsg::LinkOff));
     QVERIFY(ui->btStartLink->styleSheet().contains("LEDOFF"));
     QVERIFY(ui->btRicercaPorta->styleSheet().contains("LEDOFF"));
@@ -267,24 +227,24 @@ void TestLink::disconnectResetsControlsAndCurve()
     QCOMPARE(ui->lcdRPM->intValue(), 0);
     QCOMPARE(ui->lblAdcSonda->text(), QStringLiteral("0"));
     QCOMPARE(ui->lblVirtualPort->text(), CMsg::text(CMsg::NoPort));
-    const QVector<double> ys = A::curve(w);
+    const QVector<double> ys = A::curveValues(*w);
     QCOMPARE(ys.size(), 41);
     for (double y : ys)
         QCOMPARE(y, 0.0);
-    QCOMPARE(A::portName(w), QStringLiteral("HID"));  // kept until the next outcome
-    QVERIFY(!A::dialog(w)->isVisible());
+    QCOMPARE(A::portName(*w), QStringLiteral("HID"));  // kept until the next outcome
+    QVERIFY(!A::search(*w)->isVisible());
 }
 
 void TestLink::failedTransferDisconnectKeepsTheCurve()
 {
     frmProgPannel *w = makeWindow();
-    A::setConnected(w, true);
-    A::setFlat(w, 5.0);
-    A::setTransferFailed(w, true);
+    A::connected(*w) = true;
+    A::setFlat(*w, 5.0);
+    A::transferFailed(*w) = true;
     w->onCercaPortaClicked();
-    A::setTransferFailed(w, false);
-    QVERIFY(!A::connected(w));
-    for (double y : A::curve(w))
+    A::transferFailed(*w) = false;
+    QVERIFY(!A::connected(*w));
+    for (double y : A::curveValues(*w))
         QCOMPARE(y, 5.0);
 }
 
@@ -294,34 +254,34 @@ void TestLink::prefixStrippedForDisplayOnly()
     QCOMPARE(SerialPortList::displayName("/dev/ttyUSB0"), QStringLiteral("/dev/ttyUSB0"));
     frmProgPannel *w = makeWindow();
     w->onEsitoRicercaPorta("OK", "\\\\.\\COM12");
-    QCOMPARE(A::ui(w)->lblVirtualPort->text(), QStringLiteral("COM12"));
-    QCOMPARE(A::portName(w), QStringLiteral("\\\\.\\COM12"));
-    QVERIFY(A::connected(w));
-    QVERIFY(A::ui(w)->btRicercaPorta->styleSheet().contains("LEDON"));
+    QCOMPARE(A::ui(*w)->lblVirtualPort->text(), QStringLiteral("COM12"));
+    QCOMPARE(A::portName(*w), QStringLiteral("\\\\.\\COM12"));
+    QVERIFY(A::connected(*w));
+    QVERIFY(A::ui(*w)->btRicercaPorta->styleSheet().contains("LEDON"));
 }
 
 void TestLink::searchWithoutDevice()
 {
     frmProgPannel *w = makeWindow();
-    A::setPortName(w, "HID");
+    A::portName(*w) = "HID";
     w->onEsitoRicercaPorta("KO", QString());
-    QVERIFY(!A::connected(w));
-    QVERIFY(A::portName(w).isEmpty());
-    QVERIFY(A::ui(w)->btRicercaPorta->styleSheet().contains("LEDOFF"));
-    QVERIFY(!A::ui(w)->btStartLink->isEnabled());
+    QVERIFY(!A::connected(*w));
+    QVERIFY(A::portName(*w).isEmpty());
+    QVERIFY(A::ui(*w)->btRicercaPorta->styleSheet().contains("LEDOFF"));
+    QVERIFY(!A::ui(*w)->btStartLink->isEnabled());
 }
 
 void TestLink::linkButtonToggles()
 {
     frmProgPannel *w = makeWindow();
     w->onLinkClicked();
-    QVERIFY(A::link(w));
-    QCOMPARE(A::ui(w)->btStartLink->text(), CMsg::text(CMsg::LinkOn));
-    QVERIFY(A::ui(w)->btStartLink->styleSheet().contains("LEDON"));
+    QVERIFY(A::link(*w));
+    QCOMPARE(A::ui(*w)->btStartLink->text(), CMsg::text(CMsg::LinkOn));
+    QVERIFY(A::ui(*w)->btStartLink->styleSheet().contains("LEDON"));
     w->onLinkClicked();
-    QVERIFY(!A::link(w));
-    QCOMPARE(A::ui(w)->btStartLink->text(), CMsg::text(CMsg::LinkOff));
-    QVERIFY(A::ui(w)->btStartLink->styleSheet().contains("LEDOFF"));
+    QVERIFY(!A::link(*w));
+    QCOMPARE(A::ui(*w)->btStartLink->text(), CMsg::text(CMsg::LinkOff));
+    QVERIFY(A::ui(*w)->btStartLink->styleSheet().contains("LEDOFF"));
 }
 
 void TestLink::serialRepliesAreGroupedInEights()
@@ -337,36 +297,36 @@ void TestLink::serialRepliesAreGroupedInEights()
         QCOMPARE(::write(master, b.constData(), size_t(b.size())), ssize_t(b.size()));
     };
     frmProgPannel *w = makeWindow();
-    frmRicercaPorta *d = A::dialog(w);
+    frmRicercaPorta *d = A::search(*w);
     d->startSearch();
     QSignalSpy esito(d, &frmRicercaPorta::sgnEsito);
 
     // Two replies in one read: the first one is the probe's answer.
     d->onSelezionePortaClicked(path);
-    QVERIFY(A::serial(w)->isOpen());
+    QVERIFY(A::serial(*w)->isOpen());
     send("F4000000000000F4FAC8000000000000");
     QVERIFY(waitFor([&] { return !d->isWaitingReply(); }, 2000));
     QVERIFY(d->foundPort().isEmpty());  // the F4 block ended the probe
-    QCOMPARE(A::pending(w), 0);
+    QCOMPARE(A::pending(*w), 0);
 
     // Twelve bytes: one reply handed out, four waiting.
     d->onSelezionePortaClicked(path);
     send("FAC80A0031313000FD010203");
     QVERIFY(waitFor([&] { return !d->isWaitingReply(); }, 2000));
     QCOMPARE(d->foundPort(), path);
-    QVERIFY(waitFor([&] { return A::pending(w) == 4; }, 1000));
+    QVERIFY(waitFor([&] { return A::pending(*w) == 4; }, 1000));
 
     // A broken reply does not shift the next one: a new frame starts afresh.
     d->onSelezionePortaClicked(path);  // sends the probe frame
-    QCOMPARE(A::pending(w), 0);
+    QCOMPARE(A::pending(*w), 0);
     send("FAC80A");
-    QVERIFY(waitFor([&] { return A::pending(w) == 3; }, 1000));
+    QVERIFY(waitFor([&] { return A::pending(*w) == 3; }, 1000));
     w->onSendSerialData(Protocol::makePollFrame());
-    QCOMPARE(A::pending(w), 0);
+    QCOMPARE(A::pending(*w), 0);
     send("FAC80A0031313000");
     QVERIFY(waitFor([&] { return !d->isWaitingReply(); }, 2000));
     QCOMPARE(d->foundPort(), path);
-    A::serial(w)->close();
+    A::serial(*w)->close();
     ::close(master);
 #else
     QSKIP("pseudo-terminals are a Unix facility");
@@ -393,12 +353,12 @@ void TestLink::hidUnansweredFrameCostsOneBoundedWait()
 {
     SimEnv env("hid");
     frmProgPannel *w = makeWindow();
-    SimulatedHidDevice *hid = A::hid(w);
+    SimulatedHidDevice *hid = A::hid(*w);
     QVERIFY(hid);
     EcuSimFaults f;
     f.silent = true;
     hid->ecu()->setFaults(f);
-    A::setPortName(w, "HID");
+    A::portName(*w) = "HID";
     QElapsedTimer t;
     t.start();
     w->onSendSerialData(Protocol::makePollFrame());
@@ -412,41 +372,41 @@ void TestLink::hidSearchConnectsReadsAndMonitors()
 {
     SimEnv env("hid", "21", "4", "203");
     frmProgPannel *w = makeWindow();
-    Ui::frmProgPannel *ui = A::ui(w);
-    SimulatedHidDevice *hid = A::hid(w);
+    Ui::frmProgPannel *ui = A::ui(*w);
+    SimulatedHidDevice *hid = A::hid(*w);
     QVERIFY(hid);
     for (int i = 0; i < 41; ++i)
         hid->ecu()->setCell(i, uchar(qint8(i - 20)));
 
     w->onCercaPortaClicked();
-    frmRicercaPorta *d = A::dialog(w);
+    frmRicercaPorta *d = A::search(*w);
     QVERIFY(d->isVisible());
     QCOMPARE(d->foundPort(), QStringLiteral("HID"));
-    QCOMPARE(A::deviceLabel(w)->text(), QStringLiteral("Tervalix: HW21 - CYL4 - V2.0-R3"));
-    QCOMPARE(A::maxRpm(w), 17000.0);
+    QCOMPARE(A::deviceLabel(*w)->text(), QStringLiteral("Tervalix: HW21 - CYL4 - V2.0-R3"));
+    QCOMPARE(A::maxRpm(*w), 17000.0);
     QVERIFY(!ui->actionCentralina_2cilindri->isEnabled());
 
     d->close();
-    QVERIFY(A::connected(w));
-    QCOMPARE(A::portName(w), QStringLiteral("HID"));
+    QVERIFY(A::connected(*w));
+    QCOMPARE(A::portName(*w), QStringLiteral("HID"));
     QCOMPARE(ui->lblVirtualPort->text(), QStringLiteral("HID"));
     QVERIFY(ui->btRicercaPorta->styleSheet().contains("LEDON"));
     // The profile is read at once.
     QVERIFY(waitFor([&] { return transferIdle(w); }, 20000));
-    QVERIFY(warnings.isEmpty());
-    const QVector<double> ys = A::curve(w);
+    QVERIFY(prompts->warningTexts.isEmpty());
+    const QVector<double> ys = A::curveValues(*w);
     QCOMPARE(ys.size(), 41);
     for (int i = 0; i < 41; ++i)
         QCOMPARE(ys[i], double(i - 20));
     QVERIFY(ui->btStartLink->isEnabled());
 
     ui->btStartLink->click();
-    QVERIFY(A::link(w));
+    QVERIFY(A::link(*w));
     QVERIFY(waitFor([&] { return ui->lcdRPM->intValue() > 0; }, 3000));
 
     w->onCercaPortaClicked();  // disconnect
-    QVERIFY(!A::connected(w));
-    QCOMPARE(A::portName(w), QStringLiteral("HID"));
+    QVERIFY(!A::connected(*w));
+    QCOMPARE(A::portName(*w), QStringLiteral("HID"));
     QVERIFY(ui->actionCentralina_2cilindri->isEnabled());
     QVERIFY(ui->actionCentralina_4cilindri->isEnabled());
 }
@@ -459,20 +419,20 @@ void TestLink::serialSearchReadsTheProfile()
     sim.ecu()->setCell(40, uchar(-7));
     frmProgPannel *w = makeWindow();
     w->onCercaPortaClicked();
-    frmRicercaPorta *d = A::dialog(w);
+    frmRicercaPorta *d = A::search(*w);
     auto *list = d->findChild<QComboBox *>("cbPorteSeriali");
     QVERIFY(list && list->isVisible());
     list->setCurrentIndex(list->findText(sim.portPath()));
     QVERIFY(waitFor([&] { return !d->isWaitingReply(); }, 2000));
     QCOMPARE(d->foundPort(), sim.portPath());
     // A serial device yields the fixed record: 50-cell layout, range -10..25.
-    QCOMPARE(A::deviceLabel(w)->text(), QStringLiteral("Tervalix: HW10 - V1.1-R0"));
+    QCOMPARE(A::deviceLabel(*w)->text(), QStringLiteral("Tervalix: HW10 - V1.1-R0"));
     d->close();
-    QVERIFY(A::connected(w));
+    QVERIFY(A::connected(*w));
     QVERIFY(waitFor([&] { return transferIdle(w); }, 20000));
-    QVERIFY(warnings.isEmpty());
-    QCOMPARE(A::curve(w).value(0), 12.0);
-    QCOMPARE(A::curve(w).value(40), -7.0);
+    QVERIFY(prompts->warningTexts.isEmpty());
+    QCOMPARE(A::curveValues(*w).value(0), 12.0);
+    QCOMPARE(A::curveValues(*w).value(40), -7.0);
     QCOMPARE(sim.ecu()->requestsReceived(), 1 + 50);
 }
 
@@ -481,17 +441,17 @@ void TestLink::pulledCableEndsWithoutBusyLoop()
     PtyEcuSimulator sim(std::make_shared<EcuSimulator>());
     QVERIFY(sim.start());
     frmProgPannel *w = makeWindow();
-    A::setFlat(w, 3.0);
+    A::setFlat(*w, 3.0);
     w->onCercaPortaClicked();
-    frmRicercaPorta *d = A::dialog(w);
+    frmRicercaPorta *d = A::search(*w);
     d->onSelezionePortaClicked(sim.portPath());
     QVERIFY(waitFor([&] { return !d->isWaitingReply(); }, 2000));
     d->close();
     QVERIFY(waitFor([&] { return transferIdle(w); }, 20000));
     w->onLinkClicked();
-    QVERIFY(waitFor([&] { return A::ui(w)->lcdRPM->intValue() > 0; }, 3000));
+    QVERIFY(waitFor([&] { return A::ui(*w)->lcdRPM->intValue() > 0; }, 3000));
 
-    QSignalSpy errors(A::serial(w), &QSerialPort::errorOccurred);
+    QSignalSpy errors(A::serial(*w), &QSerialPort::errorOccurred);
     const double cpu0 = cpuSeconds();
     sim.unplug();
     QTest::qWait(800);
@@ -502,13 +462,13 @@ void TestLink::pulledCableEndsWithoutBusyLoop()
         readErrors += code == QSerialPort::ReadError || code == QSerialPort::ResourceError;
     }
     QVERIFY2(readErrors >= 1 && readErrors <= 3, qPrintable(QString::number(readErrors)));
-    QVERIFY(!A::serial(w)->isOpen());
+    QVERIFY(!A::serial(*w)->isOpen());
     QVERIFY2(cpu < 0.4, qPrintable(QString::number(cpu)));
 
     // The live link runs into its time-outs, drops the link once and warns.
-    QVERIFY(waitFor([&] { return !A::connected(w); }, 15000));
-    QCOMPARE(warnings.size(), 1);
-    QCOMPARE(warnings[0], CMsg::text(CMsg::CommError));
+    QVERIFY(waitFor([&] { return !A::connected(*w); }, 15000));
+    QCOMPARE(prompts->warningTexts.size(), 1);
+    QCOMPARE(prompts->warningTexts[0], CMsg::text(CMsg::CommError));
 }
 
 QTEST_MAIN(TestLink)

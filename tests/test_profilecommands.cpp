@@ -21,57 +21,11 @@
 #include "mainwindow/ui_frmprogpannel.h"
 #include "mainwindow/userprompts.h"
 #include "support/testsupport.h"
+#include "support/windowaccess.h"
 
-class TervalixTestAccess {
-public:
-    static Ui::frmProgPannel *ui(frmProgPannel &w) { return w.ui; }
-    static CGestRT *rt(frmProgPannel &w) { return w.rtThread; }
-    static bool &connected(frmProgPannel &w) { return w.connectedFlag; }
-    static bool &link(frmProgPannel &w) { return w.linkFlag; }
-    static bool &bench(frmProgPannel &w) { return w.bancoFlag; }
-    static bool &pathFlag(frmProgPannel &w) { return w.profilePathFlag; }
-    static void setCurveValues(frmProgPannel &w, const QVector<double> &v) { w.setCurveValues(v); }
-    static QVector<double> curveValues(frmProgPannel &w)
-    {
-        QVector<double> v;
-        QwtPlotCurve *c = w.findCurve();
-        for (size_t i = 0; c && i < c->dataSize(); ++i)
-            v.append(c->sample(int(i)).y());
-        return v;
-    }
-};
 using Access = TervalixTestAccess;
 
 namespace {
-
-struct PromptLog {
-    QStringList openAnswers;
-    QStringList saveAnswers;
-    QStringList captions;
-    QStringList warnings;  // "title|text"
-};
-
-class ScriptedPrompts : public UserPrompts {
-public:
-    explicit ScriptedPrompts(std::shared_ptr<PromptLog> log) : log(std::move(log)) {}
-    QString getOpenFileName(QWidget *, const QString &caption, const QString &dir, const QString &filter) override
-    {
-        log->captions << caption + '|' + dir + '|' + filter;
-        return log->openAnswers.isEmpty() ? QString() : log->openAnswers.takeFirst();
-    }
-    QString getSaveFileName(QWidget *, const QString &caption, const QString &dir, const QString &filter) override
-    {
-        log->captions << caption + '|' + dir + '|' + filter;
-        return log->saveAnswers.isEmpty() ? QString() : log->saveAnswers.takeFirst();
-    }
-    void warning(QWidget *, const QString &title, const QString &text) override
-    {
-        log->warnings << title + '|' + text;
-    }
-
-private:
-    std::shared_ptr<PromptLog> log;
-};
 
 bool writeAll(const QString &path, const QByteArray &bytes)
 {

@@ -21,21 +21,8 @@
 #include "mainwindow/userprompts.h"
 #include "sim/ptyecusimulator.h"
 #include "support/testsupport.h"
+#include "support/windowaccess.h"
 
-class TervalixTestAccess {
-public:
-    static frmRicercaPorta *search(frmProgPannel &w) { return w.dlgRicercaPorta; }
-    static CGestReceive *receiver(frmProgPannel &w) { return w.receiveThread; }
-    static CGestRT *rt(frmProgPannel &w) { return w.rtThread; }
-    static QVector<double> curveValues(frmProgPannel &w)
-    {
-        QVector<double> v;
-        QwtPlotCurve *c = w.findCurve();
-        for (size_t i = 0; c && i < c->dataSize(); ++i)
-            v.append(c->sample(int(i)).y());
-        return v;
-    }
-};
 using Access = TervalixTestAccess;
 
 namespace {
@@ -183,17 +170,6 @@ void checkPassesInOrder(const QList<QByteArray> &frames)
         expected = cell + 1;
     }
 }
-
-class ScriptedPrompts : public UserPrompts {
-public:
-    explicit ScriptedPrompts(QStringList *warnings) : warnings(warnings) {}
-    QString getOpenFileName(QWidget *, const QString &, const QString &, const QString &) override { return {}; }
-    QString getSaveFileName(QWidget *, const QString &, const QString &, const QString &) override { return {}; }
-    void warning(QWidget *, const QString &title, const QString &text) override { *warnings << title + '|' + text; }
-
-private:
-    QStringList *warnings;
-};
 
 } // namespace
 
@@ -410,9 +386,8 @@ void TestReadVerify::lateReplyOverThePseudoTerminal()
     PtyEcuSimulator pty(ecu);
     if (!pty.start())
         QSKIP("no pseudo-terminal");
-    QStringList warnings;
     frmProgPannel w;
-    w.setUserPrompts(new ScriptedPrompts(&warnings));
+    const std::shared_ptr<PromptLog> prompts = ScriptedPrompts::install(w);
     QStringList outcomes;
     QObject::connect(Access::receiver(w), &CGestReceive::sgnEsito, &w,
                      [&outcomes](const QString &o) { outcomes << o; });
@@ -440,10 +415,10 @@ void TestReadVerify::lateReplyOverThePseudoTerminal()
         for (int i = 0; i < Protocol::CurvePoints; ++i)
             expected.append(ecu->cell(i));
         QCOMPARE(Access::curveValues(w), expected);
-        QVERIFY(warnings.isEmpty());
+        QVERIFY(prompts->warnings.isEmpty());
     } else {
         QCOMPARE(outcomes.first(), QStringLiteral("KO_RCV"));
-        QCOMPARE(warnings, QStringList{CMsg::text(CMsg::FlashRead) + '|' + CMsg::text(CMsg::CommError)});
+        QCOMPARE(prompts->warnings, QStringList{CMsg::text(CMsg::FlashRead) + '|' + CMsg::text(CMsg::CommError)});
         return;
     }
 

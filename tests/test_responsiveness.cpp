@@ -29,18 +29,8 @@
 #include "sim/simregistry.h"
 #include "sim/simulatedhiddevice.h"
 #include "support/testsupport.h"
+#include "support/windowaccess.h"
 
-class TervalixTestAccess {
-public:
-    static Ui::frmProgPannel *ui(frmProgPannel &w) { return w.ui; }
-    static frmRicercaPorta *search(frmProgPannel &w) { return w.dlgRicercaPorta; }
-    static CGestSend *sender(frmProgPannel &w) { return w.sendThread; }
-    static CGestReceive *receiver(frmProgPannel &w) { return w.receiveThread; }
-    static CGestRT *rt(frmProgPannel &w) { return w.rtThread; }
-    static bool connected(frmProgPannel &w) { return w.connectedFlag; }
-    static SimulatedHidDevice *hid(frmProgPannel &w) { return dynamic_cast<SimulatedHidDevice *>(w.hidDevice.get()); }
-    static void setCurveValues(frmProgPannel &w, const QVector<double> &v) { w.setCurveValues(v); }
-};
 using Access = TervalixTestAccess;
 
 namespace {
@@ -88,18 +78,6 @@ private:
     int ticks = 0;
 };
 
-class QuietPrompts : public UserPrompts {
-public:
-    QStringList saveAnswers;
-    QStringList warnings;
-    QString getOpenFileName(QWidget *, const QString &, const QString &, const QString &) override { return {}; }
-    QString getSaveFileName(QWidget *, const QString &, const QString &, const QString &) override
-    {
-        return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
-    }
-    void warning(QWidget *, const QString &title, const QString &text) override { warnings << title + '|' + text; }
-};
-
 // The simulator variables are read by the window's constructor only.
 struct HidEnvironment {
     HidEnvironment(int hw, bool silent)
@@ -118,7 +96,7 @@ struct HidEnvironment {
 
 struct Session {
     ScopedTestSettings settings;
-    QuietPrompts *prompts = new QuietPrompts;
+    std::shared_ptr<PromptLog> prompts = std::make_shared<PromptLog>();
     std::unique_ptr<frmProgPannel> w;
     QStringList outcomes;
 
@@ -128,9 +106,8 @@ struct Session {
         if (hidHw > 0)
             env = std::make_unique<HidEnvironment>(hidHw, silentHid);
         w = std::make_unique<frmProgPannel>();
-        w->setUserPrompts(prompts);
-        QObject::connect(Access::sender(*w), &CGestSend::sgnEsito, w.get(), [this](const QString &o) { outcomes << o; });
-        QObject::connect(Access::receiver(*w), &CGestReceive::sgnEsito, w.get(), [this](const QString &o) { outcomes << o; });
+        w->setUserPrompts(new ScriptedPrompts(prompts));
+        Access::recordOutcomes(*w, outcomes);
     }
     Ui::frmProgPannel *ui() { return Access::ui(*w); }
     frmRicercaPorta *dialog() { return Access::search(*w); }

@@ -23,64 +23,11 @@
 #include "sim/simregistry.h"
 #include "sim/simulatedhiddevice.h"
 #include "support/testsupport.h"
+#include "support/windowaccess.h"
 
-class TervalixTestAccess {
-public:
-    static Ui::frmProgPannel *ui(frmProgPannel &w) { return w.ui; }
-    static frmRicercaPorta *search(frmProgPannel &w) { return w.dlgRicercaPorta; }
-    static CGestSend *sender(frmProgPannel &w) { return w.sendThread; }
-    static CGestReceive *receiver(frmProgPannel &w) { return w.receiveThread; }
-    static CGestRT *rt(frmProgPannel &w) { return w.rtThread; }
-    static bool connected(frmProgPannel &w) { return w.connectedFlag; }
-    static bool bench(frmProgPannel &w) { return w.bancoFlag; }
-    static QLabel *profileLabel(frmProgPannel &w) { return w.profileLabel; }
-    static unsigned char hw(frmProgPannel &w) { return w.devInfo.hwVersion; }
-    static std::shared_ptr<EcuSimulator> hidEcu(frmProgPannel &w)
-    {
-        auto *sim = dynamic_cast<SimulatedHidDevice *>(w.hidDevice.get());
-        return sim ? sim->ecu() : nullptr;
-    }
-    static void setCurveValues(frmProgPannel &w, const QVector<double> &v) { w.setCurveValues(v); }
-    static QVector<double> curveValues(frmProgPannel &w)
-    {
-        QVector<double> v;
-        QwtPlotCurve *c = w.findCurve();
-        for (size_t i = 0; c && i < c->dataSize(); ++i)
-            v.append(c->sample(int(i)).y());
-        return v;
-    }
-};
 using Access = TervalixTestAccess;
 
 namespace {
-
-// What the user answered and was told.
-struct PromptLog {
-    QStringList saveAnswers;
-    int saveAsked = 0;
-    QStringList warnings;  // "title|text"
-};
-
-class ScriptedPrompts : public UserPrompts {
-public:
-    explicit ScriptedPrompts(std::shared_ptr<PromptLog> log) : log(std::move(log)) {}
-    QString getOpenFileName(QWidget *, const QString &, const QString &, const QString &) override
-    {
-        return QString();
-    }
-    QString getSaveFileName(QWidget *, const QString &, const QString &, const QString &) override
-    {
-        ++log->saveAsked;
-        return log->saveAnswers.isEmpty() ? QString() : log->saveAnswers.takeFirst();
-    }
-    void warning(QWidget *, const QString &title, const QString &text) override
-    {
-        log->warnings.append(title + '|' + text);
-    }
-
-private:
-    std::shared_ptr<PromptLog> log;
-};
 
 // A window with scripted prompts that records the transfer outcomes after
 // the window itself has acted on them.
@@ -94,10 +41,7 @@ struct Session {
     {
         w = std::make_unique<frmProgPannel>();
         w->setUserPrompts(new ScriptedPrompts(prompts));
-        for (auto *t : {Access::sender(*w)})
-            QObject::connect(t, &CGestSend::sgnEsito, w.get(), [this](const QString &o) { outcomes << o; });
-        QObject::connect(Access::receiver(*w), &CGestReceive::sgnEsito, w.get(),
-                         [this](const QString &o) { outcomes << o; });
+        Access::recordOutcomes(*w, outcomes);
     }
     Ui::frmProgPannel *ui() { return Access::ui(*w); }
     bool waitOutcome(int count, int ms = 20000)
@@ -251,7 +195,7 @@ void TestTransferE2E::hidWriteAndReadBackWithProfileName()
     QVERIFY(ecu);
     QCOMPARE(ecu->cellCount(), 90);
     QVERIFY(s.connect());
-    QCOMPARE(Access::hw(*s.w), uchar(21));
+    QCOMPARE(Access::devInfo(*s.w).hwVersion, uchar(21));
     QVERIFY(s.waitOutcome(1));
     QCOMPARE(s.outcomes.at(0), QString("OK_RCV"));
 
