@@ -7,6 +7,8 @@
 #include <QPointF>
 #include <QVector>
 
+#include "link/cdevinfo.h"
+
 class QwtPlot;
 class QwtPlotCurve;
 class QwtPlotGrid;
@@ -18,13 +20,9 @@ namespace plotsetup {
 constexpr int kPointCount = 41;
 constexpr float kRpmDivisor = 40.0f;
 
-// The value range of the curve and the editor's key step.
-struct CurveLimits {
-    float valueMin = -10.0f;
-    float valueMax = 25.0f;
-    int valueStep = 5;
-    int keyStep = 10;
-};
+// The value range of the curve and the editor's key step (the defaults are
+// those of the older hardware; the device record selects the others).
+using CurveLimits = ::CurveLimits;
 
 // Arial 18 pt bold, not italic: the font of both axis titles.
 QFont axisTitleFont();
