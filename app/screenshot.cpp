@@ -12,11 +12,10 @@
 #include <QTimer>
 #include <QTranslator>
 #include <cmath>
-#include <qwt_plot.h>
-#include <qwt_plot_curve.h>
 
 #include "app/startup.h"
 #include "mainwindow/frmprogpannel.h"
+#include "profile/curvemodel.h"
 
 int main(int argc, char **argv)
 {
@@ -34,7 +33,7 @@ int main(int argc, char **argv)
     Startup::loadStartupCatalogue(translator);
     QCoreApplication::installTranslator(&translator);
 
-    frmProgPannel window;
+    frmProgPannel window(Startup::sessionConfigFromEnvironment());
     window.show();
     if (args.contains(QStringLiteral("expert"))) {
         window.findChild<QAction *>(QStringLiteral("actionModo_Esperto"))->trigger();
@@ -53,18 +52,12 @@ int main(int argc, char **argv)
                 search->close();
         });
         QTimer::singleShot(6000, [&] {
-            auto *plot = window.findChild<QwtPlot *>(QStringLiteral("qwtPlot"));
-            for (QwtPlotItem *item : plot->itemList(QwtPlotItem::Rtti_PlotCurve)) {
-                auto *curve = static_cast<QwtPlotCurve *>(item);
-                QVector<QPointF> points;
-                for (size_t i = 0; i < curve->dataSize(); ++i) {
-                    const QPointF p = curve->sample(int(i));
-                    const double bump = 14.0 * std::exp(-std::pow((int(i) - 24) / 7.0, 2.0));
-                    points << QPointF(p.x(), std::round(bump - 4.0 + i * 0.2));
-                }
-                curve->setSamples(points);
+            QVector<int> values;
+            for (int i = 0; i < CurveModel::Points; ++i) {
+                const double bump = 14.0 * std::exp(-std::pow((i - 24) / 7.0, 2.0));
+                values << int(std::round(bump - 4.0 + i * 0.2));
             }
-            plot->replot();
+            window.curveModel()->setValues(values, QStringLiteral("shape"));
             window.findChild<QPushButton *>(QStringLiteral("btStartLink"))->click();
         });
     }

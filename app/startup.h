@@ -2,6 +2,8 @@
 // Start-up of the application: identity, the catalogue chosen by the stored
 // "Language", and the event loop around the one main window.
 
+#include "session/ecusession.h"
+
 class QTranslator;
 
 namespace Startup {
@@ -14,6 +16,13 @@ void setApplicationIdentity();
 // matching catalogue into `translator`: "IT" selects Italian, any other value
 // English. Returns the catalogue's file name.
 const char *loadStartupCatalogue(QTranslator &translator);
+
+// Whether Qt has a display to show a window on.
+bool haveDisplay();
+
+// The session's configuration: the real ECU, or the simulator that
+// TERVALIX_SIMULATOR switches on (the only place that reads it).
+EcuSession::Config sessionConfigFromEnvironment();
 
 // The whole entry point: identity, application, catalogue, window, event loop.
 int run(int argc, char **argv);

@@ -20,10 +20,20 @@ CGestReceive::~CGestReceive()
 
 void CGestReceive::startReceive(uchar from, uchar hwVersion)
 {
+    begin(from, Protocol::cellsRead(hwVersion));
+}
+
+void CGestReceive::startReceiveCells(uchar from, int count)
+{
+    begin(from, from + count);
+}
+
+void CGestReceive::begin(uchar from, int count)
+{
     {
         std::lock_guard<std::mutex> lock(mutex);
         fromIndex = from;
-        cellCountValue = Protocol::cellsRead(hwVersion);
+        cellCountValue = count;
         image->clear();
         // One budget of time-outs for the whole read, verification included.
         retriesLeftValue = retryReload;
@@ -31,8 +41,60 @@ void CGestReceive::startReceive(uchar from, uchar hwVersion)
         previousPass.clear();
         beginPass();
         stateValue = Send;
+        wakeLocked();
     }
     emit sgnPercent(0);
+}
+
+void CGestReceive::markIrregular()
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    switch (stateValue) {
+    case Idle:
+    case Failed:
+    case Done:
+        break;
+    case Drain:
+        // The line is not quiet yet.
+        lastArrival = nowMs();
+        break;
+    default:
+        irregular = true;
+        if (stateValue == Settle)
+            wakeLocked();
+        break;
+    }
+}
+
+void CGestReceive::abort()
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    stateValue = Idle;
+    replyBuffer.clear();
+}
+
+qint64 CGestReceive::settleWindow() const
+{
+    // If the replies ran one behind, the answer to the last request is
+    // still on its way: it comes within a request's round trip, or within
+    // the time-out in a pass that already lost replies.
+    return missed ? timeoutMs : std::min<qint64>(timeoutMs, maxPeriod + maxLatency + StepSleepMs);
+}
+
+qint64 CGestReceive::nextStepAt() const
+{
+    switch (stateValue) {
+    case Idle:
+        return Never;
+    case Wait:
+        return sentAt + timeoutMs + 1;
+    case Settle:
+        return surplus || irregular ? nowMs() : sentAt + settleWindow();
+    case Drain:
+        return std::min(std::max(windowStart, lastArrival) + timeoutMs, windowStart + 4 * timeoutMs);
+    default:
+        return nowMs();
+    }
 }
 
 void CGestReceive::beginPass()
@@ -40,6 +102,7 @@ void CGestReceive::beginPass()
     cellIndex = fromIndex;
     surplus = false;
     missed = false;
+    irregular = false;
     lastSendAt = -1;
     maxPeriod = 0;
     maxLatency = 0;
@@ -55,6 +118,7 @@ void CGestReceive::setReply(const QByteArray &reply)
         if (!Protocol::isReplyOfKind(replyBuffer, Protocol::KindRead)) {
             replyBuffer = reply;
             replyAt = nowMs();
+            wakeLocked();
         } else if (readReply) {
             // A second read reply to one request: one of them is not its answer.
             surplus = true;
@@ -74,8 +138,11 @@ void CGestReceive::setReply(const QByteArray &reply)
         // noise that looks like one, and the pass no longer counts as clean.
         // Other kinds cannot be taken for a value (the live-data thread's
         // own exchange may still be finishing) and are simply dropped.
-        if (readReply)
+        if (readReply) {
             surplus = true;
+            if (stateValue == Settle)
+                wakeLocked();
+        }
         break;
     }
 }
@@ -107,12 +174,12 @@ int CGestReceive::passes() const
 int CGestReceive::judgePass()
 {
     const QByteArray values = image->left(cellCountValue);
-    if (pass == 1 && !surplus && !missed)
+    if (pass == 1 && !surplus && !missed && !irregular)
         return Done;
-    // After a drained line, a pass without a reply too many confirms the
-    // values of the pass before. Replies that went missing cannot shift the
-    // values; one too many can.
-    if (pass > 1 && !surplus && values == previousPass)
+    // After a drained line, a pass without a reply too many (and without
+    // noise) confirms the values of the pass before. Replies that went
+    // missing cannot shift the values; one too many can.
+    if (pass > 1 && !surplus && !irregular && values == previousPass)
         return Done;
     if (pass >= MaxPasses)
         return Failed;
@@ -170,22 +237,16 @@ void CGestReceive::step()
             if (cellIndex < cellCountValue - 1) {
                 ++cellIndex;
                 stateValue = Send;
-            } else if (pass == 1 && (surplus || missed)) {
+            } else if (pass == 1 && (surplus || missed || irregular)) {
                 stateValue = judgePass();  // read again in any case
             } else {
                 stateValue = Settle;
             }
             break;
-        case Settle: {
-            // If the replies ran one behind, the answer to the last request is
-            // still on its way: it comes within a request's round trip, or
-            // within the time-out in a pass that already lost replies.
-            const qint64 window =
-                missed ? timeoutMs : std::min<qint64>(timeoutMs, maxPeriod + maxLatency + StepSleepMs);
-            if (surplus || now - sentAt >= window)
+        case Settle:
+            if (surplus || irregular || now - sentAt >= settleWindow())
                 stateValue = judgePass();
             break;
-        }
         case TimedOut:
             missed = true;
             stateValue = (--retriesLeftValue <= 0) ? Failed : Quiet;

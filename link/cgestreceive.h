@@ -45,8 +45,16 @@ public:
     // `hwVersion` selects (50 or 90), from `fromIndex` on; cell i lands at
     // position i, the last one (the test-bench flag) included.
     void startReceive(uchar fromIndex, uchar hwVersion);
+    // The same for `count` cells from `fromIndex` on (a read-back of cells
+    // just written).
+    void startReceiveCells(uchar fromIndex, int count);
     // Transport: the latest 8-byte reply.
     void setReply(const QByteArray &reply);
+    // The line dropped noise or had to resynchronise while this read runs:
+    // the pass cannot confirm anything.
+    void markIrregular();
+    // The link is gone or was closed: back to idle without an outcome.
+    void abort();
 
     void step() override;
     int state() const;
@@ -60,9 +68,14 @@ signals:
     void sgnPercent(int percent);
     void sgnEsito(QString outcome);
 
+protected:
+    qint64 nextStepAt() const override;
+
 private:
     // Called with the mutex held at the end of a pass: the next state.
     int judgePass();
+    qint64 settleWindow() const;
+    void begin(uchar from, int count);
     void beginPass();
 
     QByteArray *image;
@@ -81,6 +94,7 @@ private:
     int pass = 1;
     bool surplus = false;  // a reply that was not the single answer to a request
     bool missed = false;   // a time-out or a reply of the wrong kind
+    bool irregular = false; // the line skipped noise or resynchronised
     qint64 lastSendAt = -1;
     qint64 maxPeriod = 0;    // between two consecutive requests
     qint64 maxLatency = 0;   // request to reply

@@ -1,6 +1,5 @@
 #include "link/cgestrt.h"
 
-
 #include "link/protocol.h"
 
 CGestRT::CGestRT(QObject *parent, int replyTimeout, int retryReload, WorkerClock *clock,
@@ -23,6 +22,7 @@ void CGestRT::startPolling()
     retryCountValue = retryReload;
     polling = true;
     pendingCmd.clear();
+    wakeLocked();
 }
 
 void CGestRT::stopPolling()
@@ -30,6 +30,7 @@ void CGestRT::stopPolling()
     std::lock_guard<std::mutex> lock(mutex);
     polling = false;
     pendingCmd.clear();
+    wakeLocked();
 }
 
 void CGestRT::setCmd(const QString &cmd)
@@ -37,35 +38,57 @@ void CGestRT::setCmd(const QString &cmd)
     std::lock_guard<std::mutex> lock(mutex);
     pendingCmd = cmd;
     polling = false;
+    wakeLocked();
 }
 
 void CGestRT::setReply(const QByteArray &reply)
 {
     std::lock_guard<std::mutex> lock(mutex);
     replyBuffer = reply;
+    if (stateValue == WaitPoll || stateValue == WaitAck)
+        wakeLocked();
+}
+
+void CGestRT::queue(const QByteArray &frame)
+{
+    sendQueue.append(frame);
+    wakeLocked();
 }
 
 void CGestRT::queueInjectionK(int k, uchar hwVersion)
 {
     std::lock_guard<std::mutex> lock(mutex);
-    sendQueue.append(Protocol::makeWriteFrame(Protocol::injectionKCell(hwVersion),
-                                              static_cast<uchar>(k & 0xFF)));
+    queue(Protocol::makeWriteFrame(Protocol::injectionKCell(hwVersion), static_cast<uchar>(k & 0xFF)));
 }
 
 void CGestRT::queueBenchOn(uchar hwVersion)
 {
     std::lock_guard<std::mutex> lock(mutex);
-    sendQueue.append(Protocol::makeWriteFrame(Protocol::benchParamCell(hwVersion), 2));
-    sendQueue.append(Protocol::makeWriteFrame(Protocol::injectionKCell(hwVersion), 1));
-    sendQueue.append(Protocol::makeWriteFrame(Protocol::benchFlagCell(hwVersion), 1));
+    queue(Protocol::makeWriteFrame(Protocol::benchParamCell(hwVersion), 2));
+    queue(Protocol::makeWriteFrame(Protocol::injectionKCell(hwVersion), 1));
+    queue(Protocol::makeWriteFrame(Protocol::benchFlagCell(hwVersion), 1));
 }
 
 void CGestRT::queueBenchOff(uchar hwVersion)
 {
     std::lock_guard<std::mutex> lock(mutex);
-    sendQueue.append(Protocol::makeWriteFrame(Protocol::benchParamCell(hwVersion), 2));
-    sendQueue.append(Protocol::makeWriteFrame(Protocol::injectionKCell(hwVersion), 1));
-    sendQueue.append(Protocol::makeWriteFrame(Protocol::benchFlagCell(hwVersion), 0));
+    queue(Protocol::makeWriteFrame(Protocol::benchParamCell(hwVersion), 2));
+    queue(Protocol::makeWriteFrame(Protocol::injectionKCell(hwVersion), 1));
+    queue(Protocol::makeWriteFrame(Protocol::benchFlagCell(hwVersion), 0));
+}
+
+QString CGestRT::reset()
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    const QString dropped = pendingCmd;
+    pendingCmd.clear();
+    polling = false;
+    sendQueue.clear();
+    inFlight.clear();
+    replyBuffer.clear();
+    retryCountValue = retryReload;
+    stateValue = Idle;
+    return dropped;
 }
 
 int CGestRT::state() const
@@ -92,15 +115,39 @@ int CGestRT::queuedFrames() const
     return sendQueue.size() + (inFlight.isEmpty() ? 0 : 1);
 }
 
+QString CGestRT::pendingCommand() const
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    return pendingCmd;
+}
+
+qint64 CGestRT::nextStepAt() const
+{
+    switch (stateValue) {
+    case Idle:
+        return pendingCmd.isEmpty() && !polling && sendQueue.isEmpty() ? Never : nowMs();
+    case SendPoll:
+        return lastPollAt < 0 || !polling ? nowMs() : lastPollAt + PollPeriodMs;
+    case WaitPoll:
+    case WaitAck:
+        return sentAt + replyTimeout + 1;
+    default:
+        return nowMs();
+    }
+}
+
 void CGestRT::step()
 {
     QByteArray frame;
     QString command;
+    QString dropped;
     QString error;
     bool deliver = false;
+    bool pollLost = false;
     Protocol::PollData live;
     {
         std::lock_guard<std::mutex> lock(mutex);
+        const qint64 now = nowMs();
         // An exchange is over: serve the queue first, then poll, else rest.
         auto exchangeDone = [this]() {
             retryCountValue = retryReload;
@@ -124,12 +171,18 @@ void CGestRT::step()
                 stateValue = SendQueued;
             break;
         case SendPoll:
+            if (!polling) {  // switched off while waiting for the next period
+                exchangeDone();
+                break;
+            }
+            if (lastPollAt >= 0 && now < lastPollAt + PollPeriodMs)
+                break;  // paced: not yet
             frame = Protocol::makePollFrame();
             // Emptied before the frame leaves: a reply handed in from now on
             // belongs to this frame and must survive.
             replyBuffer.clear();
             stateValue = WaitPoll;
-            sentAt = nowMs();
+            sentAt = lastPollAt = now;
             break;
         case WaitPoll:
             if (Protocol::isReplyOfKind(replyBuffer, Protocol::KindPollReply)) {
@@ -139,7 +192,7 @@ void CGestRT::step()
                 break;
             }
             replyBuffer.clear();  // not ours: drop it, the time-out keeps running
-            if (nowMs() - sentAt > replyTimeout)
+            if (now - sentAt > replyTimeout)
                 stateValue = TimedOut;
             break;
         case SendQueued:
@@ -154,7 +207,7 @@ void CGestRT::step()
             frame = inFlight;
             replyBuffer.clear();
             stateValue = WaitAck;
-            sentAt = nowMs();
+            sentAt = now;
             break;
         case WaitAck:
             if (Protocol::isReplyOfKind(replyBuffer, Protocol::KindWrite)) {
@@ -163,7 +216,7 @@ void CGestRT::step()
                 break;
             }
             replyBuffer.clear();
-            if (nowMs() - sentAt > replyTimeout)
+            if (now - sentAt > replyTimeout)
                 stateValue = TimedOut;
             break;
         case Deliver:
@@ -177,6 +230,14 @@ void CGestRT::step()
             exchangeDone();
             break;
         case TimedOut:
+            if (inFlight.isEmpty()) {
+                pollLost = true;
+                if (!polling) {
+                    // Nobody waits for this poll any more: no retry.
+                    exchangeDone();
+                    break;
+                }
+            }
             --retryCountValue;
             if (retryCountValue > 0)
                 stateValue = inFlight.isEmpty() ? SendPoll : SendQueued;
@@ -185,9 +246,12 @@ void CGestRT::step()
             break;
         case Failed:
             // The link is lost: whatever was still to be written goes with it,
-            // or every queued frame would time out and report again.
+            // and so does a command word nobody can run any more.
             inFlight.clear();
             sendQueue.clear();
+            dropped = pendingCmd;
+            pendingCmd.clear();
+            polling = false;
             error = QStringLiteral("KO");
             stateValue = Idle;
             break;
@@ -203,9 +267,14 @@ void CGestRT::step()
         emit sgnADC(live.adc);
         emit sgnIdxCella(live.cellIndex);
         emit sgnValCella(live.cellValue);
+        emit sgnLive(live);
     }
+    if (pollLost)
+        emit sgnPollLost();
     if (!error.isEmpty())
         emit sgnError(error);
+    if (!dropped.isEmpty())
+        emit sgnCmdDropped(dropped);
     if (!command.isEmpty())
         emit sgnExecCmd(command);
 }

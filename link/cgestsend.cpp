@@ -25,14 +25,36 @@ void CGestSend::startSend(uchar fromIndex)
         retriesLeftValue = retryReload;
         replyBuffer.clear();
         stateValue = Send;
+        wakeLocked();
     }
     emit sgnPercent(0);
+}
+
+void CGestSend::abort()
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    stateValue = Idle;
+    replyBuffer.clear();
+}
+
+qint64 CGestSend::nextStepAt() const
+{
+    switch (stateValue) {
+    case Idle:
+        return Never;
+    case Wait:
+        return sentAt + timeoutMs + 1;
+    default:
+        return nowMs();
+    }
 }
 
 void CGestSend::setReply(const QByteArray &reply)
 {
     std::lock_guard<std::mutex> lock(mutex);
     replyBuffer = reply;
+    if (stateValue == Wait)
+        wakeLocked();
 }
 
 int CGestSend::state() const

@@ -21,10 +21,15 @@ public:
     void startSend(uchar fromIndex);
     // Transport: the latest 8-byte reply.
     void setReply(const QByteArray &reply);
+    // The link is gone or was closed: back to idle without an outcome.
+    void abort();
 
     void step() override;
     int state() const;
     int retriesLeft() const;
+
+protected:
+    qint64 nextStepAt() const override;
 
 signals:
     void sgnSndByte(QByteArray frame);

@@ -1,16 +1,13 @@
 #include "link/ecuimage.h"
 
 #include "link/protocol.h"
-#include "profile/profilefile.h"
+#include "profile/curvebytes.h"
 
 namespace EcuImage {
 
-QByteArray buildWrite(const QVector<double> &values, unsigned char hwVersion,
-                      const QString &profilePath)
+QByteArray buildWrite(const QVector<int> &values, unsigned char hwVersion, const QString &profilePath)
 {
-    QByteArray image;
-    for (int i = 0; i < Protocol::CurvePoints; ++i)
-        image.append(i < values.size() ? ProfileFile::curveByte(values.at(i)) : '\0');
+    QByteArray image = CurveBytes::fromValues(values, Protocol::CurvePoints);
     if (Protocol::isLargeLayout(hwVersion)) {
         QByteArray name = profilePath.mid(profilePath.lastIndexOf('/') + 1).toLatin1();
         name = name.left(Protocol::profileNameLength);
@@ -23,21 +20,32 @@ QByteArray buildWrite(const QVector<double> &values, unsigned char hwVersion,
 
 Decoded decodeRead(const QByteArray &image, unsigned char hwVersion)
 {
-    auto at = [&image](int i) -> qint8 { return i < image.size() ? static_cast<qint8>(image.at(i)) : 0; };
+    auto at = [&image](int i) -> char { return i < image.size() ? image.at(i) : '\0'; };
     Decoded d;
-    for (int i = 0; i < Protocol::CurvePoints; ++i)
-        d.values.append(at(i));
-    d.k = at(Protocol::injectionKCell(hwVersion));
+    d.values = CurveBytes::toValues(image, 0, Protocol::CurvePoints);
+    d.k = CurveBytes::toValue(at(Protocol::injectionKCell(hwVersion)));
     d.bench = at(Protocol::benchFlagCell(hwVersion)) != 0;
     if (Protocol::isLargeLayout(hwVersion)) {
         // Bytes 41 to 79; the 40th name byte (cell 80) is not shown.
         for (int i = Protocol::profileNameCell; i < Protocol::profileNameCell + Protocol::profileNameLength - 1; ++i) {
-            const QChar c = QChar::fromLatin1(static_cast<char>(at(i)));
+            const QChar c = QChar::fromLatin1(at(i));
             if (c.isPrint())
                 d.profileName.append(c);
         }
     }
     return d;
+}
+
+QVector<Mismatch> compare(const QByteArray &written, const QByteArray &readBack)
+{
+    QVector<Mismatch> out;
+    for (int i = 0; i < written.size(); ++i) {
+        const int w = static_cast<unsigned char>(written.at(i));
+        const int r = i < readBack.size() ? static_cast<unsigned char>(readBack.at(i)) : -1;
+        if (w != r)
+            out.append(Mismatch{i, w, r});
+    }
+    return out;
 }
 
 } // namespace EcuImage

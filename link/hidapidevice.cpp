@@ -1,6 +1,7 @@
 // The real ECU on USB, reached through hidapi (hidraw backend on Linux).
 
 #include "link/hiddevice.h"
+#include "link/protocol.h"
 
 #include <hidapi.h>
 
@@ -12,7 +13,7 @@ namespace {
 
 class HidApiDevice final : public HidDevice {
 public:
-    explicit HidApiDevice(hid_device *handle) : handle(handle) {}
+    HidApiDevice(hid_device *handle, const QString &path) : handle(handle), devicePath(path) {}
     ~HidApiDevice() override { hid_close(handle); }
     HidApiDevice(const HidApiDevice &) = delete;
     HidApiDevice &operator=(const HidApiDevice &) = delete;
@@ -32,6 +33,7 @@ public:
     QString manufacturer() const override { return text(&hid_get_manufacturer_string); }
     QString product() const override { return text(&hid_get_product_string); }
     QString serialNumber() const override { return text(&hid_get_serial_number_string); }
+    QString path() const override { return devicePath; }
 
 private:
     using StringGetter = int (*)(hid_device *, wchar_t *, size_t);
@@ -46,16 +48,33 @@ private:
     }
 
     hid_device *handle;
+    QString devicePath;
 };
 
 } // namespace
 
 std::unique_ptr<HidDevice> openHidApiDevice(unsigned short vendorId, unsigned short productId)
 {
-    hid_device *handle = hid_open(vendorId, productId, nullptr);
+    // The first matching device, by its path, so that the path can name it.
+    hid_device_info *list = hid_enumerate(vendorId, productId);
+    QString path;
+    hid_device *handle = nullptr;
+    for (hid_device_info *d = list; d && !handle; d = d->next) {
+        if (!d->path)
+            continue;
+        handle = hid_open_path(d->path);
+        if (handle)
+            path = QString::fromLocal8Bit(d->path);
+    }
+    hid_free_enumeration(list);
     if (!handle)
         return nullptr;
-    return std::make_unique<HidApiDevice>(handle);
+    return std::make_unique<HidApiDevice>(handle, path);
+}
+
+HidOpener hidApiOpener()
+{
+    return [] { return openHidApiDevice(Protocol::HidVendorId, Protocol::HidProductId); };
 }
 
 void hidApiExit()

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <cstddef>
+#include <functional>
 #include <memory>
 
 class HidDevice {
@@ -17,9 +18,18 @@ public:
     virtual QString manufacturer() const = 0;
     virtual QString product() const = 0;
     virtual QString serialNumber() const = 0;
+    // What identifies this device on this machine (its system path): the
+    // key of the lock that keeps a second program off it.
+    virtual QString path() const = 0;
 };
+
+// Opens a HID device, or returns null when there is none. The session calls
+// it at every search, so a unit plugged in later is found.
+using HidOpener = std::function<std::unique_ptr<HidDevice>()>;
 
 // Opens the first real HID device with these ids; null when there is none.
 std::unique_ptr<HidDevice> openHidApiDevice(unsigned short vendorId, unsigned short productId);
+// The opener of the real ECU (vendor 04D8, product 0080).
+HidOpener hidApiOpener();
 // Releases hidapi's own state (hid_exit); harmless when hidapi was never used.
 void hidApiExit();

@@ -1,192 +1,199 @@
 #include "link/hidlink.h"
 
+#include "link/diagnostics.h"
 #include "link/hiddevice.h"
 #include "link/protocol.h"
+#include "link/replyframer.h"
 
 #include <QCoreApplication>
-#include <QEventLoop>
-#include <QThread>
+#include <QElapsedTimer>
 
-#include <algorithm>
-#include <cstdio>
-
-namespace HidLink {
-
-namespace {
-
-// One conversation at a time on the device, whichever thread holds it.
-std::mutex &deviceMutex()
+HidLink::HidLink(std::unique_ptr<HidDevice> device, const QString &lockDir, QObject *parent)
+    : EcuLink(parent), dev(std::move(device)), lock(lockDir)
 {
-    static std::mutex m;
-    return m;
 }
 
-bool inMainThread()
+HidLink::~HidLink()
 {
-    const QCoreApplication *app = QCoreApplication::instance();
-    return app && QThread::currentThread() == app->thread();
+    close();
 }
 
-} // namespace
-
-int drainInput(HidDevice *device)
+bool HidLink::open()
 {
-    // Bounded, in case a device floods us with reports.
-    constexpr int maxDrained = 64;
-    unsigned char buffer[Protocol::HidReportSize];
-    int drained = 0;
-    while (drained < maxDrained && device->read(buffer, sizeof buffer, 0) > 0)
-        ++drained;
-    return drained;
-}
-
-Exchange exchange(HidDevice *device, const QByteArray &report, int timeoutMs)
-{
-    std::lock_guard<std::mutex> lock(deviceMutex());
-    Exchange x;
-    drainInput(device);
-    x.written = device->write(reinterpret_cast<const unsigned char *>(report.constData()),
-                              static_cast<size_t>(report.size()));
-    if (x.written < 0) {
-        x.read = -1;
-        return x;
+    if (opened)
+        return true;
+    setOpenError(OpenError::None, QString());
+    if (!dev) {
+        setOpenError(OpenError::Missing, QCoreApplication::translate("HidLink", "Nessuna centralina USB collegata"));
+        return false;
     }
-    unsigned char buffer[Protocol::HidReportSize] = {};
-    x.read = device->read(buffer, sizeof buffer, qBound(0, timeoutMs, ReadTimeoutMs));
-    if (x.read > 0)
-        x.reply = QByteArray(reinterpret_cast<const char *>(buffer), x.read);
-    return x;
-}
-
-Exchange exchangeKeepingEventsFlowing(HidDevice *device, const QByteArray &report, int timeoutMs)
-{
-    if (!inMainThread())
-        return exchange(device, report, timeoutMs);
-    Exchange x;
-    QEventLoop loop;
-    std::thread helper([&] {
-        x = exchange(device, report, timeoutMs);
-        QMetaObject::invokeMethod(&loop, "quit", Qt::QueuedConnection);
-    });
-    // Returns when the helper is done, or early when the application quits;
-    // either way the helper is joined before its result is used.
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
-    helper.join();
-    return x;
-}
-
-std::optional<CDevInfo> probe(HidDevice *device, int attempts, int timeoutMs, Exchanger exchanger)
-{
-    if (!device)
-        return std::nullopt;
-    const QByteArray report = Protocol::makeHidProbeReport();
-    for (int attempt = 0; attempt < attempts; ++attempt) {
-        const Exchange x = exchanger(device, report, timeoutMs);
-        std::printf("bytes written=%d\n", x.written);
-        if (x.read < 0)
-            std::puts("Unable to read()");
-        std::printf("bytes read=%d\n", x.read);
-        QByteArray shown = x.reply.left(8);
-        shown.append(QByteArray(8 - shown.size(), '\0'));
-        for (int i = 0; i < 8; ++i)
-            std::printf("buf[%d]=%02X\r\n", i, static_cast<unsigned char>(shown[i]));
-        std::fflush(stdout);
-        if (x.read >= 7 && Protocol::isProbeOk(x.reply))
-            return CDevInfo::fromBytes(reinterpret_cast<const unsigned char *>(x.reply.constData()) + 2);
+    QString holder;
+    if (!lock.acquire(dev->path().isEmpty() ? QStringLiteral("hid") : dev->path(), &holder)) {
+        setOpenError(OpenError::Busy,
+                     QCoreApplication::translate("HidLink", "La centralina USB è occupata: %1").arg(holder));
+        return false;
     }
-    return std::nullopt;
-}
-
-Channel::Channel(HidDevice *device, Handler handler, QObject *parent)
-    : QObject(parent), dev(device), onExchanged(std::move(handler))
-{
-    io = std::thread([this] { ioLoop(); });
-}
-
-Channel::~Channel()
-{
     {
-        std::lock_guard<std::mutex> lock(mutex);
+        std::lock_guard<std::mutex> guard(mutex);
+        stopping = false;
+        jobs.clear();
+        events.clear();
+    }
+    opened = true;
+    io = std::thread([this] { ioLoop(); });
+    return true;
+}
+
+void HidLink::close()
+{
+    if (!opened)
+        return;
+    {
+        std::lock_guard<std::mutex> guard(mutex);
         stopping = true;
         jobs.clear();
+        events.clear();
+        ++generation;
     }
     wake.notify_all();
     io.join();
+    opened = false;
+    lock.release();
 }
 
-void Channel::send(const QByteArray &frame)
+bool HidLink::isOpen() const
 {
-    const quint64 ticket = nextTicket++;
-    {
-        std::lock_guard<std::mutex> lock(mutex);
-        jobs.push_back(Job{ticket, Protocol::makeHidReport(frame)});
-    }
-    wake.notify_all();
-
-    if (inMainThread() && handledUpTo < ticket) {
-        QEventLoop loop;
-        waiters.push_back(Waiter{ticket, &loop});
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
-        waiters.erase(std::remove_if(waiters.begin(), waiters.end(),
-                                     [&loop](const Waiter &w) { return w.loop == &loop; }),
-                      waiters.end());
-    }
-    // The application quits (or this is not the main thread): do not return
-    // while the device is still busy with this frame.
-    std::unique_lock<std::mutex> lock(mutex);
-    wake.wait(lock, [&] { return stopping || exchangedUpTo >= ticket; });
+    return opened;
 }
 
-void Channel::ioLoop()
+void HidLink::send(const QByteArray &frame)
+{
+    sendReport(Protocol::makeHidReport(frame));
+}
+
+void HidLink::sendProbe()
+{
+    sendReport(Protocol::makeHidProbeReport());
+}
+
+void HidLink::sendReport(const QByteArray &report)
+{
+    if (!opened)
+        return;
+    {
+        std::lock_guard<std::mutex> guard(mutex);
+        jobs.push_back(report);
+    }
+    ++counters.framesSent;
+    wake.notify_all();
+}
+
+QByteArray HidLink::extractReply(const QByteArray &data, int *skipped)
+{
+    int start = 0;
+    while (start < data.size() && !ReplyFramer::canBeginReply(data[start]))
+        ++start;
+    if (skipped)
+        *skipped = start < data.size() ? start : 0;
+    if (start == data.size())
+        return QByteArray();
+    QByteArray reply = data.mid(start, Protocol::FrameSize);
+    reply.append(QByteArray(Protocol::FrameSize - reply.size(), '\0'));
+    return reply;
+}
+
+void HidLink::post(Event e)
+{
+    {
+        std::lock_guard<std::mutex> guard(mutex);
+        if (stopping)
+            return;
+        events.push_back(std::move(e));
+    }
+    QMetaObject::invokeMethod(this, "deliver", Qt::QueuedConnection);
+}
+
+void HidLink::deliver()
 {
     for (;;) {
-        Job job;
+        Event e;
         {
-            std::unique_lock<std::mutex> lock(mutex);
-            wake.wait(lock, [this] { return stopping || !jobs.empty(); });
+            std::lock_guard<std::mutex> guard(mutex);
+            if (events.empty() || stopping)
+                return;
+            e = std::move(events.front());
+            events.pop_front();
+        }
+        switch (e.kind) {
+        case Event::Reply:
+            ++counters.replies;
+            emit replyReceived(e.reply);
+            break;
+        case Event::Irregular:
+            counters.droppedLate += e.drained;
+            counters.skippedBytes += e.skipped;
+            counters.resyncs += e.resyncs;
+            // A late answer thrown away is slowness, not noise.
+            if (e.skipped > 0 || e.resyncs > 0)
+                emit irregularity(e.skipped, e.resyncs);
+            break;
+        case Event::Lost:
+            close();
+            emit linkLost(LossReason::Unplugged, QString());
+            return;
+        }
+    }
+}
+
+void HidLink::ioLoop()
+{
+    unsigned char buffer[Protocol::HidReportSize];
+    for (;;) {
+        QByteArray report;
+        {
+            std::unique_lock<std::mutex> guard(mutex);
+            wake.wait(guard, [this] { return stopping || !jobs.empty(); });
             if (stopping)
                 return;
-            job = jobs.front();
+            report = jobs.front();
             jobs.pop_front();
         }
-        const Exchange x = exchange(dev, job.report);
-        {
-            // The outcome crosses to the GUI thread under this lock, not
-            // inside a queued call, so every hand-over is visible to the
-            // thread sanitizer too.
-            std::lock_guard<std::mutex> lock(mutex);
-            exchangedUpTo = job.ticket;
-            finished.emplace_back(job.ticket, x);
+        // Late answers to earlier requests must not pass for this one's.
+        int drained = 0;
+        while (drained < 64 && dev->read(buffer, sizeof buffer, 0) > 0)
+            ++drained;
+        if (drained > 0)
+            post(Event{Event::Irregular, {}, 0, 0, drained});
+        const int written = dev->write(reinterpret_cast<const unsigned char *>(report.constData()),
+                                       size_t(report.size()));
+        Diagnostics::print("OnSendSerialData: bytes written=%d\n", written);
+        if (written < 0) {
+            post(Event{Event::Lost, {}, 0, 0, 0});
+            return;
         }
-        wake.notify_all();
-        // Queued in order: the outcomes are handled in the order sent.
-        QMetaObject::invokeMethod(this, "deliverFinished", Qt::QueuedConnection);
-    }
-}
-
-void Channel::deliverFinished()
-{
-    for (;;) {
-        std::pair<quint64, Exchange> next;
-        {
-            std::lock_guard<std::mutex> lock(mutex);
-            if (finished.empty())
+        QElapsedTimer waited;
+        waited.start();
+        for (;;) {
+            const int n = dev->read(buffer, sizeof buffer, SliceMs);
+            if (n < 0) {
+                Diagnostics::print("OnSendSerialData: Unable to read()\n");
+                post(Event{Event::Lost, {}, 0, 0, 0});
                 return;
-            next = finished.front();
-            finished.pop_front();
+            }
+            if (n > 0) {
+                Diagnostics::print("OnSendSerialData: bytes read=%d\n", n);
+                int skipped = 0;
+                const QByteArray reply =
+                    extractReply(QByteArray(reinterpret_cast<const char *>(buffer), n), &skipped);
+                if (skipped > 0 || reply.isEmpty())
+                    post(Event{Event::Irregular, {}, skipped, reply.isEmpty() ? 1 : 0, 0});
+                if (!reply.isEmpty())
+                    post(Event{Event::Reply, reply, 0, 0, 0});
+                break;
+            }
+            std::lock_guard<std::mutex> guard(mutex);
+            if (stopping || !jobs.empty() || waited.elapsed() >= MaxReplyWaitMs)
+                break;
         }
-        deliver(next.first, next.second);
     }
 }
-
-void Channel::deliver(quint64 ticket, const Exchange &x)
-{
-    handledUpTo = ticket;
-    if (onExchanged)
-        onExchanged(x);
-    for (const Waiter &w : waiters)
-        if (w.ticket <= ticket)
-            w.loop->quit();
-}
-
-} // namespace HidLink

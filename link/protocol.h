@@ -63,3 +63,6 @@ constexpr int profileNameCell = 41;   // first of 40 name bytes, 90-cell layout 
 constexpr int profileNameLength = 40;
 
 } // namespace Protocol
+
+#include <QMetaType>
+Q_DECLARE_METATYPE(Protocol::PollData)

@@ -1,11 +1,38 @@
 #include "link/serialportlist.h"
 
-#include "sim/simregistry.h"
-
 #include <QRegularExpression>
 #include <QSerialPortInfo>
 
+#include <mutex>
 namespace SerialPortList {
+
+namespace {
+std::mutex extraMutex;
+QStringList &extra()
+{
+    static QStringList *ports = new QStringList;  // never destroyed: removed from at exit
+    return *ports;
+}
+} // namespace
+
+void addExtraPort(const QString &path)
+{
+    std::lock_guard<std::mutex> lock(extraMutex);
+    if (!extra().contains(path))
+        extra().append(path);
+}
+
+void removeExtraPort(const QString &path)
+{
+    std::lock_guard<std::mutex> lock(extraMutex);
+    extra().removeAll(path);
+}
+
+QStringList extraPorts()
+{
+    std::lock_guard<std::mutex> lock(extraMutex);
+    return extra();
+}
 
 QString openableName(const QSerialPortInfo &info)
 {
@@ -34,6 +61,15 @@ bool isPortName(const QString &name)
 #endif
 }
 
+bool isTypedPortName(const QString &name)
+{
+#ifdef Q_OS_WIN
+    return isPortName(name);
+#else
+    return (name.startsWith(QLatin1Char('/')) && name.size() > 1) || isPortName(name);
+#endif
+}
+
 QStringList availablePortNames()
 {
     QStringList names;
@@ -42,7 +78,7 @@ QStringList availablePortNames()
         if (isPortName(name) && !names.contains(name))
             names.append(name);
     }
-    for (const QString &path : SimRegistry::serialPorts())
+    for (const QString &path : extraPorts())
         if (isPortName(path) && !names.contains(path))
             names.append(path);
     return names;

@@ -4,69 +4,63 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGroupBox>
+#include <QGuiApplication>
+#include <QItemSelectionModel>
 #include <QKeySequence>
 #include <QLCDNumber>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QSerialPort>
+#include <QScreen>
 #include <QSettings>
+#include <QShortcut>
 #include <QSpinBox>
+#include <QStatusBar>
 #include <QVariant>
 #include <qwt_plot.h>
 #include <qwt_plot_curve.h>
 
 #include "dialogs/frmabout.h"
 #include "dialogs/frmlogin.h"
+#include "dialogs/frmricercaporta.h"
 #include "gauge/crpmgauge.h"
-#include "link/cgestreceive.h"
-#include "link/cgestrt.h"
-#include "link/cgestsend.h"
-#include "link/frmricercaporta.h"
-#include "link/hiddevice.h"
-#include "link/protocol.h"
 #include "mainwindow/cmsg.h"
 #include "mainwindow/ui_frmprogpannel.h"
 #include "mainwindow/userprompts.h"
 #include "mainwindow/windowlook.h"
-#include "profile/canvaspicker.h"
+#include "plot/canvaspicker.h"
+#include "profile/curvemodel.h"
 
-frmProgPannel::frmProgPannel(QWidget *parent)
-    : QMainWindow(parent)
-    , ui(new Ui::frmProgPannel)
-    , prompts(new UserPrompts)
+frmProgPannel::frmProgPannel(QWidget *parent) : frmProgPannel(EcuSession::defaultConfig(), parent) {}
+
+frmProgPannel::frmProgPannel(const EcuSession::Config &sessionConfig, QWidget *parent)
+    : QMainWindow(parent), ui(new Ui::frmProgPannel), prompts(new UserPrompts)
 {
-    devInfo = CDevInfo();
-    portName.clear();
-    ecuImage.clear();
-    rxAssembler.reset();
+    build(sessionConfig);
+}
+
+void frmProgPannel::build(const EcuSession::Config &sessionConfig)
+{
+    model = new CurveModel(this);
+    selection = new QItemSelectionModel(model, this);
 
     ui->setupUi(this);
     CMsg::loadTextTable();
-    setWindowTitle(QCoreApplication::applicationName() + QStringLiteral(" - V.")
-                   + QCoreApplication::applicationVersion());
+    updateTitle();
 
     connectedFlag = bancoFlag = linkFlag = profilePathFlag = false;
 
     deviceLabel = new QLabel();
     deviceLabel->setFrameStyle(QFrame::Plain | QFrame::NoFrame);
     profileLabel = new QLabel();
+    lineLabel = new QLabel();
 
-    valueMin = -10.0f;
-    valueMax = 25.0f;
-    valueStep = 5;
-    keyStep = 10;
     ui->spProfiloPiatto->setMinimum(-10);
-    ui->spProfiloPiatto->setMaximum(int(valueMax));
-
-    picker = nullptr;
-    lastRpm = 0;
+    ui->spProfiloPiatto->setMaximum(int(model->limits().valueMax));
     ui->lblAdcSonda->setText(QString::number(0));
 
-    openHidDevice();
-
     ui->lblVirtualPort->setText(CMsg::text(CMsg::NoPort));
-    ui->lblPathProfilo->setText(CMsg::text(CMsg::NoProfile));
+    showNoProfile();
 
     ui->gbRPM->setStyleSheet(QString::fromLatin1(WindowLook::navyGroupStyle));
     ui->gbGiri->setStyleSheet(QString::fromLatin1(WindowLook::navyGroupStyle));
@@ -83,19 +77,10 @@ frmProgPannel::frmProgPannel(QWidget *parent)
     gauge->setMaximumSize(ui->gbRPM->size());
     gauge->setShowOverlay(false);
 
-    ecuImage.clear();
-    ecuImage.resize(Protocol::isLargeLayout(devInfo.hwVersion) ? 89 : 49);
-
-    createSerialPort();
-
-    sendThread = new CGestSend(&ecuImage, this, 500, 20);
-    receiveThread = new CGestReceive(&ecuImage, this, 500, 20);
-    rtThread = new CGestRT(this, 300, 30);
-
-    rxAssembler.reset();
+    session = new EcuSession(sessionConfig, this);
 
     dlgAbout = new frmAbout(this);
-    dlgRicercaPorta = new frmRicercaPorta(this, serialPort, hidDevice.get());
+    dlgRicercaPorta = new frmRicercaPorta(this, session);
     dlgLogin = new frmLogin(this);
 
     ui->btBanco->setVisible(false);
@@ -119,43 +104,88 @@ frmProgPannel::frmProgPannel(QWidget *parent)
         if (!settings.value(QStringLiteral("Cylinders"), QVariant()).isValid())
             settings.setValue(QStringLiteral("Cylinders"), QStringLiteral("2"));
     }
-    if (QSettings().value(QStringLiteral("Cylinders"), QVariant()) == QVariant(QStringLiteral("2")))
-        onSelect2Cylinders();
-    else
-        onSelect4Cylinders();
-    const QVariant geometry = QSettings().value(QStringLiteral("Geometry"), QVariant());
-    if (geometry.isValid())
-        restoreGeometry(geometry.toByteArray());
+    selectEngineType(QSettings().value(QStringLiteral("Cylinders"), QVariant()) == QVariant(QStringLiteral("2")) ? 2
+                                                                                                              : 4);
+    restoreGeometryFitted();
 
     makeConnections();
+    connectEditing();
 }
 
 frmProgPannel::~frmProgPannel()
 {
     QSettings().setValue(QStringLiteral("Geometry"), saveGeometry());
-    if (serialPort->isOpen())
-        serialPort->close();
-    hidDevice.reset();
+    // The session stops its workers and closes its link before anything
+    // they report to goes.
+    delete session;
+    session = nullptr;
     hidApiExit();
 
     delete deviceLabel;
     delete profileLabel;
-    // The workers stop before the port they talk to goes.
-    delete sendThread;
-    delete receiveThread;
-    delete rtThread;
-    delete serialPort;
+    delete lineLabel;
     delete dlgAbout;
     delete dlgRicercaPorta;
     delete gauge;
     delete picker;
-    delete curve;
     delete ui;
 }
 
 void frmProgPannel::setUserPrompts(UserPrompts *newPrompts)
 {
     prompts.reset(newPrompts);
+}
+
+void frmProgPannel::setProfileFolder(const QString &folder)
+{
+    profileFolder = folder;
+}
+
+void frmProgPannel::updateTitle()
+{
+    // "[*]" shows the modified mark while the curve has unsaved changes.
+    setWindowTitle(QCoreApplication::applicationName() + QStringLiteral(" - V.")
+                   + QCoreApplication::applicationVersion() + QStringLiteral("[*]"));
+}
+
+void frmProgPannel::restoreGeometryFitted()
+{
+    const QVariant stored = QSettings().value(QStringLiteral("Geometry"), QVariant());
+    if (!stored.isValid())
+        return;
+    const QRect designed = geometry();
+    // restoreGeometry() itself refuses nothing: a window far larger than any
+    // screen would be created as asked. Try it on a hidden window and keep
+    // it only if it fits a screen.
+    if (!restoreGeometry(stored.toByteArray())) {
+        setGeometry(designed);
+        return;
+    }
+    const QRect wanted = geometry();
+    bool fits = false;
+    for (QScreen *screen : QGuiApplication::screens()) {
+        const QRect avail = screen->availableGeometry();
+        const QRect onScreen = wanted.intersected(avail);
+        const bool bigEnough = wanted.width() >= minimumSizeHint().width() / 2 && wanted.height() >= 200;
+        const bool small = wanted.width() <= avail.width() && wanted.height() <= avail.height();
+        const bool mostlyOn = qint64(onScreen.width()) * onScreen.height() * 2
+                               > qint64(wanted.width()) * wanted.height();
+        if (bigEnough && small && mostlyOn) {
+            fits = true;
+            break;
+        }
+    }
+    if (fits)
+        return;
+    // The designed size, centred on the primary screen.
+    setWindowState(Qt::WindowNoState);
+    QRect r(QPoint(0, 0), QSize(1075, 536));
+    if (QScreen *primary = QGuiApplication::primaryScreen()) {
+        const QRect avail = primary->availableGeometry();
+        r.setSize(r.size().boundedTo(avail.size()));
+        r.moveCenter(avail.center());
+    }
+    setGeometry(r);
 }
 
 void frmProgPannel::makeConnections()
@@ -165,6 +195,17 @@ void frmProgPannel::makeConnections()
     ui->actionMuovi_Giu->setShortcut(QKeySequence(Qt::Key_Down));
     ui->actionMuovi_Sinistra->setShortcut(QKeySequence(Qt::Key_Left));
     ui->actionMuovi_Destra->setShortcut(QKeySequence(Qt::Key_Right));
+    // Page Up / Page Down change the current point by five units.
+    auto *pageUp = new QShortcut(QKeySequence(Qt::Key_PageUp), this);
+    auto *pageDown = new QShortcut(QKeySequence(Qt::Key_PageDown), this);
+    connect(pageUp, &QShortcut::activated, this, [this] {
+        if (picker && ui->btFlatProfile->isEnabled())
+            picker->handleKey(Qt::Key_PageUp);
+    });
+    connect(pageDown, &QShortcut::activated, this, [this] {
+        if (picker && ui->btFlatProfile->isEnabled())
+            picker->handleKey(Qt::Key_PageDown);
+    });
 
     using W = frmProgPannel;
     connect(ui->btStartLink, &QPushButton::pressed, this, &W::onLinkClicked);
@@ -182,6 +223,7 @@ void frmProgPannel::makeConnections()
     connect(this, &W::sgnClose, this, &W::onCloseClicked);
     connect(ui->actionCarica_Profilo, &QAction::triggered, this, &W::onLoadProfileClicked);
     connect(ui->actionSalva_Profilo, &QAction::triggered, this, &W::onSaveProfileClicked);
+    connect(ui->actionRipristina_Backup, &QAction::triggered, this, &W::onRestoreBackupClicked);
     connect(ui->actionItaliano, &QAction::triggered, this, &W::onItalianoClicked);
     connect(ui->actionInglese, &QAction::triggered, this, &W::onIngleseClicked);
     connect(ui->actionCercaCentralina, &QAction::triggered, this, &W::onCercaPortaClicked);
@@ -192,26 +234,43 @@ void frmProgPannel::makeConnections()
     connect(ui->actionMuovi_Giu, &QAction::triggered, this, &W::onMuoviGiu);
     connect(ui->actionCentralina_2cilindri, &QAction::triggered, this, &W::onSelect2Cylinders);
     connect(ui->actionCentralina_4cilindri, &QAction::triggered, this, &W::onSelect4Cylinders);
-    connect(serialPort, &QSerialPort::readyRead, this, &W::onReceiveSerialData);
-    connect(sendThread, &CGestSend::sgnSndByte, this, &W::onSendSerialData);
-    connect(sendThread, &CGestSend::sgnPercent, this, &W::onPercentSndRcv);
-    connect(sendThread, &CGestSend::sgnEsito, this, &W::onEsitoSndRcv);
-    connect(receiveThread, &CGestReceive::sgnSndByte, this, &W::onSendSerialData);
-    connect(receiveThread, &CGestReceive::sgnPercent, this, &W::onPercentSndRcv);
-    connect(receiveThread, &CGestReceive::sgnEsito, this, &W::onEsitoSndRcv);
-    connect(rtThread, &CGestRT::sgnSndByte, this, &W::onSendSerialData);
-    connect(rtThread, &CGestRT::sgnADC, this, &W::onUpdateValAdc);
-    connect(rtThread, &CGestRT::sgnRpm, this, &W::onUpdateRpm);
-    connect(rtThread, &CGestRT::sgnError, this, &W::onErrorRT);
-    connect(rtThread, &CGestRT::sgnExecCmd, this, &W::execCmd);
-    connect(dlgRicercaPorta, &frmRicercaPorta::sgnSndByte, this, &W::onSendSerialData);
+
+    connect(session, &EcuSession::sgnPercent, this, &W::onPercentSndRcv);
+    connect(session, &EcuSession::sgnEsito, this, &W::onEsitoSndRcv);
+    connect(session, &EcuSession::sgnADC, this, &W::onUpdateValAdc);
+    connect(session, &EcuSession::sgnRpm, this, &W::onUpdateRpm);
+    connect(session, &EcuSession::sgnError, this, &W::onErrorRT);
+    connect(session, &EcuSession::sgnExecCmd, this, &W::execCmd);
+    connect(session, &EcuSession::linkLost, this, &W::onLinkLost);
+    connect(session, &EcuSession::commandDropped, this, &W::onCommandDropped);
+    connect(session, &EcuSession::lineNoiseChanged, this, &W::onLineNoise);
     connect(dlgRicercaPorta, &frmRicercaPorta::sgnEsito, this, &W::onEsitoRicercaPorta);
     connect(dlgRicercaPorta, &frmRicercaPorta::sgnDeviceInfo, this, &W::onGetDeviceInfo);
     connect(dlgLogin, &frmLogin::sgnPassword, this, &W::onGetPassword);
+
+    connect(model, &CurveModel::modifiedChanged, this, &W::setWindowModified);
 }
 
 void frmProgPannel::closeEvent(QCloseEvent *event)
 {
+    if (closing) {
+        event->accept();
+        return;
+    }
+    // Never in the middle of a transfer: the ECU would be left half-written.
+    if (session->isTransferring() || !writeWord.isEmpty()) {
+        event->ignore();
+        if (!closeAfterTransfer) {
+            closeAfterTransfer = true;
+            statusBar()->showMessage(tr("Chiusura al termine del trasferimento in corso..."));
+        }
+        return;
+    }
+    if (!mayReplaceCurve()) {
+        event->ignore();
+        return;
+    }
+    closing = true;
     emit sgnClose();
     event->accept();
 }

@@ -1,8 +1,8 @@
 #pragma once
-// The program's only main window and the hub of the whole system. Its members
-// are defined in the folder of the subsystem they serve: transport, link and
-// transfer slots in link/, plot, curve, files and execCmd in profile/, the
-// engine type in gauge/, expert mode in dialogs/, the rest here.
+// The program's only main window: a view of the ECU session and of the
+// curve model. Its slots keep the names of the design and forward to the
+// session (link, transfers, live data) and to the model (the curve); all its
+// members live in this folder, one file per concern.
 
 #include <QByteArray>
 #include <QMainWindow>
@@ -10,16 +10,14 @@
 #include <memory>
 
 #include "link/cdevinfo.h"
-#include "link/replyassembler.h"
+#include "session/ecusession.h"
 
-class CGestRT;
-class CGestReceive;
-class CGestSend;
 class CRpmGauge;
 class CanvasPicker;
-class HidDevice;
+class CurveTableDelegate;
+class CurveModel;
+class QItemSelectionModel;
 class QLabel;
-class QSerialPort;
 class QwtPlotCurve;
 class UserPrompts;
 class frmAbout;
@@ -35,11 +33,20 @@ class frmProgPannel : public QMainWindow {
     friend class TervalixTestAccess;  // tests reach the window's inner state
 
 public:
+    // With the real ECU (hidapi and the system's serial ports).
     explicit frmProgPannel(QWidget *parent = nullptr);
+    // With the ECU that `sessionConfig` reaches (a simulated one, in tests
+    // and with the simulator switched on).
+    explicit frmProgPannel(const EcuSession::Config &sessionConfig, QWidget *parent = nullptr);
     ~frmProgPannel() override;
 
-    // Replaces the file dialogs and warning boxes (tests); takes ownership.
+    // Replaces the file dialogs, questions and warnings (tests); takes ownership.
     void setUserPrompts(UserPrompts *prompts);
+    // Where backups go and profiles are looked for (default ./Profili).
+    void setProfileFolder(const QString &folder);
+
+    EcuSession *ecuSession() const { return session; }
+    CurveModel *curveModel() const { return model; }
 
 signals:
     void sgnClose();
@@ -77,37 +84,60 @@ public slots:
     void execCmd(QString word);
     void onGetPassword(QString text);
     void onGetDeviceInfo(CDevInfo &info);
+    void onRestoreBackupClicked();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    // mainwindow/
+    void build(const EcuSession::Config &sessionConfig);
     void makeConnections();
     void retranslateTexts();
     void switchLanguage(const QString &catalogue, bool italian);
     void setBancoLook(bool on);
     void setLedStyle(QWidget *button, bool on);
+    void restoreGeometryFitted();
+    void updateTitle();
 
-    // link/
-    void openHidDevice();
-    void createSerialPort();
-    void handOutReply(const QByteArray &reply);
-    void onSerialError(int error);
+    // The link.
+    void setDisconnectedLook();
+    void onLinkLost(const QString &reason, const QString &interrupted);
+    void onCommandDropped(const QString &word);
+    void onLineNoise(bool noisy);
     void enableTransferControls(bool enable);
     void showDecodedImage();
+    void reportMismatches();
+    QString hardwareName() const;
 
-    // profile/
+    // The curve and the files.
     void setupPlot();
     void setFlatCurve(double value);
     QwtPlotCurve *findCurve() const;
-    void setCurveValues(const QVector<double> &values);
+    void setCurveValues(const QVector<int> &values, const QString &what);
     void loadProfile();
     void saveProfile(const QString &word);
     void resumePolling();
+    void showProfilePath(const QString &path);
+    void showNoProfile();
+    QString backupFolder() const;
+    // Before the curve is replaced: true to go on (saved or discarded),
+    // false to leave everything as it is.
+    bool mayReplaceCurve();
 
-    // gauge/
+    // The engine type.
     void selectEngineType(int cylinders);
+    void onSelectEngineTypeChosen(int cylinders);
+
+    // Editing: undo, the clipboard, range operations, comparison.
+    void connectEditing();
+    void updateEditActions();
+    void updateValueAxis();
+    QVector<int> editPoints() const;
+    void onCopyValues();
+    void onPasteValues();
+    void onRangeOperation(QAction *action);
+    void onCompareFile();
+    void onCompareEcu();
 
     Ui::frmProgPannel *ui = nullptr;
     CRpmGauge *gauge = nullptr;
@@ -118,25 +148,21 @@ private:
     bool linkFlag = false;
     bool profilePathFlag = false;
     QLabel *deviceLabel = nullptr;
-    CDevInfo devInfo;
     QLabel *profileLabel = nullptr;
-    QString portName;
-    double maxRpm = 12000.0;
-    QByteArray ecuImage;
-    ReplyAssembler rxAssembler;  // the reply being assembled (rxBuffer, rxCount)
-    QSerialPort *serialPort = nullptr;
-    std::unique_ptr<HidDevice> hidDevice;
-    CGestSend *sendThread = nullptr;
-    CGestReceive *receiveThread = nullptr;
-    CGestRT *rtThread = nullptr;
+    QLabel *lineLabel = nullptr;
+    EcuSession *session = nullptr;
+    CurveModel *model = nullptr;
+    QItemSelectionModel *selection = nullptr;
+    CurveTableDelegate *tableDelegate = nullptr;
     frmRicercaPorta *dlgRicercaPorta = nullptr;
     frmAbout *dlgAbout = nullptr;
     frmLogin *dlgLogin = nullptr;
     int lastRpm = 0;
-    float valueMin = -10.0f;
-    float valueMax = 25.0f;
-    int valueStep = 5;
-    int keyStep = 10;
+    int engineCylinders = 0;
+    QString profileFolder = QStringLiteral("./Profili");
     bool transferFailedDisconnect = false;  // a failed transfer keeps the curve
+    bool closeAfterTransfer = false;        // the user closed during a transfer
+    bool closing = false;                   // the close was accepted
+    QString writeWord;                      // the transfer that is running
     std::unique_ptr<UserPrompts> prompts;
 };

@@ -9,11 +9,12 @@
 
 #include "dialogs/frmabout.h"
 #include "dialogs/frmlogin.h"
-#include "link/frmricercaporta.h"
+#include "dialogs/frmricercaporta.h"
 #include "mainwindow/cmsg.h"
 #include "mainwindow/frmprogpannel.h"
 #include "mainwindow/ui_frmprogpannel.h"
-#include "profile/plotsetup.h"
+#include "plot/plotsetup.h"
+#include "profile/curvemodel.h"
 
 void frmProgPannel::onItalianoClicked()
 {
@@ -41,8 +42,7 @@ void frmProgPannel::switchLanguage(const QString &catalogue, bool italian)
 
     ui->actionItaliano->setChecked(italian);
     ui->actionInglese->setChecked(!italian);
-    setWindowTitle(QCoreApplication::applicationName() + QStringLiteral(" - V.")
-                   + QCoreApplication::applicationVersion());
+    updateTitle();
     QSettings().setValue(QStringLiteral("Language"), italian ? QStringLiteral("IT") : QStringLiteral("EN"));
 }
 
@@ -57,4 +57,6 @@ void frmProgPannel::retranslateTexts()
     ui->btBanco->setText(CMsg::text(bancoFlag ? CMsg::BancoOn : CMsg::BancoOff));
     if (!profilePathFlag)
         ui->lblPathProfilo->setText(CMsg::text(CMsg::NoProfile));
+    model->headerDataChanged(Qt::Vertical, 0, model->rowCount() - 1);
+    updateEditActions();
 }

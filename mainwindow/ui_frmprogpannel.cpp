@@ -16,7 +16,9 @@
 #include <QPushButton>
 #include <QSpacerItem>
 #include <QSpinBox>
+#include <QHeaderView>
 #include <QStatusBar>
+#include <QTableView>
 #include <QVBoxLayout>
 #include <qwt_plot.h>
 
@@ -119,7 +121,9 @@ void frmProgPannel::setupUi(QMainWindow *window)
 {
     if (window->objectName().isEmpty())
         window->setObjectName(QStringLiteral("frmProgPannel"));
-    window->resize(1075, 536);
+    // Taller than the design's 536 pixels by the value table under the plot;
+    // still well within a 1366 x 768 screen.
+    window->resize(1075, 640);
     window->setWindowIcon(QIcon(QStringLiteral(":/icons/imgs/Tervalix.ico")));
     window->setPalette(WindowLook::mainPalette());
     window->setFont(font(8, 50));
@@ -139,6 +143,19 @@ void frmProgPannel::setupUi(QMainWindow *window)
     actionInglese = makeAction(window, "actionInglese", true);
     actionItaliano = makeAction(window, "actionItaliano", true);
     actionModo_Esperto = makeAction(window, "actionModo_Esperto", true);
+    actionRipristina_Backup = makeAction(window, "actionRipristina_Backup");
+    actionUndo = makeAction(window, "actionUndo");
+    actionRedo = makeAction(window, "actionRedo");
+    actionCopia = makeAction(window, "actionCopia");
+    actionIncolla = makeAction(window, "actionIncolla");
+    actionImposta = makeAction(window, "actionImposta");
+    actionAggiungi = makeAction(window, "actionAggiungi");
+    actionScala = makeAction(window, "actionScala");
+    actionInterpola = makeAction(window, "actionInterpola");
+    actionLiscia = makeAction(window, "actionLiscia");
+    actionConfrontaFile = makeAction(window, "actionConfrontaFile");
+    actionConfrontaEcu = makeAction(window, "actionConfrontaEcu");
+    actionNascondiConfronto = makeAction(window, "actionNascondiConfronto");
 
     centralwidget = new QWidget(window);
     centralwidget->setObjectName(QStringLiteral("centralwidget"));
@@ -148,9 +165,29 @@ void frmProgPannel::setupUi(QMainWindow *window)
     horizontalLayout_5 = makeLayout<QHBoxLayout>("horizontalLayout_5");
     gbCurva = makeGroup(centralwidget, "gbCurva", 680, 327);
     horizontalLayout_9 = makeLayout<QHBoxLayout>(gbCurva, "horizontalLayout_9");
+    verticalLayoutCurva = makeLayout<QVBoxLayout>("verticalLayoutCurva");
+    verticalLayoutCurva->setSpacing(4);
     qwtPlot = new QwtPlot(gbCurva);
     qwtPlot->setObjectName(QStringLiteral("qwtPlot"));
-    horizontalLayout_9->addWidget(qwtPlot);
+    verticalLayoutCurva->addWidget(qwtPlot, 1);
+    // The curve as numbers: one column per point, rows of engine speed and
+    // value (and, while comparing, the other curve and the difference).
+    tblCurva = new QTableView(gbCurva);
+    tblCurva->setObjectName(QStringLiteral("tblCurva"));
+    tblCurva->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    tblCurva->setSelectionBehavior(QAbstractItemView::SelectItems);
+    tblCurva->horizontalHeader()->setDefaultSectionSize(38);
+    tblCurva->horizontalHeader()->setMinimumSectionSize(30);
+    tblCurva->verticalHeader()->setDefaultSectionSize(20);
+    tblCurva->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    tblCurva->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    tblCurva->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    tblCurva->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
+                              | QAbstractItemView::AnyKeyPressed);
+    tblCurva->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    tblCurva->setFixedHeight(5 * 20 + 22);
+    verticalLayoutCurva->addWidget(tblCurva, 0);
+    horizontalLayout_9->addLayout(verticalLayoutCurva);
     horizontalLayout_5->addWidget(gbCurva);
 
     gbGiri = makeGroup(centralwidget, "gbGiri", 237, 267);
@@ -369,6 +406,7 @@ void frmProgPannel::setupUi(QMainWindow *window)
     menubar = new QMenuBar(window);
     menubar->setObjectName(QStringLiteral("menubar"));
     menuFile = makeMenu(menubar, "menuFile");
+    menuModifica = makeMenu(menubar, "menuModifica");
     menuConfigurazione = makeMenu(menubar, "menuConfigurazione");
     menuTipoCentralina = makeMenu(menuConfigurazione, "menuTipoCentralina");
     menuSeleziona_Lingua = makeMenu(menuConfigurazione, "menuSeleziona_Lingua");
@@ -380,13 +418,31 @@ void frmProgPannel::setupUi(QMainWindow *window)
     window->setStatusBar(statusbar);
 
     menubar->addAction(menuFile->menuAction());
+    menubar->addAction(menuModifica->menuAction());
     menubar->addAction(menuConfigurazione->menuAction());
     menubar->addAction(menuMuovi_Cursure->menuAction());
     menubar->addAction(menuAbout->menuAction());
     menuFile->addAction(actionCarica_Profilo);
     menuFile->addAction(actionSalva_Profilo);
     menuFile->addSeparator();
+    menuFile->addAction(actionRipristina_Backup);
+    menuFile->addSeparator();
     menuFile->addAction(actionUscita_Programma);
+    menuModifica->addAction(actionUndo);
+    menuModifica->addAction(actionRedo);
+    menuModifica->addSeparator();
+    menuModifica->addAction(actionCopia);
+    menuModifica->addAction(actionIncolla);
+    menuModifica->addSeparator();
+    menuModifica->addAction(actionImposta);
+    menuModifica->addAction(actionAggiungi);
+    menuModifica->addAction(actionScala);
+    menuModifica->addAction(actionInterpola);
+    menuModifica->addAction(actionLiscia);
+    menuModifica->addSeparator();
+    menuModifica->addAction(actionConfrontaFile);
+    menuModifica->addAction(actionConfrontaEcu);
+    menuModifica->addAction(actionNascondiConfronto);
     menuConfigurazione->addAction(actionCercaCentralina);
     menuConfigurazione->addSeparator();
     menuConfigurazione->addAction(menuTipoCentralina->menuAction());
@@ -425,6 +481,19 @@ void frmProgPannel::retranslateUi(QMainWindow *window)
     actionInglese->setText(tr("tr(\"Inglese\")"));
     actionItaliano->setText(tr("tr(\"Italiano\")"));
     actionModo_Esperto->setText(tr("tr(\"Modo Esperto\")"));
+    actionRipristina_Backup->setText(tr("Ripristina ultimo backup"));
+    actionUndo->setText(tr("Annulla"));
+    actionRedo->setText(tr("Ripeti"));
+    actionCopia->setText(tr("Copia valori"));
+    actionIncolla->setText(tr("Incolla valori"));
+    actionImposta->setText(tr("Imposta valore..."));
+    actionAggiungi->setText(tr("Aggiungi..."));
+    actionScala->setText(tr("Scala in percentuale..."));
+    actionInterpola->setText(tr("Interpola"));
+    actionLiscia->setText(tr("Leviga"));
+    actionConfrontaFile->setText(tr("Confronta con file..."));
+    actionConfrontaEcu->setText(tr("Confronta con la centralina"));
+    actionNascondiConfronto->setText(tr("Nascondi confronto"));
 
     for (QGroupBox *g : {gbCurva, gbGiri, gbRPM, gbRPMValue, gbLogo, gbPortaComm, gbLoadSave,
                          gbParametri, gbProfilo})
@@ -460,6 +529,7 @@ void frmProgPannel::retranslateUi(QMainWindow *window)
     btClose->setToolTip(tr("tr(\"Chiude l'applicazione\")"));
     btClose->setText(tr("tr(\"Close\")"));
     menuFile->setTitle(tr("tr(\"File\")"));
+    menuModifica->setTitle(tr("Modifica"));
     menuConfigurazione->setTitle(tr("tr(\"Configurazione\")"));
     menuTipoCentralina->setTitle(tr("tr(\"Seleziona Centralina\")"));
     menuSeleziona_Lingua->setTitle(tr("tr(\"Seleziona Lingua\")"));

@@ -16,6 +16,7 @@ class QMenuBar;
 class QProgressBar;
 class QPushButton;
 class QSpinBox;
+class QTableView;
 class QStatusBar;
 class QVBoxLayout;
 class QWidget;
@@ -39,6 +40,20 @@ public:
     QAction *actionInglese;
     QAction *actionItaliano;
     QAction *actionModo_Esperto;
+    // Beyond the design: backups, editing.
+    QAction *actionRipristina_Backup;
+    QAction *actionUndo;
+    QAction *actionRedo;
+    QAction *actionCopia;
+    QAction *actionIncolla;
+    QAction *actionImposta;
+    QAction *actionAggiungi;
+    QAction *actionScala;
+    QAction *actionInterpola;
+    QAction *actionLiscia;
+    QAction *actionConfrontaFile;
+    QAction *actionConfrontaEcu;
+    QAction *actionNascondiConfronto;
 
     QWidget *centralwidget;
     QGridLayout *gridLayout_2;
@@ -47,6 +62,8 @@ public:
     QHBoxLayout *horizontalLayout_9;
     QwtPlot *qwtPlot;
     QGroupBox *gbGiri;
+    QVBoxLayout *verticalLayoutCurva;
+    QTableView *tblCurva;
     QVBoxLayout *verticalLayout_6;
     QGroupBox *gbRPM;
     QGroupBox *gbRPMValue;
@@ -96,6 +113,7 @@ public:
 
     QMenuBar *menubar;
     QMenu *menuFile;
+    QMenu *menuModifica;
     QMenu *menuConfigurazione;
     QMenu *menuTipoCentralina;
     QMenu *menuSeleziona_Lingua;

@@ -1,6 +1,7 @@
 #include "mainwindow/userprompts.h"
 
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
 
 UserPrompts::~UserPrompts() = default;
@@ -20,4 +21,38 @@ QString UserPrompts::getSaveFileName(QWidget *parent, const QString &caption, co
 void UserPrompts::warning(QWidget *parent, const QString &title, const QString &text)
 {
     QMessageBox::warning(parent, title, text, QMessageBox::Ok, QMessageBox::NoButton);
+}
+
+void UserPrompts::information(QWidget *parent, const QString &title, const QString &text)
+{
+    QMessageBox::information(parent, title, text, QMessageBox::Ok, QMessageBox::NoButton);
+}
+
+UserPrompts::Choice UserPrompts::askSaveDiscardCancel(QWidget *parent, const QString &title, const QString &text)
+{
+    switch (QMessageBox::question(parent, title, text, QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                                  QMessageBox::Save)) {
+    case QMessageBox::Save:
+        return Save;
+    case QMessageBox::Discard:
+        return Discard;
+    default:
+        return Cancel;
+    }
+}
+
+bool UserPrompts::askYesNo(QWidget *parent, const QString &title, const QString &text)
+{
+    return QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+        == QMessageBox::Yes;
+}
+
+bool UserPrompts::getNumber(QWidget *parent, const QString &title, const QString &label, double value,
+                            double min, double max, int decimals, double *result)
+{
+    bool ok = false;
+    const double v = QInputDialog::getDouble(parent, title, label, value, min, max, decimals, &ok);
+    if (ok && result)
+        *result = v;
+    return ok;
 }

@@ -8,10 +8,19 @@ class QWidget;
 
 class UserPrompts {
 public:
+    enum Choice { Save, Discard, Cancel };
+
     virtual ~UserPrompts();
     virtual QString getOpenFileName(QWidget *parent, const QString &caption, const QString &dir,
                                     const QString &filter);
     virtual QString getSaveFileName(QWidget *parent, const QString &caption, const QString &dir,
                                     const QString &filter);
     virtual void warning(QWidget *parent, const QString &title, const QString &text);
+    virtual void information(QWidget *parent, const QString &title, const QString &text);
+    // Save / Discard / Cancel, Save being the default.
+    virtual Choice askSaveDiscardCancel(QWidget *parent, const QString &title, const QString &text);
+    virtual bool askYesNo(QWidget *parent, const QString &title, const QString &text);
+    // A number from the user; false when cancelled.
+    virtual bool getNumber(QWidget *parent, const QString &title, const QString &label, double value,
+                           double min, double max, int decimals, double *result);
 };

@@ -1,10 +1,10 @@
 #include "profile/profilefile.h"
 
+#include "profile/curvebytes.h"
+#include "profile/safefile.h"
+
 #include <QCoreApplication>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
-#include <cmath>
 
 namespace ProfileFile {
 
@@ -15,53 +15,41 @@ static QString tr(const char *text)
 
 char curveByte(double y)
 {
-    if (!std::isfinite(y))
-        return 0;
-    // Bounded first so that the conversion to an integer is always defined.
-    const qint64 whole = static_cast<qint64>(std::trunc(qBound(-1.0e9, y, 1.0e9)));
-    return static_cast<char>(whole & 0xFF);
+    return CurveBytes::fromValue(y);
 }
 
-QByteArray encode(const QVector<double> &values, int k)
+QByteArray encode(const QVector<int> &values, int k)
 {
-    QByteArray bytes(FileSize, '\0');
-    for (int i = 0; i < Points && i < values.size(); ++i)
-        bytes[i] = curveByte(values.at(i));
-    bytes[Points] = static_cast<char>(k & 0xFF);
+    QByteArray bytes = CurveBytes::fromValues(values, Points);
+    bytes.append(CurveBytes::fromValue(k));
     return bytes;
+}
+
+static QString wrongSize(qint64 size)
+{
+    return tr("Il file non è un profilo valido: %1 byte invece di %2.").arg(size).arg(FileSize);
 }
 
 bool decode(const QByteArray &bytes, Profile *profile, QString *error)
 {
     if (bytes.size() != FileSize) {
         if (error)
-            *error = tr("Il file non è un profilo valido: %1 byte invece di %2.")
-                         .arg(bytes.size())
-                         .arg(FileSize);
+            *error = wrongSize(bytes.size());
         return false;
     }
     Profile p;
-    p.values.reserve(Points);
-    for (int i = 0; i < Points; ++i)
-        p.values.append(static_cast<qint8>(bytes.at(i)));
-    p.k = static_cast<qint8>(bytes.at(Points));
+    p.values = CurveBytes::toValues(bytes, 0, Points);
+    p.k = CurveBytes::toValue(bytes.at(Points));
     *profile = p;
     return true;
 }
 
-bool save(const QString &path, const QVector<double> &values, int k, QString *error)
+bool save(const QString &path, const QVector<int> &values, int k, QString *error)
 {
-    const QByteArray bytes = encode(values, k);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
+    QString why;
+    if (!SafeFile::write(path, encode(values, k), &why)) {
         if (error)
-            *error = tr("Impossibile salvare il profilo %1: %2").arg(path, file.errorString());
-        return false;
-    }
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
-        if (error)
-            *error = tr("Impossibile salvare il profilo %1: %2").arg(path, file.errorString());
-        file.cancelWriting();
+            *error = tr("Impossibile salvare il profilo %1: %2").arg(path, why);
         return false;
     }
     return true;
@@ -69,23 +57,31 @@ bool save(const QString &path, const QVector<double> &values, int k, QString *er
 
 bool load(const QString &path, Profile *profile, QString *error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    const QString why = SafeFile::whyNotReadable(path);
+    if (!why.isEmpty()) {
         if (error)
-            *error = tr("Impossibile aprire il profilo %1: %2").arg(path, file.errorString());
+            *error = tr("Impossibile aprire il profilo %1: %2").arg(path, why);
         return false;
     }
-    // One byte more than a profile, to tell a longer file from a good one.
-    const QByteArray bytes = file.read(FileSize + 1);
-    if (bytes.size() <= FileSize && file.error() != QFileDevice::NoError) {
+    // The size is known before anything is read: a huge file is refused
+    // with its real size, without reading it.
+    const qint64 size = QFileInfo(path).size();
+    if (size != FileSize) {
         if (error)
-            *error = tr("Impossibile leggere il profilo %1: %2").arg(path, file.errorString());
+            *error = QStringLiteral("%1\n%2").arg(QFileInfo(path).fileName(), wrongSize(size));
         return false;
     }
-    QString why;
-    if (!decode(bytes, profile, &why)) {
+    QByteArray bytes;
+    QString readError;
+    if (!SafeFile::read(path, FileSize, &bytes, &readError)) {
         if (error)
-            *error = QStringLiteral("%1\n%2").arg(QFileInfo(path).fileName(), why);
+            *error = tr("Impossibile leggere il profilo %1: %2").arg(path, readError);
+        return false;
+    }
+    QString bad;
+    if (!decode(bytes, profile, &bad)) {
+        if (error)
+            *error = QStringLiteral("%1\n%2").arg(QFileInfo(path).fileName(), bad);
         return false;
     }
     return true;

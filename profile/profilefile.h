@@ -1,7 +1,8 @@
 #pragma once
 // The profile file (*.prf): exactly 42 bytes, the 41 curve points as signed
 // bytes (point i at offset i) followed by the injection constant K, signed.
-// No header, no checksum. Encoding, decoding and an atomic save; no widgets.
+// No header, no checksum. Encoding, decoding, a safe save and a load that
+// never blocks; no widgets.
 
 #include <QByteArray>
 #include <QString>
@@ -13,8 +14,8 @@ constexpr int Points = 41;
 constexpr int FileSize = Points + 1;
 
 struct Profile {
-    QVector<double> values;  // 41 whole numbers, -128 to 127
-    int k = 0;               // signed 8-bit as stored
+    QVector<int> values;  // 41 whole numbers, -128 to 127
+    int k = 0;            // signed 8-bit as stored
 };
 
 // A curve value as the ECU and the files keep it: truncated toward zero,
@@ -22,14 +23,16 @@ struct Profile {
 char curveByte(double y);
 
 // The 42 file bytes; missing points are written as 0, extra ones ignored.
-QByteArray encode(const QVector<double> &values, int k);
+QByteArray encode(const QVector<int> &values, int k);
 // Refuses (false, with `error` set) anything that is not exactly 42 bytes.
 bool decode(const QByteArray &bytes, Profile *profile, QString *error);
 
-// Writes through a temporary file that replaces `path` only when complete:
-// on failure the old file is untouched and `error` says why.
-bool save(const QString &path, const QVector<double> &values, int k, QString *error);
-// Reads and decodes `path`; on failure `profile` is untouched.
+// Writes through a temporary file that replaces `path` only once the new
+// content is on disk: on failure the old file is untouched and `error`
+// says why.
+bool save(const QString &path, const QVector<int> &values, int k, QString *error);
+// Reads and decodes `path` (a regular file only); on failure `profile` is
+// untouched.
 bool load(const QString &path, Profile *profile, QString *error);
 
 } // namespace ProfileFile

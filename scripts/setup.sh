@@ -8,7 +8,7 @@ packages=(
   qtbase5-dev libqt5svg5-dev libqt5serialport5-dev
   qttools5-dev qttools5-dev-tools
   libqwt-qt5-dev libqt5opengl5-dev
-  libhidapi-dev
+  libhidapi-dev libudev-dev
   xvfb xauth
 )
 # Extra groups: "fuzz" adds clang and its sanitizer runtimes.

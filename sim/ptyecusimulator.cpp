@@ -1,7 +1,6 @@
 #include "sim/ptyecusimulator.h"
 
 #include "link/replyassembler.h"
-#include "sim/simregistry.h"
 
 #include <QtGlobal>
 
@@ -54,7 +53,6 @@ bool PtyEcuSimulator::start()
 
     stopping = false;
     running = true;
-    SimRegistry::addSerialPort(path);
     worker = std::thread([this] { run(); });
     return true;
 }
@@ -79,8 +77,6 @@ void PtyEcuSimulator::unplug()
 
 void PtyEcuSimulator::closeTerminal()
 {
-    if (!path.isEmpty())
-        SimRegistry::removeSerialPort(path);
     if (master >= 0)
         ::close(master);
     if (slaveKeep >= 0)
@@ -95,6 +91,7 @@ void PtyEcuSimulator::run()
     using Clock = std::chrono::steady_clock;
     ReplyAssembler frames;
     Clock::time_point lastByte = Clock::now();
+    Clock::time_point inLineFree = lastByte;
     while (!stopping.load()) {
         if (engine->isGone()) {
             closeTerminal();  // the port's owner sees the line vanish
@@ -115,17 +112,26 @@ void PtyEcuSimulator::run()
         if (frames.pending() > 0 && now - lastByte > std::chrono::milliseconds(FrameGapMs))
             frames.reset();  // the rest of that frame never came
         lastByte = now;
-        for (const QByteArray &frame : frames.feed(QByteArray(in, static_cast<int>(n)))) {
-            const EcuResponse r = engine->handleFrame(frame);
+        // The request crosses the line at 9600 baud too: its last byte
+        // reaches the unit ByteMicros after the one before it.
+        Clock::time_point onLine = std::max(inLineFree, now);
+        for (ssize_t i = 0; i < n; ++i) {
+            onLine += std::chrono::microseconds(ByteMicros);
+            const QList<QByteArray> done = frames.feed(QByteArray(1, in[i]));
+            if (done.isEmpty())
+                continue;
+            const EcuResponse r = engine->handleFrame(done.first());
             if (r.bytes.isEmpty())
                 continue;
-            const Clock::time_point due = Clock::now() + std::chrono::milliseconds(r.delayMs);
+            const Clock::time_point due = onLine + std::chrono::milliseconds(r.delayMs);
             while (Clock::now() < due && !stopping.load() && !engine->isGone())
                 std::this_thread::sleep_for(std::min<Clock::duration>(due - Clock::now(),
                                                                       std::chrono::milliseconds(10)));
             if (!sendPaced(r.bytes))
                 break;
+            onLine = std::max(onLine, Clock::now());
         }
+        inLineFree = onLine;
     }
 }
 

@@ -1,9 +1,10 @@
 #pragma once
 // The simulated ECU on a pseudo-terminal: a real QSerialPort opens the slave
 // side by its path (e.g. "/dev/pts/7"); a worker thread reads the master side,
-// groups the bytes into 8-byte frames and writes every reply byte by byte,
-// paced like a 9600-baud line. Pseudo-terminals exist on Unix only; elsewhere
-// start() fails.
+// groups the bytes into 8-byte frames and answers as a unit at the end of a
+// 9600-baud line would: a request's 8 bytes take 8.3 ms to arrive before the
+// unit can answer, and the reply goes back byte by byte at the same pace.
+// Pseudo-terminals exist on Unix only; elsewhere start() fails.
 
 #include "sim/ecusimulator.h"
 

@@ -3,11 +3,13 @@
 
 #include "link/protocol.h"
 
+#include <QCoreApplication>
 #include <QThread>
 
 #include <cstring>
 
-SimulatedHidDevice::SimulatedHidDevice(std::shared_ptr<EcuSimulator> ecu) : engine(std::move(ecu))
+SimulatedHidDevice::SimulatedHidDevice(std::shared_ptr<EcuSimulator> ecu, int intervalMs)
+    : engine(std::move(ecu)), interval(qMax(0, intervalMs))
 {
     clock.start();
 }
@@ -21,7 +23,7 @@ int SimulatedHidDevice::write(const unsigned char *data, size_t length)
     std::unique_lock<std::mutex> lock(mutex);
     ++writes;
     if (!r.bytes.isEmpty())
-        queue.append(Pending{clock.elapsed() + r.delayMs, r.bytes});
+        queue.append(Pending{clock.nsecsElapsed() / 1000 + (2 * interval + r.delayMs) * 1000LL, r.bytes});
     return static_cast<int>(length);
 }
 
@@ -32,7 +34,7 @@ int SimulatedHidDevice::read(unsigned char *buffer, size_t length, int timeoutMs
     for (int pass = 0; pass < 2; ++pass) {
         if (engine->isGone())
             return -1;
-        const qint64 now = clock.elapsed();
+        const qint64 now = clock.nsecsElapsed() / 1000;
         if (!queue.isEmpty() && queue.first().readyAt <= now) {
             const QByteArray data = queue.takeFirst().data;
             const size_t n = qMin(length, static_cast<size_t>(data.size()));
@@ -41,14 +43,14 @@ int SimulatedHidDevice::read(unsigned char *buffer, size_t length, int timeoutMs
         }
         if (pass == 1)
             break;
-        qint64 wait = timeoutMs;
+        qint64 waitUs = qint64(timeoutMs) * 1000;
         if (!queue.isEmpty())
-            wait = timeoutMs < 0 ? queue.first().readyAt - now
-                                 : qMin<qint64>(timeoutMs, queue.first().readyAt - now);
-        if (wait <= 0)
+            waitUs = timeoutMs < 0 ? queue.first().readyAt - now
+                                   : qMin<qint64>(waitUs, queue.first().readyAt - now);
+        if (waitUs <= 0)
             break;
         lock.unlock();
-        QThread::msleep(static_cast<unsigned long>(wait));
+        QThread::usleep(static_cast<unsigned long>(waitUs));
         lock.lock();
     }
     return 0;
@@ -57,6 +59,13 @@ int SimulatedHidDevice::read(unsigned char *buffer, size_t length, int timeoutMs
 QString SimulatedHidDevice::manufacturer() const { return QStringLiteral("Tervalix (simulated)"); }
 QString SimulatedHidDevice::product() const { return QStringLiteral("Tervalix ECU simulator"); }
 QString SimulatedHidDevice::serialNumber() const { return QStringLiteral("SIM-0001"); }
+
+QString SimulatedHidDevice::path() const
+{
+    return QStringLiteral("sim-hid-%1-%2")
+        .arg(QCoreApplication::applicationPid())
+        .arg(quintptr(engine.get()), 0, 16);
+}
 
 int SimulatedHidDevice::writeCount() const
 {

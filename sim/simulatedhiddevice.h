@@ -1,8 +1,9 @@
 #pragma once
-// The simulated ECU behind the HID interface, in-process: every output report
-// goes to the engine at once, the answer becomes an input report that can be
-// read once its delay has passed (a late answer stays queued, as on a real
-// device, until it is read or drained).
+// The simulated ECU behind the HID interface, in-process. Reports travel as on
+// a full-speed USB interrupt endpoint polled every IntervalMs: an output
+// report reaches the unit at the next interval, its answer is ready one
+// interval later (plus any delay the faults add). A late answer stays
+// queued, as on a real device, until it is read or drained.
 
 #include "link/hiddevice.h"
 #include "sim/ecusimulator.h"
@@ -15,7 +16,9 @@
 
 class SimulatedHidDevice final : public HidDevice {
 public:
-    explicit SimulatedHidDevice(std::shared_ptr<EcuSimulator> ecu);
+    static constexpr int IntervalMs = 1;
+
+    explicit SimulatedHidDevice(std::shared_ptr<EcuSimulator> ecu, int intervalMs = IntervalMs);
 
     int write(const unsigned char *data, size_t length) override;
     // A negative time-out waits for an answer already on its way, never for
@@ -24,6 +27,8 @@ public:
     QString manufacturer() const override;
     QString product() const override;
     QString serialNumber() const override;
+    // Unique per simulated unit: two links to one unit share a lock.
+    QString path() const override;
 
     std::shared_ptr<EcuSimulator> ecu() const { return engine; }
     int writeCount() const;
@@ -32,7 +37,7 @@ public:
 
 private:
     struct Pending {
-        qint64 readyAt;
+        qint64 readyAt;  // microseconds on `clock`
         QByteArray data;
     };
 
@@ -40,6 +45,7 @@ private:
     mutable std::mutex mutex;
     QElapsedTimer clock;
     QList<Pending> queue;
+    int interval;
     int writes = 0;
     int reads = 0;
 };

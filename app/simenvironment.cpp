@@ -1,0 +1,101 @@
+#include "app/simenvironment.h"
+
+#include "link/serialportlist.h"
+#include "sim/ptyecusimulator.h"
+#include "sim/simulatedhiddevice.h"
+
+#include <mutex>
+#include <QtGlobal>
+
+#include <cstdio>
+
+namespace {
+
+int envInt(const char *name, int fallback, int lo, int hi)
+{
+    bool ok = false;
+    const int v = qEnvironmentVariableIntValue(name, &ok);
+    return ok ? qBound(lo, v, hi) : fallback;
+}
+
+double envDouble(const char *name, double fallback)
+{
+    bool ok = false;
+    const double v = qEnvironmentVariable(name).toDouble(&ok);
+    return ok ? qBound(0.0, v, 1.0) : fallback;
+}
+
+} // namespace
+
+namespace SimEnvironment {
+
+QString mode()
+{
+    return qEnvironmentVariable("TERVALIX_SIMULATOR").trimmed().toLower();
+}
+
+EcuSimConfig configFromEnvironment()
+{
+    EcuSimConfig c;
+    c.hwVersion = static_cast<unsigned char>(envInt("TERVALIX_SIM_HW", c.hwVersion, 0, 255));
+    c.cylinders = static_cast<unsigned char>(envInt("TERVALIX_SIM_CYL", c.cylinders, 0, 255));
+    const QByteArray fw = qgetenv("TERVALIX_SIM_FW");
+    if (fw.size() == 3)
+        for (int i = 0; i < 3; ++i)
+            c.firmware[i] = fw[i];
+    c.seed = static_cast<quint32>(envInt("TERVALIX_SIM_SEED", 1, 0, 0x7fffffff));
+    return c;
+}
+
+EcuSimFaults faultsFromEnvironment()
+{
+    EcuSimFaults f;
+    f.replyDelayMs = envInt("TERVALIX_SIM_DELAY", 0, 0, 60000);
+    f.dropEveryN = envInt("TERVALIX_SIM_DROP_EVERY", 0, 0, 1000000);
+    f.dropRate = envDouble("TERVALIX_SIM_DROP_RATE", 0.0);
+    f.garbageBytes = envInt("TERVALIX_SIM_GARBAGE", 0, 0, 64);
+    f.garbageEveryN = envInt("TERVALIX_SIM_GARBAGE_EVERY", f.garbageBytes > 0 ? 1 : 0, 0, 1000000);
+    f.wrongKindEveryN = envInt("TERVALIX_SIM_WRONG_EVERY", 0, 0, 1000000);
+    f.silent = envInt("TERVALIX_SIM_SILENT", 0, 0, 1) == 1;
+    f.vanishAfterRequests = envInt("TERVALIX_SIM_VANISH_AFTER", 0, 0, 1000000);
+    return f;
+}
+
+static std::shared_ptr<EcuSimulator> makeEngine()
+{
+    auto ecu = std::make_shared<EcuSimulator>(configFromEnvironment());
+    ecu->setFaults(faultsFromEnvironment());
+    return ecu;
+}
+
+HidOpener hidOpenerFromEnvironment()
+{
+    if (mode() != QLatin1String("hid"))
+        return hidApiOpener();
+    std::shared_ptr<EcuSimulator> engine = makeEngine();
+    return [engine]() -> std::unique_ptr<HidDevice> { return std::make_unique<SimulatedHidDevice>(engine); };
+}
+
+QString startSerialFromEnvironment()
+{
+    if (mode() != QLatin1String("serial"))
+        return QString();
+    static std::mutex mutex;
+    std::unique_lock<std::mutex> lock(mutex);
+    // Lives until the process ends; its destructor joins the worker.
+    static std::unique_ptr<PtyEcuSimulator> simulator;
+    if (!simulator) {
+        auto sim = std::make_unique<PtyEcuSimulator>(makeEngine());
+        if (!sim->start()) {
+            std::fprintf(stderr, "ECU simulator: %s\n", qPrintable(sim->errorString()));
+            return QString();
+        }
+        std::printf("ECU simulator on %s\n", qPrintable(sim->portPath()));
+        std::fflush(stdout);
+        SerialPortList::addExtraPort(sim->portPath());
+        simulator = std::move(sim);
+    }
+    return simulator->portPath();
+}
+
+} // namespace SimEnvironment

@@ -1,0 +1,246 @@
+#include "profile/safefile.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <cerrno>
+#include <cstring>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace SafeFile {
+
+namespace {
+
+WriteHook &hook()
+{
+    static WriteHook h;
+    return h;
+}
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("SafeFile", text);
+}
+
+#ifdef Q_OS_UNIX
+// stat() without following the last link, then with: tells a loop of links
+// and a dangling link from a missing file.
+int statErrno(const QString &path, struct stat *st)
+{
+    const QByteArray native = QFile::encodeName(path);
+    if (::stat(native.constData(), st) == 0)
+        return 0;
+    return errno;
+}
+
+bool writeAll(int fd, const QByteArray &bytes, int *err)
+{
+    const char *p = bytes.constData();
+    std::size_t left = std::size_t(bytes.size());
+    while (left > 0) {
+        long n = hook() ? hook()(fd, p, left) : long(::write(fd, p, left));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            *err = n < 0 ? errno : ENOSPC;  // a write that writes nothing: no room
+            return false;
+        }
+        p += n;
+        left -= std::size_t(n);
+    }
+    return true;
+}
+#endif
+
+} // namespace
+
+void setWriteHook(WriteHook h)
+{
+    hook() = std::move(h);
+}
+
+QString errnoText(int error)
+{
+    switch (error) {
+#ifdef Q_OS_UNIX
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG:
+        return tr("disco pieno");
+    case EACCES:
+    case EPERM:
+        return tr("permesso negato");
+    case EROFS:
+        return tr("file system in sola lettura");
+    case ELOOP:
+        return tr("troppi collegamenti simbolici");
+    case ENOENT:
+        return tr("il file non esiste");
+    case EIO:
+        return tr("errore di ingresso/uscita");
+#endif
+    default:
+        return QString::fromLocal8Bit(std::strerror(error));
+    }
+}
+
+QString whyNotReadable(const QString &path)
+{
+#ifdef Q_OS_UNIX
+    struct stat st {};
+    const int e = statErrno(path, &st);
+    if (e != 0)
+        return errnoText(e);
+    if (!S_ISREG(st.st_mode))
+        return S_ISDIR(st.st_mode) ? tr("è una cartella") : tr("non è un file regolare");
+    return QString();
+#else
+    const QFileInfo info(path);
+    if (!info.exists())
+        return tr("il file non esiste");
+    if (info.isDir())
+        return tr("è una cartella");
+    if (!info.isFile())
+        return tr("non è un file regolare");
+    return QString();
+#endif
+}
+
+bool read(const QString &path, qint64 maxBytes, QByteArray *bytes, QString *error)
+{
+    const QString why = whyNotReadable(path);
+    if (!why.isEmpty()) {
+        if (error)
+            *error = why;
+        return false;
+    }
+    const qint64 size = QFileInfo(path).size();
+    if (size > maxBytes) {
+        if (error)
+            *error = tr("il file è di %1 byte").arg(size);
+        return false;
+    }
+#ifdef Q_OS_UNIX
+    // O_NONBLOCK: should the path have turned into a FIFO since the check,
+    // opening it still cannot block.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        if (error)
+            *error = errnoText(errno);
+        return false;
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        if (error)
+            *error = tr("non è un file regolare");
+        return false;
+    }
+    QByteArray data(int(qMin<qint64>(maxBytes, st.st_size)) + 1, '\0');
+    qint64 got = 0;
+    while (got < data.size()) {
+        const ssize_t n = ::read(fd, data.data() + got, std::size_t(data.size() - got));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            const int e = errno;
+            ::close(fd);
+            if (error)
+                *error = errnoText(e);
+            return false;
+        }
+        if (n == 0)
+            break;
+        got += n;
+    }
+    ::close(fd);
+    if (got > maxBytes) {
+        if (error)
+            *error = tr("il file è di più di %1 byte").arg(maxBytes);
+        return false;
+    }
+    data.resize(int(got));
+    *bytes = data;
+    return true;
+#else
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    const QByteArray data = file.read(maxBytes + 1);
+    if (data.size() > maxBytes) {
+        if (error)
+            *error = tr("il file è di più di %1 byte").arg(maxBytes);
+        return false;
+    }
+    *bytes = data;
+    return true;
+#endif
+}
+
+bool write(const QString &path, const QByteArray &bytes, QString *error)
+{
+    const QFileInfo target(path);
+    if (target.exists() && !target.isFile()) {
+        if (error)
+            *error = target.isDir() ? tr("è una cartella") : tr("non è un file regolare");
+        return false;
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+#ifdef Q_OS_UNIX
+    const int fd = file.handle();
+    int err = 0;
+    struct stat st {};
+    bool ok = writeAll(fd, bytes, &err);
+    if (ok && ::fsync(fd) != 0) {
+        err = errno;
+        ok = false;
+    }
+    if (ok && (::fstat(fd, &st) != 0 || st.st_size != bytes.size())) {
+        err = ENOSPC;
+        ok = false;
+    }
+    if (!ok) {
+        file.cancelWriting();
+        if (error)
+            *error = errnoText(err);
+        return false;
+    }
+#else
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        const QString why = file.errorString();
+        file.cancelWriting();
+        if (error)
+            *error = why;
+        return false;
+    }
+#endif
+    if (!file.commit()) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    // The rename is done; check what now carries the name.
+    if (QFileInfo(path).size() != bytes.size()) {
+        if (error)
+            *error = tr("il file scritto ha una dimensione errata");
+        return false;
+    }
+    return true;
+}
+
+} // namespace SafeFile

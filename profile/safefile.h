@@ -1,0 +1,39 @@
+#pragma once
+// Files that the program writes (profiles, backups, settings it exports) are
+// replaced only once the new content is proven on disk: written completely,
+// flushed, synced, and its size checked, before the temporary file takes the
+// old one's place. Any failure leaves the old file exactly as it was and no
+// partial file behind, with a message that names the cause ("disco pieno").
+// Reading checks first that the path is a regular file, so that a FIFO or a
+// device can never block the caller.
+
+#include <QByteArray>
+#include <QString>
+
+#include <cstddef>
+#include <functional>
+
+namespace SafeFile {
+
+// Writes all of `bytes` to `path` atomically; false with `error` on failure.
+bool write(const QString &path, const QByteArray &bytes, QString *error);
+
+// Reads a regular file of at most `maxBytes` bytes. A larger file is refused
+// with its real size; a FIFO, device, socket or directory is refused without
+// being opened.
+bool read(const QString &path, qint64 maxBytes, QByteArray *bytes, QString *error);
+
+// Why `path` cannot be read as a file, or empty when it can: missing, not a
+// regular file, a loop of symbolic links, unreadable.
+QString whyNotReadable(const QString &path);
+
+// The message for an errno value: "disco pieno" for ENOSPC and the like.
+QString errnoText(int error);
+
+// Tests: every write(2) of the file content goes through this hook while
+// set (returns bytes written or -1 with errno set). Not thread-safe; set it
+// before and clear it after the code under test.
+using WriteHook = std::function<long(int fd, const char *data, std::size_t size)>;
+void setWriteHook(WriteHook hook);
+
+} // namespace SafeFile
