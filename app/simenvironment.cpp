@@ -57,6 +57,7 @@ EcuSimFaults faultsFromEnvironment()
     f.garbageEveryN = envInt("TERVALIX_SIM_GARBAGE_EVERY", f.garbageBytes > 0 ? 1 : 0, 0, 1000000);
     f.wrongKindEveryN = envInt("TERVALIX_SIM_WRONG_EVERY", 0, 0, 1000000);
     f.silent = envInt("TERVALIX_SIM_SILENT", 0, 0, 1) == 1;
+    f.stuckCell = envInt("TERVALIX_SIM_STUCK_CELL", -1, -1, 255);
     f.vanishAfterRequests = envInt("TERVALIX_SIM_VANISH_AFTER", 0, 0, 1000000);
     return f;
 }

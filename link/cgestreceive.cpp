@@ -176,10 +176,11 @@ int CGestReceive::judgePass()
     const QByteArray values = image->left(cellCountValue);
     if (pass == 1 && !surplus && !missed && !irregular)
         return Done;
-    // After a drained line, a pass without a reply too many (and without
-    // noise) confirms the values of the pass before. Replies that went
-    // missing cannot shift the values; one too many can.
-    if (pass > 1 && !surplus && !irregular && values == previousPass)
+    // After a drained line, a pass without a reply too many confirms the
+    // values of the pass before. Replies that went missing cannot shift the
+    // values; one too many can. Noise on the line may have spoilt a value
+    // in either pass, but not the same value in the same way in both.
+    if (pass > 1 && !surplus && values == previousPass)
         return Done;
     if (pass >= MaxPasses)
         return Failed;

@@ -10,8 +10,9 @@
 // after such a pass, lets the line fall quiet and reads every cell again: a
 // result is then only reported once a pass without any surplus reply gives
 // the same values as the pass before, at most three passes in all, the
-// time-out budget shared by them. A clean first pass is taken at once and
-// costs no extra frame.
+// time-out budget shared by them. Noise that the line skipped (markIrregular)
+// makes a pass unconfirmed in the same way. A clean first pass is taken at
+// once and costs no extra frame.
 
 #include <QByteArray>
 #include <QString>

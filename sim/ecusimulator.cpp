@@ -106,7 +106,7 @@ QByteArray EcuSimulator::answer(const QByteArray &frame)
     case Protocol::KindWrite: {
         const unsigned char value = byteAt(frame, 1);
         const unsigned char address = byteAt(frame, 2);
-        if (address < memory.size())
+        if (address < memory.size() && address != flt.stuckCell)
             memory[address] = static_cast<char>(value);
         return withChecksum({Protocol::KindWrite, value, address, 0, 0, 0, 0});
     }

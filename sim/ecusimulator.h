@@ -31,6 +31,8 @@ struct EcuSimFaults {
     int wrongKindEveryN = 0;    // every n-th reply carries the wrong kind byte
     bool silent = false;        // the unit stays powered but never answers
     bool gone = false;          // the unit has been unplugged
+    int stuckCell = -1;         // a cell that acknowledges writes but keeps
+                                // its old value (-1: none)
     int vanishAfterRequests = 0; // unplugged once it has received this many
                                  // requests in all (0: never); the next request
                                  // finds it gone: not stored, not answered

@@ -1,10 +1,11 @@
 #include "support/testsupport.h"
 
-#include "app/startup.h"
-
 ScopedTestSettings::ScopedTestSettings()
 {
-    Startup::setApplicationIdentity();
+    QCoreApplication::setApplicationName(QStringLiteral("Tervalix"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("1.1.2.8"));
+    QCoreApplication::setOrganizationName(QStringLiteral("Brundholt"));
+    QCoreApplication::setOrganizationDomain(QStringLiteral("service@brundholt.example"));
     QSettings::setDefaultFormat(QSettings::NativeFormat);
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path());

@@ -1,11 +1,15 @@
 #pragma once
-// Shared test helpers: a private settings store, the application identity,
-// the compiled-in catalogues.
+// Shared test helpers for every suite: a private settings store, waiting on
+// the event loop, and a log of what a worker thread emits.
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QList>
+#include <QObject>
 #include <QSettings>
 #include <QString>
 #include <QTemporaryDir>
+#include <QTest>
 
 // Points QSettings at a temporary folder (never the user's own store) and
 // sets the application identity, as the entry point does. Keep one alive for
@@ -24,22 +28,14 @@ private:
 
 // Spins the event loop until `pred` holds or `timeoutMs` pass; returns pred().
 template <typename Pred>
-bool waitFor(Pred pred, int timeoutMs = 5000);
-
-#include <QElapsedTimer>
-#include <QTest>
-template <typename Pred>
-bool waitFor(Pred pred, int timeoutMs)
+bool waitFor(Pred pred, int timeoutMs = 5000)
 {
     QElapsedTimer t;
     t.start();
     while (!pred() && t.elapsed() < timeoutMs)
-        QTest::qWait(5);
+        QTest::qWait(2);
     return pred();
 }
-
-#include <QList>
-#include <QObject>
 
 // Records what a running worker thread emits, delivered in the test's own
 // thread. (A QSignalSpy connects directly, so a worker would append to it
@@ -53,5 +49,6 @@ public:
         QObject::connect(sender, signal, this, [this](T value) { items.append(value); }, Qt::QueuedConnection);
     }
     int size() const { return items.size(); }
+    T last() const { return items.isEmpty() ? T() : items.last(); }
     QList<T> items;
 };

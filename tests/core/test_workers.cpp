@@ -116,6 +116,11 @@ private slots:
     void replyHandedInDuringPollIsKept();
 
     void runningThreadsTransferAndStopCooperatively();
+
+    void loopSleepsUntilAnEventOrADeadline();
+    void pollsArePacedByThePeriod();
+    void nothingIsRetriedOnceNobodyWaits();
+    void failureDropsThePendingCommand();
 };
 
 void TestWorkers::writeSendsEveryCellWithProgress()
@@ -598,6 +603,116 @@ void TestWorkers::runningThreadsTransferAndStopCooperatively()
     t.start();
     delete rt;
     QVERIFY(t.elapsed() < 1000);
+}
+
+void TestWorkers::loopSleepsUntilAnEventOrADeadline()
+{
+    ManualClock clock;
+    QByteArray image(41, '\x01');
+    CGestSend w(&image, nullptr, 500, 20, &clock, false);
+    // Idle: nothing to wake up for.
+    QCOMPARE(w.nextStep(), CGestWorker::Never);
+    clock.set(1000);
+    w.startSend(0);
+    QCOMPARE(w.nextStep(), qint64(1000));  // at once
+    w.step();                              // the frame leaves; now waiting
+    QCOMPARE(w.state(), int(CGestSend::Wait));
+    QCOMPARE(w.nextStep(), qint64(1000 + 500 + 1));  // just past the time-out
+    w.setReply(kAck);                                // a reply: due at once
+    w.step();
+    QCOMPARE(w.state(), int(CGestSend::Advance));
+    QCOMPARE(w.nextStep(), qint64(1000));
+
+    CGestRT rt(nullptr, 300, 30, &clock, false);
+    QCOMPARE(rt.nextStep(), CGestWorker::Never);
+    rt.queueInjectionK(2, 10);
+    QCOMPARE(rt.nextStep(), qint64(1000));
+
+    // The real loop: idle workers do not spin.
+    CGestReceive running(&image, nullptr, 500, 20);
+    QTest::qWait(200);
+    QVERIFY2(running.passes() <= 2, qPrintable(QString::number(running.passes())));
+}
+
+void TestWorkers::pollsArePacedByThePeriod()
+{
+    ManualClock clock;
+    CGestRT rt(nullptr, 300, 30, &clock, false);
+    QList<qint64> sentAt;
+    QObject::connect(&rt, &CGestRT::sgnSndByte, [&](const QByteArray &) {
+        sentAt.append(clock.nowMs());
+        rt.setReply(bytes({0xFE, 0, 0, 0, 0, 0, 0, 0}));  // answered at once
+    });
+    rt.startPolling();
+    // One millisecond per pass: the line answers far faster than the period.
+    for (int i = 0; i < 1000; ++i) {
+        rt.step();
+        clock.advance(1);
+    }
+    QVERIFY(sentAt.size() >= 30);  // at least 30 polls a second...
+    for (int i = 1; i < sentAt.size(); ++i)
+        QCOMPARE(sentAt[i] - sentAt[i - 1], qint64(CGestRT::PollPeriodMs));  // ...never faster
+}
+
+void TestWorkers::nothingIsRetriedOnceNobodyWaits()
+{
+    // A silent unit while live data is on: the poll is retried...
+    ManualClock clock;
+    CGestRT rt(nullptr, 300, 30, &clock, false);
+    Harness<CGestRT> h(rt, clock);
+    QSignalSpy error(&rt, &CGestRT::sgnError);
+    rt.startPolling();
+    while (h.sent.size() < 2)
+        h.pass();
+    // ...until live data goes off: the poll on the wire is not sent again.
+    rt.stopPolling();
+    for (int i = 0; i < 2000; ++i)
+        h.pass();
+    QCOMPARE(h.sent.size(), 2);
+    QCOMPARE(error.size(), 0);
+    QCOMPARE(rt.state(), 800);
+
+    // K frames being retried go with a reset (a disconnect): no frame, no
+    // warning afterwards.
+    rt.queueInjectionK(3, 10);
+    while (h.sent.size() < 4)
+        h.pass();
+    QCOMPARE(rt.reset(), QString());
+    for (int i = 0; i < 2000; ++i)
+        h.pass();
+    QCOMPARE(h.sent.size(), 4);
+    QCOMPARE(error.size(), 0);
+    QCOMPARE(rt.queuedFrames(), 0);
+}
+
+void TestWorkers::failureDropsThePendingCommand()
+{
+    // A K write to a silent unit, and a read asked for meanwhile: the word
+    // waits for the queue. When the thread gives up, the word is dropped and
+    // said so, and never handed over later.
+    ManualClock clock;
+    CGestRT rt(nullptr, 300, 30, &clock, false);
+    Harness<CGestRT> h(rt, clock);
+    QSignalSpy error(&rt, &CGestRT::sgnError);
+    QSignalSpy dropped(&rt, &CGestRT::sgnCmdDropped);
+    QSignalSpy handed(&rt, &CGestRT::sgnExecCmd);
+    rt.queueInjectionK(3, 10);
+    h.pass();
+    rt.setCmd(QStringLiteral("FLASH_READ"));
+    while (error.isEmpty())
+        h.pass();
+    for (int i = 0; i < 100; ++i)
+        h.pass();
+    QCOMPARE(error.size(), 1);
+    QCOMPARE(dropped.size(), 1);
+    QCOMPARE(dropped.at(0).at(0).toString(), QStringLiteral("FLASH_READ"));
+    QCOMPARE(handed.size(), 0);
+    QCOMPARE(rt.pendingCommand(), QString());
+
+    // The pending word is also what reset() hands back.
+    rt.queueInjectionK(2, 10);
+    rt.setCmd(QStringLiteral("LOAD_PROFILE"));
+    QCOMPARE(rt.reset(), QStringLiteral("LOAD_PROFILE"));
 }
 
 QTEST_GUILESS_MAIN(TestWorkers)

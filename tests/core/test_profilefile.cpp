@@ -1,4 +1,5 @@
-// Profile files (*.prf) and the ECU image of a profile transfer.
+// Profile files (*.prf), the safe writer under them, backups, and the ECU
+// image of a profile transfer.
 
 #include <QDir>
 #include <QFile>
@@ -6,7 +7,17 @@
 #include <QTest>
 
 #include "link/ecuimage.h"
+#include "profile/backupstore.h"
 #include "profile/profilefile.h"
+#include "profile/safefile.h"
+
+#include <QElapsedTimer>
+#include <cerrno>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -22,9 +33,9 @@ bool writeAll(const QString &path, const QByteArray &bytes)
     return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
 }
 
-QVector<double> ramp()
+QVector<int> ramp()
 {
-    QVector<double> v;
+    QVector<int> v;
     for (int i = 0; i < 41; ++i)
         v.append(i - 20);
     return v;
@@ -44,6 +55,9 @@ private slots:
     void wrongSizeFileIsRefused();
     void missingFileIsReported();
 
+    void saveOnAFullDiskKeepsTheOldFile();
+    void onlyRegularFilesAreRead();
+    void backupsAreNamedAndPruned();
     void writeImageOfSmallEcu();
     void writeImageCarriesProfileName();
     void readImageDecodesBenchKAndName();
@@ -57,19 +71,23 @@ void TestProfileFile::loadsFlatCurveAndK()
     ProfileFile::Profile p;
     QString error;
     QVERIFY(ProfileFile::load(path, &p, &error));
-    QCOMPARE(p.values, QVector<double>(41, -10.0));
+    QCOMPARE(p.values, QVector<int>(41, -10));
     QCOMPARE(p.k, 2);
     QVERIFY(error.isEmpty());
 }
 
 void TestProfileFile::savesTruncatedTowardZero()
 {
-    QVector<double> v(41, 0.0);
-    v[0] = -3.5;
-    v[1] = 12.7;
-    v[2] = -0.9;
-    v[3] = 127.0;
-    v[4] = -128.0;
+    // A value as stored: truncated toward zero, low 8 bits.
+    QCOMPARE(uchar(ProfileFile::curveByte(-3.5)), uchar(0xFD));
+    QCOMPARE(uchar(ProfileFile::curveByte(12.7)), uchar(0x0C));
+    QCOMPARE(uchar(ProfileFile::curveByte(-0.9)), uchar(0x00));
+    QCOMPARE(uchar(ProfileFile::curveByte(qInf())), uchar(0x00));
+    QVector<int> v(41, 0);
+    v[0] = -3;
+    v[1] = 12;
+    v[3] = 127;
+    v[4] = -128;
     const QByteArray bytes = ProfileFile::encode(v, 3);
     QCOMPARE(bytes.size(), 42);
     QCOMPARE(static_cast<uchar>(bytes[0]), uchar(0xFD));
@@ -165,10 +183,107 @@ void TestProfileFile::missingFileIsReported()
     QVERIFY(p.values.isEmpty());
 }
 
+void TestProfileFile::saveOnAFullDiskKeepsTheOldFile()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("old.prf");
+    const QByteArray old = QByteArray(41, '\x05') + '\x01';
+    QVERIFY(writeAll(path, old));
+    // The disk fills up after 10 bytes; a write that "succeeds" short and a
+    // write that fails outright both count.
+    for (int mode = 0; mode < 2; ++mode) {
+        int written = 0;
+        SafeFile::setWriteHook([&](int fd, const char *data, std::size_t size) -> long {
+            if (written >= 10) {
+                errno = ENOSPC;
+                return -1;
+            }
+            const std::size_t n = mode == 0 ? std::min<std::size_t>(size, 10 - written) : size;
+            if (mode == 1 && written + int(size) > 10) {
+                errno = ENOSPC;
+                return -1;
+            }
+            const long done = long(::write(fd, data, n));
+            written += int(done);
+            return done;
+        });
+        QString error;
+        QVERIFY(!ProfileFile::save(path, ramp(), 2, &error));
+        QVERIFY2(error.contains(QStringLiteral("disco pieno")), qPrintable(error));
+        QCOMPARE(readAll(path), old);  // byte for byte
+        // A new file on the full disk is not left behind, not even empty.
+        QVERIFY(!ProfileFile::save(dir.filePath("new.prf"), ramp(), 2, &error));
+        SafeFile::setWriteHook(nullptr);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"old.prf"});
+    }
+    // Devices and folders are never replaced by a file.
+    QString error;
+    QVERIFY(!ProfileFile::save(QStringLiteral("/dev/null"), ramp(), 2, &error));
+    QVERIFY2(error.contains(QStringLiteral("non è un file regolare")), qPrintable(error));
+    QVERIFY(!ProfileFile::save(dir.path(), ramp(), 2, &error));
+    QVERIFY2(error.contains(QStringLiteral("cartella")), qPrintable(error));
+}
+
+void TestProfileFile::onlyRegularFilesAreRead()
+{
+    QTemporaryDir dir;
+    ProfileFile::Profile p;
+    QString error;
+#ifdef Q_OS_UNIX
+    // A FIFO nobody writes to: refused at once, never opened.
+    const QString fifo = dir.filePath("x.prf");
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QElapsedTimer t;
+    t.start();
+    QVERIFY(!ProfileFile::load(fifo, &p, &error));
+    QVERIFY(t.elapsed() < 1000);
+    QVERIFY2(error.contains(QStringLiteral("non è un file regolare")), qPrintable(error));
+    // A loop of links says so.
+    QVERIFY(QFile::link(dir.filePath("b.prf"), dir.filePath("a.prf")));
+    QVERIFY(QFile::link(dir.filePath("a.prf"), dir.filePath("b.prf")));
+    QVERIFY(!ProfileFile::load(dir.filePath("a.prf"), &p, &error));
+    QVERIFY2(error.contains(QStringLiteral("troppi collegamenti simbolici")), qPrintable(error));
+#endif
+    // A huge file is refused with its real size, without being read.
+    QFile big(dir.filePath("big.prf"));
+    QVERIFY(big.open(QIODevice::WriteOnly));
+    QVERIFY(big.resize(qint64(1) << 30));
+    big.close();
+    QVERIFY(!ProfileFile::load(big.fileName(), &p, &error));
+    QVERIFY2(error.contains(QStringLiteral("1073741824 byte")), qPrintable(error));
+    QVERIFY(!ProfileFile::load(dir.path(), &p, &error));
+    QVERIFY(p.values.isEmpty());
+}
+
+void TestProfileFile::backupsAreNamedAndPruned()
+{
+    QTemporaryDir dir;
+    BackupStore store(dir.filePath("Profili/backup"));  // made when needed
+    const QDateTime when(QDate(2026, 12, 8), QTime(21, 4, 33));
+    QString error;
+    const QString first = store.save(ramp(), 3, 21, when, &error);
+    QCOMPARE(QFileInfo(first).fileName(), QStringLiteral("2026-12-08_21-04-33_HW21.prf"));
+    const QString second = store.save(ramp(), 3, 21, when, &error);  // the same second
+    QVERIFY(second != first && QFileInfo::exists(first));
+    ProfileFile::Profile p;
+    QVERIFY(ProfileFile::load(second, &p, &error));
+    QCOMPARE(p.values, ramp());
+    QCOMPARE(p.k, 3);
+    for (int i = 1; i <= BackupStore::Keep + 5; ++i)
+        QVERIFY(!store.save(ramp(), 1, 10, when.addSecs(i), &error).isEmpty());
+    QCOMPARE(store.list().size(), BackupStore::Keep);
+    QCOMPARE(QFileInfo(store.latest()).fileName(), BackupStore::fileName(when.addSecs(BackupStore::Keep + 5), 10));
+    QVERIFY(!QFileInfo::exists(first));  // the oldest went
+    // A folder that cannot be made: no backup, and why.
+    QVERIFY(writeAll(dir.filePath("file"), "x"));
+    QVERIFY(BackupStore(dir.filePath("file/backup")).save(ramp(), 1, 10, when, &error).isEmpty());
+    QVERIFY(!error.isEmpty());
+}
+
 void TestProfileFile::writeImageOfSmallEcu()
 {
-    QVector<double> v = ramp();
-    v[7] = -3.5;
+    QVector<int> v = ramp();
+    v[7] = -3;
     const QByteArray img = EcuImage::buildWrite(v, 15, "/any/folder/a.prf");
     QCOMPARE(img.size(), 41);  // no name bytes below hardware version 20
     QCOMPARE(static_cast<uchar>(img[0]), uchar(0xEC));  // -20
@@ -201,8 +316,8 @@ void TestProfileFile::readImageDecodesBenchKAndName()
     img[89] = 1;
     EcuImage::Decoded d = EcuImage::decodeRead(img, 21);
     QCOMPARE(d.values.size(), 41);
-    QCOMPARE(d.values.first(), -10.0);
-    QCOMPARE(d.values.last(), 30.0);
+    QCOMPARE(d.values.first(), -10);
+    QCOMPARE(d.values.last(), 30);
     QCOMPARE(d.k, 3);
     QVERIFY(d.bench);
     QCOMPARE(d.profileName, QString("road.prfZ"));
@@ -219,6 +334,18 @@ void TestProfileFile::readImageDecodesBenchKAndName()
     QVERIFY(!d.bench);
     small[49] = 1;
     QVERIFY(EcuImage::decodeRead(small, 10).bench);
+
+    // A read-back against what was written: the cells that differ.
+    const QByteArray written = QByteArray(41, '\x07');
+    QByteArray back = written;
+    back[7] = 0;
+    const QVector<EcuImage::Mismatch> m = EcuImage::compare(written, back.left(40));
+    QCOMPARE(m.size(), 2);
+    QCOMPARE(m[0].cell, 7);
+    QCOMPARE(m[0].written, 7);
+    QCOMPARE(m[0].read, 0);
+    QCOMPARE(m[1].cell, 40);
+    QCOMPARE(m[1].read, -1);  // never read back
 }
 
 QTEST_GUILESS_MAIN(TestProfileFile)

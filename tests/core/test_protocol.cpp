@@ -1,7 +1,7 @@
 // The ECU's byte protocol and the grouping of arriving bytes into replies.
 
 #include "link/protocol.h"
-#include "link/replyassembler.h"
+#include "link/replyframer.h"
 
 #include <QtTest>
 
@@ -22,10 +22,8 @@ private slots:
     void hidReports();
     void pollReply();
     void classification();
-    void twoRepliesInOneRead();
-    void twelveBytesLeaveFourPending();
-    void resetDropsABrokenReply();
-    void bytesArrivingOneByOne();
+    void framerGroupsRepliesInEights();
+    void framerSkipsAndCountsNoise();
 };
 
 void TestProtocol::frames_data()
@@ -105,46 +103,46 @@ void TestProtocol::classification()
     QCOMPARE(int(readReplyValue(hex("F4 F6 00"))), 0xF6);
 }
 
-void TestProtocol::twoRepliesInOneRead()
+void TestProtocol::framerGroupsRepliesInEights()
 {
-    ReplyAssembler a;
-    const QList<QByteArray> replies = a.feed(hex("FD 01 02 03 04 05 06 07 F4 11 12 13 14 15 16 17"));
-    QCOMPARE(replies.size(), 2);
-    QCOMPARE(replies[0], hex("FD 01 02 03 04 05 06 07"));
-    QCOMPARE(replies[1], hex("F4 11 12 13 14 15 16 17"));
-    QCOMPARE(a.pending(), 0);
-}
-
-void TestProtocol::twelveBytesLeaveFourPending()
-{
-    ReplyAssembler a;
-    QList<QByteArray> replies = a.feed(hex("FE 00 7F 05 10 27 0C 00 FD 01 02 03"));
-    QCOMPARE(replies.size(), 1);
-    QCOMPARE(a.pending(), 4);
-    replies = a.feed(hex("04 05 06 07"));
-    QCOMPARE(replies.size(), 1);
-    QCOMPARE(replies[0], hex("FD 01 02 03 04 05 06 07"));
-}
-
-void TestProtocol::resetDropsABrokenReply()
-{
-    ReplyAssembler a;
-    QVERIFY(a.feed(hex("FA C8 0A")).isEmpty());  // the rest of this reply never comes
-    a.reset();                                     // a new request goes out
-    const QList<QByteArray> replies = a.feed(hex("FD 01 02 03 04 05 06 07"));
-    QCOMPARE(replies.size(), 1);
-    QCOMPARE(replies[0], hex("FD 01 02 03 04 05 06 07"));
-}
-
-void TestProtocol::bytesArrivingOneByOne()
-{
-    ReplyAssembler a;
-    const QByteArray reply = hex("F4 2A 05 00 00 00 00 23");
+    ReplyFramer f;
+    // Two replies in one read, then one split over reads.
+    ReplyFramer::Result r = f.feed(hex("FD 01 02 03 04 05 06 07 F4 11 12 13 14 15 16 17 FE 00 7F"), 0);
+    QCOMPARE(r.replies, (QList<QByteArray>{hex("FD 01 02 03 04 05 06 07"), hex("F4 11 12 13 14 15 16 17")}));
+    QCOMPARE(f.pending(), 3);
+    r = f.feed(hex("05 10 27 0C 00"), 5);
+    QCOMPARE(r.replies, QList<QByteArray>{hex("FE 00 7F 05 10 27 0C 00")});
+    QCOMPARE(r.skipped + r.resyncs, 0);
+    // Byte by byte.
     QList<QByteArray> all;
-    for (char c : reply)
-        all += a.feed(QByteArray(1, c));
-    QCOMPARE(all.size(), 1);
-    QCOMPARE(all[0], reply);
+    for (char c : hex("F4 2A 05 00 00 00 00 23"))
+        all += f.feed(QByteArray(1, c), 6).replies;
+    QCOMPARE(all, QList<QByteArray>{hex("F4 2A 05 00 00 00 00 23")});
+}
+
+void TestProtocol::framerSkipsAndCountsNoise()
+{
+    ReplyFramer f;
+    // Noise between replies never begins a reply; it is skipped and counted.
+    ReplyFramer::Result r = f.feed(hex("00 13 37 F4 2A 05 00 00 00 00 23 55 AA"), 0);
+    QCOMPARE(r.replies, QList<QByteArray>{hex("F4 2A 05 00 00 00 00 23")});
+    QCOMPARE(r.skipped, 5);
+    QCOMPARE(r.resyncs, 0);
+    QCOMPARE(f.pending(), 0);
+    // Noise that holds a kind byte starts a partial reply; the real reply's
+    // bytes arrive long after it: the stale part is dropped (a resync).
+    r = f.feed(hex("11 FD 22"), 10);
+    QCOMPARE(r.skipped, 1);
+    QCOMPARE(f.pending(), 2);
+    r = f.feed(hex("F4 07 03 00 00 00 00 FE"), 10 + ReplyFramer::StaleAfterMs + 1);
+    QCOMPARE(r.resyncs, 1);
+    QCOMPARE(r.replies, QList<QByteArray>{hex("F4 07 03 00 00 00 00 FE")});
+    // A new request drops a partial reply and says so; an empty framer has
+    // nothing to drop.
+    f.feed(hex("FA C8 0A"), 200);
+    QCOMPARE(f.reset(), 1);
+    QCOMPARE(f.reset(), 0);
+    QCOMPARE(f.pending(), 0);
 }
 
 QTEST_GUILESS_MAIN(TestProtocol)

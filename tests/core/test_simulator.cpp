@@ -6,7 +6,6 @@
 #include "link/replyassembler.h"
 #include "sim/ecusimulator.h"
 #include "sim/ptyecusimulator.h"
-#include "sim/simregistry.h"
 #include "sim/simulatedhiddevice.h"
 #include "support/testsupport.h"
 
@@ -70,7 +69,6 @@ private slots:
 
     void ptyAnswersARealSerialPortAtLineSpeed();
     void ptyDropsAnIncompleteFrameAfterAGap();
-    void ptyRegistersItsPort();
     void ptyUnplugIsSeenByThePort();
 };
 
@@ -325,8 +323,8 @@ void TestSimulator::ptyAnswersARealSerialPortAtLineSpeed()
     const qint64 took = t.elapsed();
     QCOMPARE(reply.size(), 8);
     QCOMPARE(reply.left(7), hex("FA C8 15 04 32 30 33"));
-    // Eight bytes at 9600 baud take a little over 8 ms.
-    QVERIFY2(took >= 8, qPrintable(QString::number(took)));
+    // Eight bytes out and eight back at 9600 baud take 16.7 ms.
+    QVERIFY2(took >= 16, qPrintable(QString::number(took)));
 
     // A whole profile-sized exchange: write then read back, cell by cell.
     ReplyAssembler a;
@@ -362,18 +360,6 @@ void TestSimulator::ptyDropsAnIncompleteFrameAfterAGap()
     QCOMPARE(reply.size(), 8);
 }
 
-void TestSimulator::ptyRegistersItsPort()
-{
-    QString path;
-    {
-        PtyEcuSimulator sim(std::make_shared<EcuSimulator>());
-        QVERIFY(sim.start());
-        path = sim.portPath();
-        QVERIFY(SimRegistry::serialPorts().contains(path));
-    }
-    QVERIFY(!SimRegistry::serialPorts().contains(path));
-}
-
 void TestSimulator::ptyUnplugIsSeenByThePort()
 {
     PtyEcuSimulator sim(std::make_shared<EcuSimulator>());
@@ -384,7 +370,6 @@ void TestSimulator::ptyUnplugIsSeenByThePort()
     QSignalSpy errors(&port, &QSerialPort::errorOccurred);
     sim.unplug();
     QVERIFY(!sim.isRunning());
-    QVERIFY(!SimRegistry::serialPorts().contains(sim.portPath()));
     port.write(makeProbeFrame());
     QVERIFY(waitFor([&] {
         for (const QList<QVariant> &e : errors) {
