@@ -10,8 +10,10 @@
 #include <qwt_plot_curve.h>
 
 #include "mainwindow/cmsg.h"
-#include "profile/canvaspicker.h"
-#include "profile/plotsetup.h"
+#include "plot/canvaspicker.h"
+#include "plot/curveseries.h"
+#include "plot/plotsetup.h"
+#include "profile/curvemodel.h"
 
 class BenchPicker : public QObject {
     Q_OBJECT
@@ -27,11 +29,10 @@ void BenchPicker::dragStep()
     window.resize(680, 330);
     auto *plot = new QwtPlot(&window);
     plot->setGeometry(0, 0, 680, 330);
-    const plotsetup::CurveLimits limits;
-    QwtPlotCurve *curve = plotsetup::buildPlot(plot, 12000.0, limits);
-    curve->setSamples(plotsetup::flatSamples(12000.0, 0.0));
-    auto *picker = new CanvasPicker(plot);
-    picker->setLimits(limits.valueMin, limits.valueMax, limits.keyStep);
+    CurveModel model;
+    QwtPlotCurve *curve = plotsetup::buildPlot(plot, 12000.0, model.limits());
+    curve->setData(new CurveSeries(&model));
+    auto *picker = new CanvasPicker(plot, curve, &model);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     plot->replot();

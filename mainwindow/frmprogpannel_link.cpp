@@ -44,14 +44,15 @@ void frmProgPannel::onCercaPortaClicked()
     }
     // Disconnect. The ECU is not told anything (not even about the bench).
     session->disconnectLink();
-    setDisconnectedLook();
-    model->clearEcuCopy();
     // The design starts afresh with a flat curve; work not saved anywhere
     // stays on screen, and so does the curve after a failed transfer.
-    if (!transferFailedDisconnect && !model->isModified()) {
+    const bool keep = transferFailedDisconnect || model->isModified();
+    model->clearEcuCopy();
+    if (!keep) {
         setFlatCurve(0.0);
         model->setPristine();
     }
+    setDisconnectedLook();
 }
 
 void frmProgPannel::setDisconnectedLook()

@@ -109,7 +109,8 @@ void frmProgPannel::onEsitoSndRcv(QString outcome)
         // The link is closed, but the curve on screen (the user's work after
         // a failed write) stays.
         transferFailedDisconnect = true;
-        onCercaPortaClicked();
+        if (connectedFlag)
+            onCercaPortaClicked();
         transferFailedDisconnect = false;
         ui->progressBar->setValue(0);
         const int title = outcome.endsWith(QLatin1String("RCV")) ? CMsg::FlashRead : CMsg::FlashWrite;

@@ -58,7 +58,8 @@ std::shared_ptr<PromptLog> ScriptedPrompts::install(frmProgPannel &w)
     return log;
 }
 
-std::unique_ptr<LinkedWindow> LinkedWindow::make(Carrier carrier, const EcuSimConfig &config)
+std::unique_ptr<LinkedWindow> LinkedWindow::make(Carrier carrier, const EcuSimConfig &config,
+                                                std::function<void(EcuSession::Config &)> tweak)
 {
     auto r = std::make_unique<LinkedWindow>();
     r->carrier = carrier;
@@ -73,6 +74,8 @@ std::unique_ptr<LinkedWindow> LinkedWindow::make(Carrier carrier, const EcuSimCo
         if (!r->pty->start())
             return nullptr;
     }
+    if (tweak)
+        tweak(session);
     r->w = std::make_unique<frmProgPannel>(session);
     r->w->setUserPrompts(new ScriptedPrompts(r->prompts));
     r->w->setProfileFolder(r->folder.path());

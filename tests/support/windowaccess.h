@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QVector>
+#include <functional>
 #include <memory>
 
 #include "dialogs/frmricercaporta.h"
@@ -126,7 +127,8 @@ struct LinkedWindow {
     QStringList outcomes;
 
     // Null when the carrier cannot be made here (no pseudo-terminals).
-    static std::unique_ptr<LinkedWindow> make(Carrier carrier, const EcuSimConfig &config = EcuSimConfig());
+    static std::unique_ptr<LinkedWindow> make(Carrier carrier, const EcuSimConfig &config = EcuSimConfig(),
+                                              std::function<void(EcuSession::Config &)> tweak = nullptr);
     // The window with no unit at all.
     static std::unique_ptr<LinkedWindow> unlinked();
     bool link(int timeoutMs = 15000);

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QSpinBox>
+#include <QTableView>
 #include <QTest>
 #include <memory>
 #include <qwt_plot.h>
@@ -17,7 +18,7 @@
 #include "mainwindow/cmsg.h"
 #include "mainwindow/frmprogpannel.h"
 #include "mainwindow/ui_frmprogpannel.h"
-#include "profile/canvaspicker.h"
+#include "plot/canvaspicker.h"
 #include "support/testsupport.h"
 #include "support/windowaccess.h"
 
@@ -29,7 +30,6 @@ void verifyPoints(frmProgPannel &w, double spacing, double value)
 {
     QwtPlotCurve *c = Access::curve(w);
     QVERIFY(c);
-    QCOMPARE(Access::findCurve(w), c);
     QCOMPARE(int(c->dataSize()), 41);
     for (int i = 0; i < 41; ++i) {
         QCOMPARE(c->sample(i).x(), i * spacing);
@@ -37,9 +37,9 @@ void verifyPoints(frmProgPannel &w, double spacing, double value)
     }
 }
 
-QVector<double> ramp()
+QVector<int> ramp()
 {
-    QVector<double> v;
+    QVector<int> v;
     for (int i = 0; i < 41; ++i)
         v.append(i % 11 - 5);
     return v;
@@ -102,14 +102,15 @@ void TestCurve::startUpGivesFlatTwoCylinderCurve()
     QCOMPARE(Access::ui(w)->spProfiloPiatto->minimum(), -10);
     QCOMPARE(Access::ui(w)->spProfiloPiatto->maximum(), 25);
     QVERIFY(Access::picker(w));
-    QCOMPARE(Access::picker(w)->keyStep(), 10);
     QCOMPARE(plot->title().text(), CMsg::text(CMsg::PlotTitle));
     QCOMPARE(plot->axisTitle(QwtPlot::yLeft).text(), CMsg::text(CMsg::PointsAxisTitle));
 }
 
 void TestCurve::fourCylindersSpreadPointsTo17000()
 {
-    frmProgPannel w;
+    frmProgPannel w(EcuSession::Config{});
+    auto log = ScriptedPrompts::install(w);
+    log->choices << UserPrompts::Discard << UserPrompts::Discard;
     Access::setCurveValues(w, ramp());
     w.onSelect4Cylinders();
     verifyPoints(w, 425.0, 0.0);
@@ -125,7 +126,7 @@ void TestCurve::curveValuesFollowEngineRange()
 {
     frmProgPannel w;
     w.onSelect4Cylinders();
-    const QVector<double> values = ramp();
+    const QVector<int> values = ramp();
     Access::setCurveValues(w, values);
     QwtPlotCurve *c = Access::curve(w);
     QCOMPARE(int(c->dataSize()), 41);
@@ -138,17 +139,20 @@ void TestCurve::flatProfileFillsCurveAndResetsLabel()
     auto w = makeShownWindow();
     QVERIFY(w);
     Ui::frmProgPannel *ui = Access::ui(*w);
+    auto log = ScriptedPrompts::install(*w);
     Access::setCurveValues(*w, ramp());
-    ui->lblPathProfilo->setText(QStringLiteral("./Profili/strada.prf"));
+    Access::model(*w)->setFile(QStringLiteral("./Profili/strada.prf"));
+    ui->lblPathProfilo->setText(QStringLiteral("strada.prf"));
     Access::pathFlag(*w) = true;
     ui->spProfiloPiatto->setValue(-10);
     ui->lblPathProfilo->setFocus();
 
-    w->onFlatProfileClicked();
+    w->onFlatProfileClicked();  // saved work: nothing to ask
+    QVERIFY(log->questions.isEmpty());
     verifyPoints(*w, 300.0, -10.0);
     QCOMPARE(ui->lblPathProfilo->text(), CMsg::text(CMsg::NoProfile));
-    QVERIFY(!ui->lblPathProfilo->text().isEmpty());
-    QVERIFY(Access::pathFlag(*w));  // left alone
+    QVERIFY(!Access::pathFlag(*w));  // the label no longer shows a file
+    QVERIFY(Access::model(*w)->filePath().isEmpty());
     QTRY_VERIFY(ui->qwtPlot->hasFocus());
 }
 
@@ -156,11 +160,7 @@ void TestCurve::newerHardwareLimitsTakeEffectAtSetUp()
 {
     frmProgPannel w;
     Ui::frmProgPannel *ui = Access::ui(w);
-    Access::setLimits(w, -20.0f, 50.0f, 10, 5);
-    // Nothing changes before the plot is set up again.
-    QCOMPARE(ui->spProfiloPiatto->minimum(), -10);
-    QCOMPARE(ui->qwtPlot->axisScaleDiv(QwtPlot::yLeft).upperBound(), 25.0);
-
+    Access::model(w)->setLimits(CurveLimits::forHardware(21));
     Access::setupPlot(w);
     const QwtScaleDiv &div = ui->qwtPlot->axisScaleDiv(QwtPlot::yLeft);
     QCOMPARE(div.lowerBound(), -20.0);
@@ -168,9 +168,6 @@ void TestCurve::newerHardwareLimitsTakeEffectAtSetUp()
     QCOMPARE(div.ticks(QwtScaleDiv::MajorTick), QList<double>({-20, -10, 0, 10, 20, 30, 40, 50}));
     QCOMPARE(ui->spProfiloPiatto->minimum(), -20);
     QCOMPARE(ui->spProfiloPiatto->maximum(), 50);
-    QCOMPARE(Access::picker(w)->valueMin(), -20.0f);
-    QCOMPARE(Access::picker(w)->valueMax(), 50.0f);
-    QCOMPARE(Access::picker(w)->keyStep(), 5);
     verifyPoints(w, 300.0, 0.0);
 
     // A flat profile can now reach the wider range.
@@ -187,12 +184,12 @@ void TestCurve::rebuildKeepsOneGridOneCurveOnePicker()
         w.onSelect4Cylinders();
         w.onSelect2Cylinders();
     }
-    QCOMPARE(plot->itemList(QwtPlotItem::Rtti_PlotCurve).size(), 1);
+    // The curve and the comparison curve's place, one grid, one editor.
+    QCOMPARE(plot->itemList(QwtPlotItem::Rtti_PlotCurve).size(), 2);
     QCOMPARE(plot->itemList(QwtPlotItem::Rtti_PlotGrid).size(), 1);
-    QCOMPARE(plot->itemList().size(), 2);
+    QCOMPARE(plot->itemList().size(), 3);
     QCOMPARE(plot->findChildren<CanvasPicker *>().size(), 1);
     QCOMPARE(plot->findChild<CanvasPicker *>(), Access::picker(w));
-    QCOMPARE(Access::findCurve(w), Access::curve(w));
 }
 
 void TestCurve::moveCommandsReachThePicker()
@@ -214,18 +211,24 @@ void TestCurve::moveCommandsReachThePicker()
     w->onMuoviSinistra();
     QCOMPARE(picker->selectedIndex(), 19);
     w->onMuoviSu();
-    const double raised = c->sample(19).y();
-    QVERIFY(raised > 0.0);
+    QCOMPARE(c->sample(19).y(), 1.0);
     w->onMuoviGiu();
-    QVERIFY(c->sample(19).y() < raised);
+    QCOMPARE(c->sample(19).y(), 0.0);
     QCOMPARE(c->sample(19).x(), 19 * 300.0);
 
     // The arrow keys themselves, through the window's move actions.
     QTest::keyClick(w.get(), Qt::Key_Right);
     QCOMPARE(picker->selectedIndex(), 20);
-    const double before = c->sample(20).y();
     QTest::keyClick(w.get(), Qt::Key_Up);
-    QVERIFY(c->sample(20).y() > before);
+    QCOMPARE(c->sample(20).y(), 1.0);
+    QTest::keyClick(w.get(), Qt::Key_PageUp);
+    QCOMPARE(c->sample(20).y(), 6.0);
+    // The table shows the same point selected, and the same value.
+    QCOMPARE(Access::ui(*w)->tblCurva->currentIndex().column(), 20);
+    QCOMPARE(Access::ui(*w)->tblCurva->currentIndex().sibling(CurveModel::ValueRow, 20).data().toInt(), 6);
+    // Undo takes back one key press at a time.
+    QTest::keyClick(w.get(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(c->sample(20).y(), 1.0);
 }
 
 QTEST_MAIN(TestCurve)

@@ -55,7 +55,7 @@ private slots:
     void storedValueSelectsAtStartUp();
     void fourCylindersAfterEditing();
     void twoCylindersAfterFour();
-    void sameTypeAgainStillResets();
+    void sameTypeAgainChangesNothing();
     void gaugeShowsFullRangeAfterSwitch();
 
 private:
@@ -124,10 +124,11 @@ void TestEngineType::verifySetUp(frmProgPannel &w, const Expected &e)
 
 void TestEngineType::dirty(frmProgPannel &w)
 {
-    QVector<QPointF> bent;
+    QVector<int> bent;
     for (int i = 0; i < 41; ++i)
-        bent << QPointF(i * Access::maxRpm(w) / 40.0, (i % 7) - 3);
-    Access::curve(w)->setSamples(bent);
+        bent << (i % 7) - 3;
+    Access::model(w)->setValues(bent, "edit");
+    Access::model(w)->setFile("/home/rider/Profili/track.prf");  // saved: nothing to ask about
     Access::pathFlag(w) = true;
     Access::ui(w)->lblPathProfilo->setText("/home/rider/Profili/track.prf");
     Access::ui(w)->lblLogo->clear();
@@ -177,13 +178,19 @@ void TestEngineType::twoCylindersAfterFour()
     verifySetUp(*w, kTwo);
 }
 
-void TestEngineType::sameTypeAgainStillResets()
+void TestEngineType::sameTypeAgainChangesNothing()
 {
     auto w = makeWindow();
     dirty(*w);
+    const QVector<int> before = Access::curveValues(*w);
     QSettings().setValue("Cylinders", "x");
-    w->onSelect2Cylinders();
-    verifySetUp(*w, kTwo);
+    // The menu entry toggles its own mark when triggered.
+    Access::ui(*w)->actionCentralina_2cilindri->trigger();
+    QCOMPARE(Access::curveValues(*w), before);
+    QCOMPARE(storedCylinders(), QStringLiteral("x"));
+    QVERIFY(Access::ui(*w)->actionCentralina_2cilindri->isChecked());
+    QVERIFY(!Access::ui(*w)->actionCentralina_4cilindri->isChecked());
+    QCOMPARE(Access::model(*w)->filePath(), QStringLiteral("/home/rider/Profili/track.prf"));
 }
 
 void TestEngineType::gaugeShowsFullRangeAfterSwitch()

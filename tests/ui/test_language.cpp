@@ -28,7 +28,6 @@ namespace {
 void pretendConnected(frmProgPannel &w, const QString &port)
 {
     Access::connected(w) = true;
-    Access::portName(w) = port;
     Access::ui(w)->lblVirtualPort->setText(port);
 }
 
@@ -139,7 +138,7 @@ void TestLanguage::italianToEnglishTranslatesEverythingAndKeepsState()
     QCOMPARE(about->findChild<QPushButton *>(QStringLiteral("btClose"))->text(), QStringLiteral("Close"));
 
     // State shown before the switch is kept.
-    QCOMPARE(w.windowTitle(), QStringLiteral("Tervalix - V.1.1.2.8"));
+    QCOMPARE(w.windowTitle(), QStringLiteral("Tervalix - V.1.1.2.8[*]"));
     QCOMPARE(ui->lblVirtualPort->text(), QStringLiteral("/dev/ttyUSB0"));
     QCOMPARE(ui->btStartLink->text(), QStringLiteral("RPM Monitor"));
     QCOMPARE(ui->lblPathProfilo->text(), QStringLiteral("/home/tuner/Profili/track.prf"));

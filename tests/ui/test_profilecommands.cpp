@@ -2,6 +2,7 @@
 // its reactions to the live-data thread: no ECU attached.
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QProgressBar>
 #include <QLCDNumber>
@@ -20,6 +21,7 @@
 #include "mainwindow/frmprogpannel.h"
 #include "mainwindow/ui_frmprogpannel.h"
 #include "mainwindow/userprompts.h"
+#include "profile/profilefile.h"
 #include "support/testsupport.h"
 #include "support/windowaccess.h"
 
@@ -39,9 +41,9 @@ QByteArray readAll(const QString &path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-QVector<double> ramp()
+QVector<int> ramp()
 {
-    QVector<double> v;
+    QVector<int> v;
     for (int i = 0; i < 41; ++i)
         v.append(i % 20 - 5);
     return v;
@@ -59,18 +61,15 @@ private slots:
     void loadGivesCurveKAndPath();
     void refusedFileChangesNothing_data();
     void refusedFileChangesNothing();
-    void pollingResumesOnEveryWayOut();
-    void saveTruncatesAndReloads();
+    void saveAddsTheExtensionAndReloads();
     void failedSaveKeepsOldFileAndTellsUser();
     void saveAndSendCancelledSendsNothing();
     void unknownWordDoesNothing();
     void readCommandForgetsTheFile();
 
-    void transferBlocksControlsUntilOutcome();
     void lostLinkWarnsOnceAndKeepsCurve();
     void liveValuesShownOnlyWhileLinkable();
-    void benchButtonQueuesAndToggles();
-    void kChangeQueuesOnlyWhileConnected();
+    void editedCurveIsNeverReplacedWithoutAsking();
 
 private:
     std::unique_ptr<ScopedTestSettings> settings;
@@ -85,7 +84,7 @@ void TestProfileCommands::init()
     settings = std::make_unique<ScopedTestSettings>();
     dir = std::make_unique<QTemporaryDir>();
     log = std::make_shared<PromptLog>();
-    w = std::make_unique<frmProgPannel>();
+    w = std::make_unique<frmProgPannel>(EcuSession::Config());
     w->setUserPrompts(new ScriptedPrompts(log));
 }
 
@@ -102,10 +101,14 @@ void TestProfileCommands::loadGivesCurveKAndPath()
     QVERIFY(writeAll(path, QByteArray(41, '\xF6') + '\x02'));
     log->openAnswers << path;
     w->execCmd("LOAD_PROFILE");
-    QCOMPARE(Access::curveValues(*w), QVector<double>(41, -10.0));
+    QCOMPARE(Access::curveValues(*w), QVector<int>(41, -10));
     QCOMPARE(ui()->spKIniezione->value(), 2);
-    QCOMPARE(ui()->lblPathProfilo->text(), path);
+    // The file's name on show, the whole path in its tooltip.
+    QCOMPARE(ui()->lblPathProfilo->text(), QStringLiteral("flat.prf"));
+    QCOMPARE(ui()->lblPathProfilo->toolTip(), QDir::toNativeSeparators(path));
+    QCOMPARE(Access::model(*w)->filePath(), path);
     QVERIFY(Access::pathFlag(*w));
+    QVERIFY(!w->isWindowModified());
     QCOMPARE(log->captions.value(0), QString("Apre File di Profilo|./Profili|Profili (*.prf)"));
     QVERIFY(log->warnings.isEmpty());
 }
@@ -137,53 +140,25 @@ void TestProfileCommands::refusedFileChangesNothing()
     QVERIFY(!Access::pathFlag(*w));
 }
 
-void TestProfileCommands::pollingResumesOnEveryWayOut()
+void TestProfileCommands::saveAddsTheExtensionAndReloads()
 {
-    CGestRT *rt = Access::rt(*w);
-    const QString bad = dir->filePath("short.prf");
-    QVERIFY(writeAll(bad, "abc"));
-    const QString good = dir->filePath("good.prf");
-    QVERIFY(writeAll(good, QByteArray(42, '\x01')));
-
-    // Link off: polling stays off whatever happens.
-    log->openAnswers << good;
-    w->execCmd("LOAD_PROFILE");
-    QVERIFY(!rt->isPolling());
-
-    Access::link(*w) = true;
-    for (const QString &answer : {QString(), bad, good, dir->filePath("none.prf")}) {
-        rt->stopPolling();
-        log->openAnswers << answer;
-        w->execCmd("LOAD_PROFILE");
-        QVERIFY2(rt->isPolling(), qPrintable("load " + answer));
-    }
-    for (const QString &answer : {QString(), dir->filePath("x.prf"), dir->filePath("no/such/x.prf")}) {
-        rt->stopPolling();
-        log->saveAnswers << answer;
-        w->execCmd("SAVE_PROFILE");
-        QVERIFY2(rt->isPolling(), qPrintable("save " + answer));
-    }
-    rt->stopPolling();
-    Access::link(*w) = false;
-}
-
-void TestProfileCommands::saveTruncatesAndReloads()
-{
-    QVector<double> v = ramp();
-    v[0] = -3.5;
-    v[1] = 12.7;
+    QVector<int> v = ramp();
+    v[0] = -3;
     Access::setCurveValues(*w, v);
+    QVERIFY(w->isWindowModified());
     ui()->spKIniezione->setValue(4);
-    const QString path = dir->filePath("saved.prf");
-    log->saveAnswers << path;
+    // A name without an extension gets ".prf", or the load dialog never lists it.
+    log->saveAnswers << dir->filePath("keys");
     w->execCmd("SAVE_PROFILE");
+    const QString path = dir->filePath("keys.prf");
     const QByteArray bytes = readAll(path);
     QCOMPARE(bytes.size(), 42);
     QCOMPARE(static_cast<uchar>(bytes[0]), uchar(0xFD));
-    QCOMPARE(static_cast<uchar>(bytes[1]), uchar(0x0C));
     QCOMPARE(static_cast<uchar>(bytes[41]), uchar(4));
-    QCOMPARE(ui()->lblPathProfilo->text(), path);
+    QVERIFY(!QFile::exists(dir->filePath("keys")));
+    QCOMPARE(Access::model(*w)->filePath(), path);
     QVERIFY(Access::pathFlag(*w));
+    QVERIFY(!w->isWindowModified());
     QCOMPARE(log->captions.value(0), QString("Salva File di Profilo|./Profili|Profili (*.prf)"));
 
     // Round trip through the window.
@@ -191,8 +166,6 @@ void TestProfileCommands::saveTruncatesAndReloads()
     ui()->spKIniezione->setValue(1);
     log->openAnswers << path;
     w->execCmd("LOAD_PROFILE");
-    v[0] = -3;
-    v[1] = 12;
     QCOMPARE(Access::curveValues(*w), v);
     QCOMPARE(ui()->spKIniezione->value(), 4);
 }
@@ -247,44 +220,7 @@ void TestProfileCommands::readCommandForgetsTheFile()
     w->execCmd("FLASH_READ");
     QCOMPARE(ui()->lblPathProfilo->text(), CMsg::text(CMsg::NoProfile));
     QVERIFY(!Access::pathFlag(*w));
-    QCOMPARE(Access::curveValues(*w), QVector<double>(41, 0.0));
-}
-
-void TestProfileCommands::transferBlocksControlsUntilOutcome()
-{
-    auto controls = [this] {
-        return QList<QObject *>{ui()->btReadFlash, ui()->btSaveFlash, ui()->btBanco, ui()->btStartLink,
-                                ui()->btRicercaPorta, ui()->btCaricaProfilo, ui()->btSalvaProfilo,
-                                ui()->btFlatProfile, ui()->spKIniezione, ui()->spProfiloPiatto,
-                                ui()->actionCarica_Profilo, ui()->actionSalva_Profilo,
-                                ui()->actionCercaCentralina};
-    };
-    auto allEnabled = [&](bool on) {
-        for (QObject *o : controls()) {
-            if (o->property("enabled").toBool() != on) {
-                qWarning() << o->objectName();
-                return false;
-            }
-        }
-        return true;
-    };
-    w->onSaveFlashClicked();  // hardware 10: the write starts without a file
-    QVERIFY(allEnabled(false));
-    QVERIFY(!ui()->btClose->isEnabled());
-
-    ui()->progressBar->setValue(100);
-    w->onEsitoSndRcv("OK_SND");
-    QVERIFY(allEnabled(true));
-    QVERIFY(ui()->btClose->isEnabled());
-    QVERIFY(!Access::rt(*w)->isPolling());  // the link was off
-    QVERIFY(log->warnings.isEmpty());
-    QTRY_COMPARE_WITH_TIMEOUT(ui()->progressBar->value(), 0, 3000);
-
-    Access::link(*w) = true;
-    w->onEsitoSndRcv("OK_SND");
-    QVERIFY(Access::rt(*w)->isPolling());
-    Access::rt(*w)->stopPolling();
-    Access::link(*w) = false;
+    QCOMPARE(Access::curveValues(*w), QVector<int>(41, 0));
 }
 
 void TestProfileCommands::lostLinkWarnsOnceAndKeepsCurve()
@@ -318,32 +254,47 @@ void TestProfileCommands::liveValuesShownOnlyWhileLinkable()
     QCOMPARE(ui()->lblAdcSonda->text(), QString("77"));
 }
 
-void TestProfileCommands::benchButtonQueuesAndToggles()
+void TestProfileCommands::editedCurveIsNeverReplacedWithoutAsking()
 {
-    QueuedLog<QByteArray> frames(Access::rt(*w), &CGestRT::sgnSndByte);
-    w->onBancoClicked();
-    QVERIFY(Access::bench(*w));
-    QCOMPARE(ui()->btBanco->text(), CMsg::text(CMsg::BancoOn));
-    // Idle with polling off: the first frame leaves at once.
-    QVERIFY(waitFor([&] { return frames.size() > 0; }, 1000));
-    QCOMPARE(frames.items.at(0), Protocol::makeWriteFrame(41, 2));
-    w->onBancoClicked();
-    QVERIFY(!Access::bench(*w));
-    QCOMPARE(ui()->btBanco->text(), CMsg::text(CMsg::BancoOff));
-}
+    const QString file = dir->filePath("other.prf");
+    QVERIFY(writeAll(file, QByteArray(41, '\x07') + '\x02'));
+    const QVector<int> edited = ramp();
+    Access::setCurveValues(*w, edited);
+    QVERIFY(w->isWindowModified());
 
-void TestProfileCommands::kChangeQueuesOnlyWhileConnected()
-{
-    CGestRT *rt = Access::rt(*w);
-    QueuedLog<QByteArray> frames(rt, &CGestRT::sgnSndByte);
-    ui()->spKIniezione->setValue(2);
-    QTest::qWait(60);
-    QCOMPARE(frames.size(), 0);
-    Access::connected(*w) = true;
-    ui()->spKIniezione->setValue(3);
-    QVERIFY(waitFor([&] { return frames.size() > 0; }, 1000));
-    QCOMPARE(frames.items.at(0), Protocol::makeWriteFrame(42, 3));
-    Access::connected(*w) = false;
+    // Cancel leaves everything as it is: load, flat profile, engine type, exit.
+    log->openAnswers << file;
+    w->onLoadProfileClicked();
+    w->onFlatProfileClicked();
+    ui()->actionCentralina_4cilindri->trigger();
+    w->show();
+    w->close();
+    QCOMPARE(log->questions.size(), 4);
+    QCOMPARE(log->openAsked, 0);
+    QVERIFY(w->isVisible());
+    QCOMPARE(Access::curveValues(*w), edited);
+    QVERIFY(ui()->actionCentralina_2cilindri->isChecked());
+    QVERIFY(!ui()->actionCentralina_4cilindri->isChecked());
+    QCOMPARE(Access::maxRpm(*w), 12000.0);
+
+    // Save saves first, then goes on.
+    log->choices << UserPrompts::Save;
+    log->saveAnswers << dir->filePath("kept");
+    w->onFlatProfileClicked();
+    QCOMPARE(ProfileFile::encode(edited, 1), readAll(dir->filePath("kept.prf")));
+    QCOMPARE(Access::curveValues(*w), QVector<int>(41, 0));
+    QVERIFY(!w->isWindowModified());
+
+    // Discard goes on without saving; nothing to lose asks nothing.
+    Access::setCurveValues(*w, edited);
+    log->choices << UserPrompts::Discard;
+    w->onSelect4Cylinders();
+    QCOMPARE(Access::maxRpm(*w), 17000.0);
+    const int asked = log->questions.size();
+    w->onSelect2Cylinders();
+    QCOMPARE(log->questions.size(), asked);
+    // Undo brings the discarded work back all the same.
+    QVERIFY(Access::model(*w)->canUndo());
 }
 
 QTEST_MAIN(TestProfileCommands)
