@@ -40,7 +40,7 @@ int statErrno(const QString &path, struct stat *st)
     return errno;
 }
 
-bool writeAll(int fd, const QByteArray &bytes, int *err)
+bool writeAllBytes(int fd, const QByteArray &bytes, int *err)
 {
     const char *p = bytes.constData();
     std::size_t left = std::size_t(bytes.size());
@@ -64,6 +64,20 @@ bool writeAll(int fd, const QByteArray &bytes, int *err)
 void setWriteHook(WriteHook h)
 {
     hook() = std::move(h);
+}
+
+bool writeAll(int fd, const QByteArray &bytes, int *err)
+{
+#ifdef Q_OS_UNIX
+    return writeAllBytes(fd, bytes, err);
+#else
+    const int n = ::_write(fd, bytes.constData(), unsigned(bytes.size()));
+    if (n != bytes.size()) {
+        *err = errno;
+        return false;
+    }
+    return true;
+#endif
 }
 
 QString errnoText(int error)
@@ -205,7 +219,7 @@ bool write(const QString &path, const QByteArray &bytes, QString *error)
     const int fd = file.handle();
     int err = 0;
     struct stat st {};
-    bool ok = writeAll(fd, bytes, &err);
+    bool ok = writeAllBytes(fd, bytes, &err);
     if (ok && ::fsync(fd) != 0) {
         err = errno;
         ok = false;

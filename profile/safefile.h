@@ -27,6 +27,10 @@ bool read(const QString &path, qint64 maxBytes, QByteArray *bytes, QString *erro
 // regular file, a loop of symbolic links, unreadable.
 QString whyNotReadable(const QString &path);
 
+// Writes all of `bytes` to an open file descriptor (through the test hook
+// when one is set); false with the errno value in `err` when it cannot.
+bool writeAll(int fd, const QByteArray &bytes, int *err);
+
 // The message for an errno value: "disco pieno" for ENOSPC and the like.
 QString errnoText(int error);
 

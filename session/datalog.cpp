@@ -1,0 +1,111 @@
+#include "session/datalog.h"
+
+#include "profile/safefile.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+
+#include <cerrno>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <unistd.h>
+#else
+#include <io.h>
+#endif
+
+QByteArray DataLog::header()
+{
+    return QByteArrayLiteral("time,elapsed_ms,rpm,adc,cell_index,cell_value\n");
+}
+
+QByteArray DataLog::line(const QDateTime &when, qint64 elapsedMs, const Protocol::PollData &d)
+{
+    // Numbers by hand: no locale may turn a '.' into a ',' here.
+    QByteArray l = when.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss.zzz")).toLatin1();
+    l += ',';
+    l += QByteArray::number(elapsedMs);
+    l += ',';
+    l += QByteArray::number(d.rpm);
+    l += ',';
+    l += QByteArray::number(int(d.adc));
+    l += ',';
+    l += QByteArray::number(int(d.cellIndex));
+    l += ',';
+    l += QByteArray::number(int(qint8(d.cellValue)));
+    l += '\n';
+    return l;
+}
+
+QString DataLog::fileName(const QDateTime &when)
+{
+    return when.toString(QStringLiteral("yyyy-MM-dd_HH-mm-ss")) + QStringLiteral(".csv");
+}
+
+DataLog::~DataLog()
+{
+    close(nullptr);
+}
+
+bool DataLog::open(const QString &path, QString *error)
+{
+    close(nullptr);
+    const QByteArray native = QFile::encodeName(path);
+#ifdef Q_OS_UNIX
+    fd = ::open(native.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+#else
+    fd = ::_open(native.constData(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, 0644);
+#endif
+    if (fd < 0) {
+        if (error)
+            *error = QCoreApplication::translate("DataLog", "impossibile creare %1: %2")
+                         .arg(QDir::toNativeSeparators(path), SafeFile::errnoText(errno));
+        return false;
+    }
+    filePath = path;
+    buffer = header();
+    pending = 0;
+    written = 0;
+    return flush(error);
+}
+
+void DataLog::append(const QDateTime &when, qint64 elapsedMs, const Protocol::PollData &data)
+{
+    if (fd < 0)
+        return;
+    buffer += line(when, elapsedMs, data);
+    ++pending;
+}
+
+bool DataLog::flush(QString *error)
+{
+    if (fd < 0 || buffer.isEmpty())
+        return true;
+    int err = 0;
+    if (!SafeFile::writeAll(fd, buffer, &err)) {
+        if (error)
+            *error = QCoreApplication::translate("DataLog", "impossibile scrivere %1: %2")
+                         .arg(QDir::toNativeSeparators(filePath), SafeFile::errnoText(err));
+        return false;
+    }
+    buffer.clear();
+    written += pending;
+    pending = 0;
+    return true;
+}
+
+bool DataLog::close(QString *error)
+{
+    if (fd < 0)
+        return true;
+    const bool ok = flush(error);
+#ifdef Q_OS_UNIX
+    ::fsync(fd);
+    ::close(fd);
+#else
+    ::_close(fd);
+#endif
+    fd = -1;
+    return ok;
+}
