@@ -1,6 +1,8 @@
 #include "app/startup.h"
 
 #include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
 #include <QSettings>
 #include <QTranslator>
 
@@ -45,6 +47,7 @@ int run(int argc, char **argv)
     }
     setApplicationIdentity();
     QApplication app(argc, argv);
+    const QString unusableSettings = guardSettingsStore();
     QTranslator translator;
     QSettings settings;
     loadStartupCatalogue(translator);
@@ -52,6 +55,11 @@ int run(int argc, char **argv)
 
     auto *window = new frmProgPannel(sessionConfigFromEnvironment());
     window->show();
+    if (!unusableSettings.isEmpty()) {
+        const QString text = settingsProblemText(unusableSettings);
+        std::fprintf(stderr, "Tervalix: %s\n", qPrintable(text));
+        QTimer::singleShot(0, window, [window, text] { QMessageBox::warning(window, QStringLiteral("Tervalix"), text); });
+    }
     const int result = QApplication::exec();
     delete window;  // saves "Geometry" and stops the workers before the rest goes
     return result;

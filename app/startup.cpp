@@ -1,11 +1,38 @@
 #include "app/startup.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTranslator>
 #include <QVariant>
 
+#include "profile/safefile.h"
+
 namespace Startup {
+
+QString guardSettingsStore(const QString &configDir)
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    const QString dir = configDir.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+                                            : configDir;
+    const QString file = QDir(dir).filePath(QCoreApplication::organizationName() + QLatin1Char('/')
+                                            + QCoreApplication::applicationName() + QStringLiteral(".conf"));
+    if (!QFileInfo::exists(file) && !QFileInfo(file).isSymLink())
+        return QString();
+    if (SafeFile::whyNotReadable(file).isEmpty())
+        return QString();
+    // Lives until the process ends: the settings of this run.
+    static QTemporaryDir *fallback = new QTemporaryDir;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, fallback->path());
+    return file;
+#else
+    Q_UNUSED(configDir);
+    return QString();
+#endif
+}
 
 void setApplicationIdentity()
 {
@@ -13,6 +40,13 @@ void setApplicationIdentity()
     QCoreApplication::setApplicationVersion(QStringLiteral("1.1.2.8"));
     QCoreApplication::setOrganizationName(QStringLiteral("Brundholt"));
     QCoreApplication::setOrganizationDomain(QStringLiteral("service@brundholt.example"));
+}
+
+QString settingsProblemText(const QString &file)
+{
+    return QCoreApplication::translate("Startup", "Le impostazioni in %1 non si possono usare (%2): "
+                                                  "questa volta non verranno ricordate.")
+        .arg(QDir::toNativeSeparators(file), SafeFile::whyNotReadable(file));
 }
 
 const char *loadStartupCatalogue(QTranslator &translator)

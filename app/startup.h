@@ -20,6 +20,17 @@ const char *loadStartupCatalogue(QTranslator &translator);
 // Whether Qt has a display to show a window on.
 bool haveDisplay();
 
+// The settings store must be a regular file (or not exist yet): a FIFO or a
+// device there would block the first read for good. When it is not, the
+// settings of this run go to a private temporary folder instead, and the
+// unusable file's path is returned (empty when all is well). Run before
+// anything reads a setting. `configDir` empty: the user's configuration
+// folder.
+QString guardSettingsStore(const QString &configDir = QString());
+// What to tell the user about an unusable settings file (in the language
+// installed when called).
+QString settingsProblemText(const QString &file);
+
 // The session's configuration: the real ECU, or the simulator that
 // TERVALIX_SIMULATOR switches on (the only place that reads it).
 EcuSession::Config sessionConfigFromEnvironment();

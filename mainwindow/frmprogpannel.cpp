@@ -16,6 +16,7 @@
 #include <QShortcut>
 #include <QSpinBox>
 #include <QStatusBar>
+#include <QTranslator>
 #include <QVariant>
 #include <qwt_plot.h>
 #include <qwt_plot_curve.h>
@@ -110,10 +111,13 @@ void frmProgPannel::build(const EcuSession::Config &sessionConfig)
 
     makeConnections();
     connectEditing();
+    connectLiveData();
 }
 
 frmProgPannel::~frmProgPannel()
 {
+    if (switchedTranslator)
+        QCoreApplication::removeTranslator(switchedTranslator.get());
     QSettings().setValue(QStringLiteral("Geometry"), saveGeometry());
     // The session stops its workers and closes its link before anything
     // they report to goes.
@@ -154,6 +158,7 @@ void frmProgPannel::restoreGeometryFitted()
     if (!stored.isValid())
         return;
     const QRect designed = geometry();
+    const QSize designedSize = size();
     // restoreGeometry() itself refuses nothing: a window far larger than any
     // screen would be created as asked. Try it on a hidden window and keep
     // it only if it fits a screen.
@@ -179,7 +184,7 @@ void frmProgPannel::restoreGeometryFitted()
         return;
     // The designed size, centred on the primary screen.
     setWindowState(Qt::WindowNoState);
-    QRect r(QPoint(0, 0), QSize(1075, 536));
+    QRect r(QPoint(0, 0), designedSize);
     if (QScreen *primary = QGuiApplication::primaryScreen()) {
         const QRect avail = primary->availableGeometry();
         r.setSize(r.size().boundedTo(avail.size()));

@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QMainWindow>
 #include <QString>
+#include <QTimer>
 #include <memory>
 
 #include "link/cdevinfo.h"
@@ -15,6 +16,11 @@
 class CRpmGauge;
 class CanvasPicker;
 class CurveTableDelegate;
+class LiveHistory;
+class LiveRecorder;
+class QDockWidget;
+class QToolButton;
+class QTranslator;
 class CurveModel;
 class QItemSelectionModel;
 class QLabel;
@@ -44,6 +50,9 @@ public:
     void setUserPrompts(UserPrompts *prompts);
     // Where backups go and profiles are looked for (default ./Profili).
     void setProfileFolder(const QString &folder);
+    // Where live-data recordings go (default ./Logs).
+    void setLogFolder(const QString &folder);
+    QString logFolder() const;
 
     EcuSession *ecuSession() const { return session; }
     CurveModel *curveModel() const { return model; }
@@ -128,6 +137,17 @@ private:
     void selectEngineType(int cylinders);
     void onSelectEngineTypeChosen(int cylinders);
 
+    // Live data: tracer, history, recording, poll rate.
+    void connectLiveData();
+    void onLiveData(const Protocol::PollData &data);
+    void clearTracer();
+    void updateLiveControls();
+    void updatePollRate();
+    void showHistory(bool on);
+    void onRecordClicked();
+    void onRecordingStopped(const QString &error);
+    void updateRecordLook();
+
     // Editing: undo, the clipboard, range operations, comparison.
     void connectEditing();
     void updateEditActions();
@@ -154,6 +174,14 @@ private:
     CurveModel *model = nullptr;
     QItemSelectionModel *selection = nullptr;
     CurveTableDelegate *tableDelegate = nullptr;
+    LiveRecorder *recorder = nullptr;
+    LiveHistory *history = nullptr;
+    QDockWidget *historyDock = nullptr;
+    QToolButton *recordButton = nullptr;
+    QLabel *pollLabel = nullptr;
+    QTimer pollRateTimer;
+    qint64 pollsAtLastTick = 0;
+    QString logsFolder = QStringLiteral("./Logs");
     frmRicercaPorta *dlgRicercaPorta = nullptr;
     frmAbout *dlgAbout = nullptr;
     frmLogin *dlgLogin = nullptr;
@@ -165,4 +193,5 @@ private:
     bool closing = false;                   // the close was accepted
     QString writeWord;                      // the transfer that is running
     std::unique_ptr<UserPrompts> prompts;
+    std::unique_ptr<QTranslator> switchedTranslator;  // the language chosen while running
 };

@@ -12,6 +12,7 @@
 #include "mainwindow/cmsg.h"
 #include "mainwindow/frmprogpannel.h"
 #include "mainwindow/ui_frmprogpannel.h"
+#include "plot/livehistory.h"
 #include "profile/curvemodel.h"
 
 void frmProgPannel::onSelect2Cylinders()
@@ -63,6 +64,8 @@ void frmProgPannel::selectEngineType(int cylinders)
 
     setFlatCurve(0.0);
     setupPlot();
+    if (history)
+        history->setMaxRpm(setup.maxRpm);
 
     ui->lblLogo->setPixmap(QPixmap(QString::fromLatin1(setup.logo)));
 }

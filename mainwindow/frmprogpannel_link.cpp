@@ -12,6 +12,7 @@
 #include "mainwindow/userprompts.h"
 #include "plot/canvaspicker.h"
 #include "profile/curvemodel.h"
+#include "session/liverecorder.h"
 
 #include <QAction>
 #include <QLCDNumber>
@@ -79,9 +80,11 @@ void frmProgPannel::setDisconnectedLook()
     ui->lcdRPM->display(0);
     gauge->setValue(0);
     ui->lblAdcSonda->setText(QStringLiteral("0"));
-    if (picker)
-        picker->setTracer(-1);
     onLineNoise(false);
+    if (recorder) {
+        recorder->stop();
+        updateLiveControls();
+    }
 
     deviceLabel->clear();
     deviceLabel->setFrameStyle(QFrame::Plain | QFrame::NoFrame);
@@ -101,6 +104,7 @@ void frmProgPannel::onEsitoRicercaPorta(QString result, QString name)
         ui->btSaveFlash->setEnabled(true);
         ui->btReadFlash->setEnabled(true);
         ui->btBanco->setEnabled(true);
+        updateLiveControls();
         onReadFlashClicked();
     } else {
         session->disconnectLink();
@@ -121,9 +125,10 @@ void frmProgPannel::onLinkClicked()
         ui->btStartLink->setText(CMsg::text(CMsg::LinkOff));
         session->stopPolling();
         linkFlag = false;
-        if (picker)
-            picker->setTracer(-1);
+        // Without live data there is nothing to record.
+        recorder->stop();
     }
+    updateLiveControls();
 }
 
 void frmProgPannel::onGetDeviceInfo(CDevInfo &info)

@@ -28,12 +28,15 @@ void frmProgPannel::onIngleseClicked()
 
 void frmProgPannel::switchLanguage(const QString &catalogue, bool italian)
 {
-    // The new catalogue is searched first while it is installed; the start-up
-    // one stays behind it. Texts looked up later (the file dialogs' captions)
-    // come from the start-up catalogue again until the next start.
-    QTranslator translator;
-    (void)translator.load(catalogue, QStringLiteral(":/linguist"));
-    QCoreApplication::installTranslator(&translator);
+    // The new catalogue is searched first; the start-up one stays behind it.
+    // It stays installed until the next switch, so that every text looked
+    // up later (messages, file dialogs) speaks the language on show too.
+    auto translator = std::make_unique<QTranslator>();
+    (void)translator->load(catalogue, QStringLiteral(":/linguist"));
+    QCoreApplication::installTranslator(translator.get());
+    if (switchedTranslator)
+        QCoreApplication::removeTranslator(switchedTranslator.get());
+    switchedTranslator = std::move(translator);
 
     retranslateTexts();
     dlgRicercaPorta->retranslate();

@@ -156,6 +156,8 @@ void frmProgPannel::setupUi(QMainWindow *window)
     actionConfrontaFile = makeAction(window, "actionConfrontaFile");
     actionConfrontaEcu = makeAction(window, "actionConfrontaEcu");
     actionNascondiConfronto = makeAction(window, "actionNascondiConfronto");
+    actionRegistra = makeAction(window, "actionRegistra", true);
+    actionStorico = makeAction(window, "actionStorico", true);
 
     centralwidget = new QWidget(window);
     centralwidget->setObjectName(QStringLiteral("centralwidget"));
@@ -407,6 +409,7 @@ void frmProgPannel::setupUi(QMainWindow *window)
     menubar->setObjectName(QStringLiteral("menubar"));
     menuFile = makeMenu(menubar, "menuFile");
     menuModifica = makeMenu(menubar, "menuModifica");
+    menuDatiVivo = makeMenu(menubar, "menuDatiVivo");
     menuConfigurazione = makeMenu(menubar, "menuConfigurazione");
     menuTipoCentralina = makeMenu(menuConfigurazione, "menuTipoCentralina");
     menuSeleziona_Lingua = makeMenu(menuConfigurazione, "menuSeleziona_Lingua");
@@ -420,6 +423,7 @@ void frmProgPannel::setupUi(QMainWindow *window)
     menubar->addAction(menuFile->menuAction());
     menubar->addAction(menuModifica->menuAction());
     menubar->addAction(menuConfigurazione->menuAction());
+    menubar->addAction(menuDatiVivo->menuAction());
     menubar->addAction(menuMuovi_Cursure->menuAction());
     menubar->addAction(menuAbout->menuAction());
     menuFile->addAction(actionCarica_Profilo);
@@ -450,6 +454,8 @@ void frmProgPannel::setupUi(QMainWindow *window)
     menuConfigurazione->addAction(menuSeleziona_Lingua->menuAction());
     menuConfigurazione->addSeparator();
     menuConfigurazione->addAction(actionModo_Esperto);
+    menuDatiVivo->addAction(actionRegistra);
+    menuDatiVivo->addAction(actionStorico);
     menuTipoCentralina->addAction(actionCentralina_2cilindri);
     menuTipoCentralina->addAction(actionCentralina_4cilindri);
     menuSeleziona_Lingua->addAction(actionItaliano);
@@ -494,6 +500,8 @@ void frmProgPannel::retranslateUi(QMainWindow *window)
     actionConfrontaFile->setText(tr("Confronta con file..."));
     actionConfrontaEcu->setText(tr("Confronta con la centralina"));
     actionNascondiConfronto->setText(tr("Nascondi confronto"));
+    actionRegistra->setText(tr("Registra dati dal vivo"));
+    actionStorico->setText(tr("Storico giri e sonda"));
 
     for (QGroupBox *g : {gbCurva, gbGiri, gbRPM, gbRPMValue, gbLogo, gbPortaComm, gbLoadSave,
                          gbParametri, gbProfilo})
@@ -530,6 +538,7 @@ void frmProgPannel::retranslateUi(QMainWindow *window)
     btClose->setText(tr("tr(\"Close\")"));
     menuFile->setTitle(tr("tr(\"File\")"));
     menuModifica->setTitle(tr("Modifica"));
+    menuDatiVivo->setTitle(tr("Dati dal vivo"));
     menuConfigurazione->setTitle(tr("tr(\"Configurazione\")"));
     menuTipoCentralina->setTitle(tr("tr(\"Seleziona Centralina\")"));
     menuSeleziona_Lingua->setTitle(tr("tr(\"Seleziona Lingua\")"));

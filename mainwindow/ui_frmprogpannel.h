@@ -54,6 +54,9 @@ public:
     QAction *actionConfrontaFile;
     QAction *actionConfrontaEcu;
     QAction *actionNascondiConfronto;
+    // Beyond the design: live data.
+    QAction *actionRegistra;
+    QAction *actionStorico;
 
     QWidget *centralwidget;
     QGridLayout *gridLayout_2;
@@ -114,6 +117,7 @@ public:
     QMenuBar *menubar;
     QMenu *menuFile;
     QMenu *menuModifica;
+    QMenu *menuDatiVivo;
     QMenu *menuConfigurazione;
     QMenu *menuTipoCentralina;
     QMenu *menuSeleziona_Lingua;

@@ -100,11 +100,14 @@ void CanvasPicker::selectPoint(int index)
                                  QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Columns);
 }
 
-void CanvasPicker::setTracer(int index)
+void CanvasPicker::setTracer(int index, int value)
 {
-    if (index == m_tracer)
+    if (index < 0 || index >= CurveModel::Points)
+        index = -1;
+    if (index == m_tracer && value == m_tracerValue)
         return;
     m_tracer = index;
+    m_tracerValue = value;
     if (m_canvas)
         m_canvas->update();
 }
@@ -240,9 +243,15 @@ void CanvasPicker::paintMarkers()
     };
     const int n = int(m_curve->dataSize());
     if (m_tracer >= 0 && m_tracer < n) {
+        const QPointF at = position(m_tracer);
         painter.setPen(QPen(tracerColor(), 3));
         painter.setBrush(Qt::NoBrush);
-        painter.drawEllipse(position(m_tracer), 8.0, 8.0);
+        painter.drawEllipse(at, 8.0, 8.0);
+        // The value the ECU uses there, beside the ring.
+        QFont f = painter.font();
+        f.setBold(true);
+        painter.setFont(f);
+        painter.drawText(at + QPointF(11, -9), QString::number(m_tracerValue));
     }
     painter.setPen(QPen(Qt::black, 0));
     painter.setBrush(highlightColor());

@@ -60,8 +60,9 @@ public:
     QVector<int> selectedPoints() const;
     QwtPlotCurve *selectedCurve() const;
     void selectPoint(int index);
-    // The point the ECU uses now; -1 hides the tracer.
-    void setTracer(int index);
+    // The point the ECU uses now and the value it uses there; -1 hides the
+    // tracer.
+    void setTracer(int index, int value = 0);
     int tracer() const { return m_tracer; }
 
     // The value a drag gives for a position that maps to `mapped` on the y
@@ -96,6 +97,7 @@ private:
     QItemSelectionModel *m_selection;
     int m_dragging = -1;  // the point a held button drags
     int m_tracer = -1;
+    int m_tracerValue = 0;
     bool m_redrawPending = false;
     bool m_inCanvasPaint = false;
     quint64 m_markedPaints = 0;

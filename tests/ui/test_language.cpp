@@ -85,7 +85,7 @@ private slots:
 
     void italianToEnglishTranslatesEverythingAndKeepsState();
     void choosingTheActiveLanguageChangesNothing();
-    void fileDialogCaptionsStayOnStartupLanguage();
+    void laterTextsFollowTheSwitch();
     void aboutDialogKeepsLogoAndFollowsLanguage();
 
 private:
@@ -163,16 +163,18 @@ void TestLanguage::choosingTheActiveLanguageChangesNothing()
     QCOMPARE(QSettings().value(QStringLiteral("Language")).toString(), QStringLiteral("IT"));
 }
 
-void TestLanguage::fileDialogCaptionsStayOnStartupLanguage()
+void TestLanguage::laterTextsFollowTheSwitch()
 {
     frmProgPannel w;
     Access::ui(w)->actionInglese->trigger();
-    // Looked up afresh after the switch: the temporary catalogue is gone.
-    QCOMPARE(QCoreApplication::translate("frmProgPannel", "Apre File di Profilo"),
-             QStringLiteral("Apre file di Mappa"));
-    QCOMPARE(QCoreApplication::translate("frmProgPannel", "Profili (*.prf)"), QStringLiteral("Mappe (*.prf)"));
-    // ...while the window itself stays English.
+    // Looked up afresh after the switch: the file dialogs and the messages of
+    // profile files speak the language on show.
+    QCOMPARE(QCoreApplication::translate("frmProgPannel", "Apre File di Profilo"), QStringLiteral("Load Profile"));
+    QCOMPARE(QCoreApplication::translate("frmProgPannel", "Profili (*.prf)"), QStringLiteral("Profiles (*.prf)"));
     QCOMPARE(Access::ui(w)->btClose->text(), QStringLiteral("Close"));
+    // Back to Italian, and the window gone: only the start-up catalogue is left.
+    Access::ui(w)->actionItaliano->trigger();
+    QCOMPARE(QCoreApplication::translate("frmProgPannel", "Profili (*.prf)"), QStringLiteral("Mappe (*.prf)"));
 }
 
 void TestLanguage::aboutDialogKeepsLogoAndFollowsLanguage()

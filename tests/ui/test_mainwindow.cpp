@@ -17,6 +17,10 @@
 #include <QTest>
 #include <QTranslator>
 #include <QScopeGuard>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <sys/stat.h>
 #include <qwt_plot.h>
 #include <qwt_plot_canvas.h>
 
@@ -67,6 +71,7 @@ private slots:
     void textTableFollowsCatalogue();
     void arrowKeysReachCursorActionsFromAnyWidget();
     void ctrlPOpensPortSearch();
+    void unusableSettingsFileIsNotWaitedFor();
     void eachClosePathClosesOnceAndGeometrySurvives_data();
     void eachClosePathClosesOnceAndGeometrySurvives();
 
@@ -256,7 +261,8 @@ void TestMainWindow::menusInOrder()
         return out;
     };
     QCOMPARE(names(child<QMenuBar>(&w, "menubar")->actions()),
-             QStringList({"menuFile", "menuModifica", "menuConfigurazione", "menuMuovi_Cursure", "menuAbout"}));
+             QStringList({"menuFile", "menuModifica", "menuConfigurazione", "menuDatiVivo", "menuMuovi_Cursure",
+                          "menuAbout"}));
     QCOMPARE(names(child<QMenu>(&w, "menuFile")->actions()),
              QStringList({"actionCarica_Profilo", "actionSalva_Profilo", "-", "actionRipristina_Backup", "-",
                           "actionUscita_Programma"}));
@@ -384,6 +390,31 @@ void TestMainWindow::eachClosePathClosesOnceAndGeometrySurvives()
         QVERIFY(!QSettings().value(QStringLiteral("Geometry")).isValid());  // saved when the window goes
     }
     QVERIFY(QSettings().value(QStringLiteral("Geometry")).isValid());
+}
+
+void TestMainWindow::unusableSettingsFileIsNotWaitedFor()
+{
+#ifdef Q_OS_LINUX
+    // A FIFO where the settings file should be: reading it would block the
+    // start for good. The run goes on with settings of its own.
+    QTemporaryDir config;
+    QVERIFY(QDir().mkpath(config.filePath("Brundholt")));
+    const QString fifo = config.filePath("Brundholt/Tervalix.conf");
+    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QCOMPARE(Startup::guardSettingsStore(config.path()), fifo);
+    QVERIFY(Startup::settingsProblemText(fifo).contains(QStringLiteral("non è un file regolare")));
+    {
+        QSettings s;
+        s.setValue(QStringLiteral("Language"), QStringLiteral("EN"));
+        s.sync();
+        QCOMPARE(s.status(), QSettings::NoError);
+        QVERIFY(!s.fileName().startsWith(config.path()));
+    }
+    // A regular file (or none) is left alone.
+    QVERIFY(QFile::remove(fifo));
+    QVERIFY(Startup::guardSettingsStore(config.path()).isEmpty());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+#endif
 }
 
 QTEST_MAIN(TestMainWindow)
