@@ -48,6 +48,7 @@ int run(int argc, char **argv)
     setApplicationIdentity();
     QApplication app(argc, argv);
     const QString unusableSettings = guardSettingsStore();
+    prepareCaches();
     QTranslator translator;
     QSettings settings;
     loadStartupCatalogue(translator);

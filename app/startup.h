@@ -17,6 +17,10 @@ void setApplicationIdentity();
 // English. Returns the catalogue's file name.
 const char *loadStartupCatalogue(QTranslator &translator);
 
+// Keeps the rendered rev-counter layers in the user's cache folder, so that
+// later starts need not render them again.
+void prepareCaches();
+
 // Whether Qt has a display to show a window on.
 bool haveDisplay();
 

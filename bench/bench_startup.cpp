@@ -37,7 +37,7 @@ namespace {
 // The size the designed main window opens at, given to the bare window too so
 // that both first frames fill the same number of pixels.
 constexpr int WindowWidth = 1075;
-constexpr int WindowHeight = 536;
+constexpr int WindowHeight = 640;
 
 double nowMs()
 {
@@ -88,6 +88,7 @@ int runChild(int argc, char **argv, bool tervalix)
     const double appReady = nowMs();
     QTranslator translator;
     if (tervalix) {
+        Startup::prepareCaches();
         Startup::loadStartupCatalogue(translator);
         QCoreApplication::installTranslator(&translator);
     }

@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 #include <QIcon>
+
+#include "mainwindow/windowlook.h"
 #include <QLabel>
 #include <QMetaObject>
 #include <QPixmap>
@@ -13,7 +15,7 @@ void Ui::frmAbout::setupUi(QDialog *dialog)
         dialog->setObjectName(QStringLiteral("frmAbout"));
     dialog->setWindowModality(Qt::WindowModal);
     dialog->resize(484, 385);
-    dialog->setWindowIcon(QIcon(QStringLiteral(":/icons/imgs/motorcycle.ico")));
+    dialog->setWindowIcon(WindowLook::windowIcon(QStringLiteral(":/icons/imgs/motorcycle.ico")));
 
     btClose = new QPushButton(dialog);
     btClose->setObjectName(QStringLiteral("btClose"));

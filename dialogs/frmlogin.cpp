@@ -3,6 +3,8 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QIcon>
+
+#include "mainwindow/windowlook.h"
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
@@ -53,7 +55,7 @@ void Ui::frmLogin::setupUi(QDialog *dialog)
         dialog->setObjectName(QStringLiteral("frmLogin"));
     dialog->setWindowModality(Qt::ApplicationModal);
     dialog->resize(305, 156);
-    dialog->setWindowIcon(QIcon(QStringLiteral(":/icons/imgs/motorcycle.ico")));
+    dialog->setWindowIcon(WindowLook::windowIcon(QStringLiteral(":/icons/imgs/motorcycle.ico")));
     dialog->setPalette(greyPalette());
 
     lblReqPassword = new QLabel(dialog);

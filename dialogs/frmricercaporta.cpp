@@ -9,6 +9,8 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QIcon>
+
+#include "mainwindow/windowlook.h"
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -47,7 +49,7 @@ void frmRicercaPorta::buildForm()
     resize(309, 244);
     setModal(true);
     setWindowModality(Qt::WindowModal);
-    setWindowIcon(QIcon(QStringLiteral(":/icons/imgs/motorcycle.ico")));
+    setWindowIcon(WindowLook::windowIcon(QStringLiteral(":/icons/imgs/motorcycle.ico")));
 
     lblRicerca = new QLabel(this);
     lblRicerca->setObjectName(QStringLiteral("lblRicerca"));

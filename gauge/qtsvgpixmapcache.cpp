@@ -1,5 +1,9 @@
 #include "gauge/qtsvgpixmapcache.h"
 
+#include <QBuffer>
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QPixmap>
@@ -7,8 +11,11 @@
 #include <QSvgRenderer>
 #include <utility>
 
+#include "profile/safefile.h"
+
 struct QtSvgPixmapCache::Private {
     QSvgRenderer renderer;
+    QByteArray contentKey;  // names the picture in the disk folder
     QPixmap pixmap;
     QRect inked;  // the part of the pixmap that is not fully transparent
     int renders = 0;
@@ -49,9 +56,25 @@ QtSvgPixmapCache::~QtSvgPixmapCache()
     delete d;
 }
 
+namespace {
+QString &diskFolder()
+{
+    static QString folder;
+    return folder;
+}
+} // namespace
+
+void QtSvgPixmapCache::setDiskFolder(const QString &folder)
+{
+    diskFolder() = folder;
+}
+
 void QtSvgPixmapCache::load(const QString &fileName)
 {
-    d->renderer.load(fileName);
+    QFile file(fileName);
+    const QByteArray svg = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    d->renderer.load(svg);
+    d->contentKey = QCryptographicHash::hash(svg, QCryptographicHash::Sha1).toHex().left(16);
     d->pixmap = QPixmap();
     d->inked = QRect();
 }
@@ -95,11 +118,30 @@ int QtSvgPixmapCache::renderCount() const
 
 void QtSvgPixmapCache::render(const QSize &size)
 {
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter p(&image);
-    d->renderer.render(&p);
-    p.end();
+    const QString kept = diskFolder().isEmpty()
+        ? QString()
+        : QDir(diskFolder()).filePath(QStringLiteral("%1-%2x%3.png")
+                                          .arg(QString::fromLatin1(d->contentKey))
+                                          .arg(size.width())
+                                          .arg(size.height()));
+    QImage image;
+    if (!kept.isEmpty())
+        image = QImage(kept).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    if (image.size() != size) {
+        image = QImage(size, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter p(&image);
+        d->renderer.render(&p);
+        p.end();
+        if (!kept.isEmpty() && QDir().mkpath(diskFolder())) {
+            // Best effort: a start without the copy only renders again.
+            QByteArray png;
+            QBuffer buffer(&png);
+            buffer.open(QIODevice::WriteOnly);
+            if (image.save(&buffer, "PNG"))
+                SafeFile::write(kept, png, nullptr);
+        }
+    }
     d->inked = inkedRect(image);
     d->pixmap = QPixmap::fromImage(std::move(image));
     ++d->renders;

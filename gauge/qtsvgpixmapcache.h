@@ -32,6 +32,11 @@ public:
     const QPixmap &pixmap() const;
     int renderCount() const;
 
+    // A folder where renderings are kept between runs (by the picture's
+    // content and size), so that a later start copies a PNG instead of
+    // rendering the SVG again. Empty (the default): none.
+    static void setDiskFolder(const QString &folder);
+
 private:
     void render(const QSize &size);
 

@@ -80,10 +80,6 @@ void frmProgPannel::build(const EcuSession::Config &sessionConfig)
 
     session = new EcuSession(sessionConfig, this);
 
-    dlgAbout = new frmAbout(this);
-    dlgRicercaPorta = new frmRicercaPorta(this, session);
-    dlgLogin = new frmLogin(this);
-
     ui->btBanco->setVisible(false);
     ui->lblAdcSonda->setVisible(false);
     ui->lblLivelloSensore->setVisible(false);
@@ -249,11 +245,34 @@ void frmProgPannel::makeConnections()
     connect(session, &EcuSession::linkLost, this, &W::onLinkLost);
     connect(session, &EcuSession::commandDropped, this, &W::onCommandDropped);
     connect(session, &EcuSession::lineNoiseChanged, this, &W::onLineNoise);
-    connect(dlgRicercaPorta, &frmRicercaPorta::sgnEsito, this, &W::onEsitoRicercaPorta);
-    connect(dlgRicercaPorta, &frmRicercaPorta::sgnDeviceInfo, this, &W::onGetDeviceInfo);
-    connect(dlgLogin, &frmLogin::sgnPassword, this, &W::onGetPassword);
 
     connect(model, &CurveModel::modifiedChanged, this, &W::setWindowModified);
+}
+
+frmRicercaPorta *frmProgPannel::searchDialog()
+{
+    if (!dlgRicercaPorta) {
+        dlgRicercaPorta = new frmRicercaPorta(this, session);
+        connect(dlgRicercaPorta, &frmRicercaPorta::sgnEsito, this, &frmProgPannel::onEsitoRicercaPorta);
+        connect(dlgRicercaPorta, &frmRicercaPorta::sgnDeviceInfo, this, &frmProgPannel::onGetDeviceInfo);
+    }
+    return dlgRicercaPorta;
+}
+
+frmAbout *frmProgPannel::aboutDialog()
+{
+    if (!dlgAbout)
+        dlgAbout = new frmAbout(this);
+    return dlgAbout;
+}
+
+frmLogin *frmProgPannel::loginDialog()
+{
+    if (!dlgLogin) {
+        dlgLogin = new frmLogin(this);
+        connect(dlgLogin, &frmLogin::sgnPassword, this, &frmProgPannel::onGetPassword);
+    }
+    return dlgLogin;
 }
 
 void frmProgPannel::closeEvent(QCloseEvent *event)
@@ -287,7 +306,7 @@ void frmProgPannel::onCloseClicked()
 
 void frmProgPannel::onAboutClicked()
 {
-    dlgAbout->setVisible(true);
+    aboutDialog()->setVisible(true);
 }
 
 void frmProgPannel::onPercentSndRcv(int percent)

@@ -107,6 +107,10 @@ private:
     void setLedStyle(QWidget *button, bool on);
     void restoreGeometryFitted();
     void updateTitle();
+    // The dialogs are built the first time they are needed.
+    frmRicercaPorta *searchDialog();
+    frmAbout *aboutDialog();
+    frmLogin *loginDialog();
 
     // The link.
     void setDisconnectedLook();

@@ -12,10 +12,11 @@ void frmProgPannel::onExpertModeClicked()
 {
     // The action is checkable: its mark has already been toggled.
     if (ui->actionModo_Esperto->isChecked()) {
-        dlgLogin->clearPassword();
-        dlgLogin->setVisible(true);
-        dlgLogin->setModal(true);
-        dlgLogin->activateWindow();
+        frmLogin *login = loginDialog();
+        login->clearPassword();
+        login->setVisible(true);
+        login->setModal(true);
+        login->activateWindow();
         return;
     }
     // Leaving expert mode only hides the controls: a bench that is on stays on.

@@ -40,7 +40,7 @@ void frmProgPannel::onCercaPortaClicked()
     if (!connectedFlag) {
         if (session->isProbing())  // a search is already under way
             return;
-        dlgRicercaPorta->startSearch();
+        searchDialog()->startSearch();
         return;
     }
     // Disconnect. The ECU is not told anything (not even about the bench).

@@ -39,9 +39,12 @@ void frmProgPannel::switchLanguage(const QString &catalogue, bool italian)
     switchedTranslator = std::move(translator);
 
     retranslateTexts();
-    dlgRicercaPorta->retranslate();
-    dlgAbout->retranslate();
-    dlgLogin->retranslate();
+    if (dlgRicercaPorta)
+        dlgRicercaPorta->retranslate();
+    if (dlgAbout)
+        dlgAbout->retranslate();
+    if (dlgLogin)
+        dlgLogin->retranslate();
 
     ui->actionItaliano->setChecked(italian);
     ui->actionInglese->setChecked(!italian);

@@ -124,7 +124,7 @@ void frmProgPannel::setupUi(QMainWindow *window)
     // Taller than the design's 536 pixels by the value table under the plot;
     // still well within a 1366 x 768 screen.
     window->resize(1075, 640);
-    window->setWindowIcon(QIcon(QStringLiteral(":/icons/imgs/Tervalix.ico")));
+    window->setWindowIcon(WindowLook::windowIcon(QStringLiteral(":/icons/imgs/Tervalix.ico")));
     window->setPalette(WindowLook::mainPalette());
     window->setFont(font(8, 50));
     window->setStyleSheet(QString());
@@ -232,7 +232,7 @@ void frmProgPannel::setupUi(QMainWindow *window)
     lblLogo->setGeometry(2, 2, 232, 130);
     lblLogo->setMinimumSize(232, 0);
     lblLogo->setFont(boldFont(11));
-    lblLogo->setPixmap(QPixmap(QStringLiteral(":/images/imgs/brundholt4.jpg")));
+    // The logo comes with the engine type, chosen right after the form is built.
     lblLogo->setScaledContents(true);
     lblLogo->setAlignment(Qt::AlignCenter);
     new LogoFit(lblLogo);

@@ -1,5 +1,10 @@
 #include "mainwindow/windowlook.h"
 
+#include <QHash>
+#include <QImage>
+#include <QImageReader>
+#include <QPixmap>
+
 namespace WindowLook {
 
 const char *const navyGroupStyle = "background-color: rgb(3, 0, 51);";
@@ -79,6 +84,35 @@ QString bancoStyle(bool on)
                                "stop:0 rgba(165, 28, 32, 255), stop:1 rgba(255, 255, 255, 255));")
               : QStringLiteral("background-color: qlineargradient(spread:pad, x1:0, y1:0, x2:1, y2:0, "
                                "stop:0 rgba(0, 0, 0, 255), stop:1 rgba(255, 255, 255, 255));");
+}
+
+} // namespace WindowLook
+
+namespace WindowLook {
+
+QIcon windowIcon(const QString &path)
+{
+    static QHash<QString, QIcon> decoded;
+    auto found = decoded.constFind(path);
+    if (found != decoded.constEnd())
+        return *found;
+    QIcon icon;
+    QImageReader reader(path);
+    const int count = qMax(1, reader.imageCount());
+    for (int i = 0; i < count; ++i) {
+        if (i > 0 && !reader.jumpToImage(i))
+            break;
+        const QSize size = reader.size();
+        if (size.isValid() && size.width() > 64)
+            continue;
+        const QImage image = reader.read();
+        if (!image.isNull())
+            icon.addPixmap(QPixmap::fromImage(image));
+    }
+    if (icon.isNull())
+        icon = QIcon(path);
+    decoded.insert(path, icon);
+    return icon;
 }
 
 } // namespace WindowLook

@@ -37,7 +37,14 @@ public:
     static CGestSend *sender(frmProgPannel &w) { return w.session->sender(); }
     static CGestReceive *receiver(frmProgPannel &w) { return w.session->receiver(); }
     static CGestRT *rt(frmProgPannel &w) { return w.session->rt(); }
-    static frmRicercaPorta *search(frmProgPannel &w) { return w.dlgRicercaPorta; }
+    static frmRicercaPorta *search(frmProgPannel &w) { return w.searchDialog(); }
+    // Builds every dialog, as the user opening each once would.
+    static void makeDialogs(frmProgPannel &w)
+    {
+        w.searchDialog();
+        w.aboutDialog();
+        w.loginDialog();
+    }
 
     // The window's state flags, to read or to set.
     static bool &connected(frmProgPannel &w) { return w.connectedFlag; }

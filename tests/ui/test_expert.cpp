@@ -38,6 +38,7 @@ private:
         Window()
         {
             w.show();
+            Access::makeDialogs(w);
             login = w.findChild<QDialog *>(QStringLiteral("frmLogin"));
             field = login->findChild<QLineEdit *>(QStringLiteral("lePassword"));
             expert = Access::ui(w)->actionModo_Esperto;

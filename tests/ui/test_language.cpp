@@ -96,6 +96,7 @@ private:
 void TestLanguage::italianToEnglishTranslatesEverythingAndKeepsState()
 {
     frmProgPannel w;
+    Access::makeDialogs(w);  // as if each had been opened once before
     Ui::frmProgPannel *ui = Access::ui(w);
     QCOMPARE(ui->btSaveFlash->text(), QStringLiteral("Invia Mappa a Tervalix"));
     pretendConnected(w, QStringLiteral("/dev/ttyUSB0"));
@@ -181,6 +182,7 @@ void TestLanguage::aboutDialogKeepsLogoAndFollowsLanguage()
 {
     frmProgPannel w;
     w.show();
+    Access::makeDialogs(w);
     auto *about = w.findChild<QDialog *>(QStringLiteral("frmAbout"));
     QVERIFY(about);
     QCOMPARE(about->windowModality(), Qt::WindowModal);
