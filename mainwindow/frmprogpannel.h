@@ -155,6 +155,7 @@ private:
     // Editing: undo, the clipboard, range operations, comparison.
     void connectEditing();
     void updateEditActions();
+    void fitTableHeight();
     void updateValueAxis();
     QVector<int> editPoints() const;
     void onCopyValues();

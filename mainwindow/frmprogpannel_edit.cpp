@@ -11,6 +11,7 @@
 #include <QItemSelectionModel>
 #include <QKeySequence>
 #include <QLabel>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTableView>
 #include <qwt_plot.h>
@@ -49,8 +50,10 @@ void frmProgPannel::connectEditing()
     connect(model, &CurveModel::undoStateChanged, this, &frmProgPannel::updateEditActions);
     connect(model, &CurveModel::compareChanged, this, [this] {
         updateEditActions();
+        fitTableHeight();
         ui->qwtPlot->replot();
     });
+    fitTableHeight();
     connect(model, &CurveModel::valuesChanged, this, &frmProgPannel::updateValueAxis);
     connect(model, &CurveModel::limitsChanged, this, &frmProgPannel::updateValueAxis);
     connect(selection, &QItemSelectionModel::selectionChanged, this, &frmProgPannel::updateEditActions);
@@ -59,6 +62,16 @@ void frmProgPannel::connectEditing()
             ui->tblCurva->scrollTo(current);
     });
     updateEditActions();
+}
+
+void frmProgPannel::fitTableHeight()
+{
+    // Exactly the rows there are: two, or four while comparing.
+    QTableView *t = ui->tblCurva;
+    const int rows = model->rowCount() * t->verticalHeader()->defaultSectionSize();
+    const int header = t->horizontalHeader()->sizeHint().height();
+    const int bar = t->horizontalScrollBar()->sizeHint().height();
+    t->setFixedHeight(rows + header + bar + 2 * t->frameWidth());
 }
 
 void frmProgPannel::updateEditActions()

@@ -187,7 +187,6 @@ void frmProgPannel::setupUi(QMainWindow *window)
     tblCurva->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
                               | QAbstractItemView::AnyKeyPressed);
     tblCurva->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    tblCurva->setFixedHeight(5 * 20 + 22);
     verticalLayoutCurva->addWidget(tblCurva, 0);
     horizontalLayout_9->addLayout(verticalLayoutCurva);
     horizontalLayout_5->addWidget(gbCurva);

@@ -4,7 +4,9 @@
 // the carriers run on both real ones: the pseudo-terminal serial line
 // (QSerialPort) and the in-process HID device.
 
+#include <QDateTime>
 #include <QDir>
+#include <QLocale>
 #include <QFile>
 #include <QRandomGenerator>
 #include <QSignalSpy>
@@ -18,7 +20,9 @@
 #include "link/protocol.h"
 #include "profile/backupstore.h"
 #include "profile/profilefile.h"
+#include "profile/safefile.h"
 #include "session/ecusession.h"
+#include "session/liverecorder.h"
 #include "sim/ptyecusimulator.h"
 #include "sim/simulatedhiddevice.h"
 #include "support/mocklink.h"
@@ -174,6 +178,7 @@ private slots:
     void hidHonoursTheTransferBudget();
     void noiseIsNeverTakenForData();
     void faultsOnBothCarriers();
+    void liveDataIsRecorded();
 };
 
 void TestSession::probesFindTheUnitOrSayWhyNot()
@@ -577,6 +582,55 @@ void TestSession::faultsOnBothCarriers()
         QVERIFY(!r->session->isLinked() || r->last() == QLatin1String("KO_SND"));
         Q_UNUSED(cells);
     }
+}
+
+void TestSession::liveDataIsRecorded()
+{
+    // A locale with a decimal comma changes nothing in the log.
+    QLocale::setDefault(QLocale(QLocale::German));
+    auto r = Rig::make(Carrier::Model, 10);
+    QVERIFY(r->link());
+    r->session->startPolling();
+    LiveRecorder recorder(r->session.get());
+    QString error;
+    QVERIFY2(recorder.start(r->dir.filePath("Logs"), &error), qPrintable(error));
+    QVERIFY(QFileInfo(recorder.path()).fileName().endsWith(".csv"));
+    // Flushed within a second, without being stopped.
+    QVERIFY(waitFor([&] { return QFileInfo(recorder.path()).size() > 200; }, 2500));
+    QTest::qWait(300);
+    recorder.stop();
+    QFile f(recorder.path());
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = f.readAll().split('\n');
+    QCOMPARE(lines.first(), QByteArray("time,elapsed_ms,rpm,adc,cell_index,cell_value"));
+    QVERIFY(lines.size() > 20);  // about 33 polls a second
+    qint64 previous = -1;
+    for (const QByteArray &line : lines.mid(1)) {
+        if (line.isEmpty())
+            continue;  // the end of the file
+        const QList<QByteArray> fields = line.split(',');
+        QCOMPARE(fields.size(), 6);
+        QVERIFY(QDateTime::fromString(QString::fromLatin1(fields[0]), Qt::ISODateWithMs).isValid());
+        QVERIFY(fields[1].toLongLong() >= previous);
+        previous = fields[1].toLongLong();
+        QVERIFY(fields[2].toInt() > 0);
+    }
+    QLocale::setDefault(QLocale::c());
+
+    // The disk fills up: the recording stops and says why; live data goes on.
+    QVERIFY(recorder.start(r->dir.filePath("Logs"), &error));
+    QSignalSpy stopped(&recorder, &LiveRecorder::stopped);
+    SafeFile::setWriteHook([](int, const char *, std::size_t) -> long {
+        errno = ENOSPC;
+        return -1;
+    });
+    QVERIFY(waitFor([&] { return stopped.size() == 1; }, 3000));
+    SafeFile::setWriteHook(nullptr);
+    QVERIFY(stopped.first().first().toString().contains(QStringLiteral("disco pieno")));
+    QVERIFY(!recorder.isRecording());
+    const qint64 polls = r->session->deliveredPolls();
+    QVERIFY(waitFor([&] { return r->session->deliveredPolls() > polls + 3; }));
+    QVERIFY(r->session->isLinked());
 }
 
 QTEST_GUILESS_MAIN(TestSession)
