@@ -126,11 +126,15 @@ void frmRicercaPorta::fillPortList()
     cbPorteSeriali->show();
     lblRicerca->show();
     lePorta->show();
-    // The list begins with the prompt, which probes nothing.
+    // The list begins with the prompt, which probes nothing, and then the
+    // port that found a unit last time, whether or not the system lists it.
     cbPorteSeriali->clear();
     cbPorteSeriali->addItem(CMsg::text(CMsg::ChoosePort));
+    if (!lastPort.isEmpty())
+        cbPorteSeriali->addItem(lastPort);
     for (const QString &name : SerialPortList::availablePortNames())
-        cbPorteSeriali->addItem(name);
+        if (name != lastPort)
+            cbPorteSeriali->addItem(name);
     setChoosing(true);
 }
 

@@ -34,6 +34,8 @@ public:
     void startSearch();
     // Texts again after a language switch; the status is emptied.
     void retranslate();
+    // The port that last found a unit: offered first in the list.
+    void setLastPort(const QString &path) { lastPort = path; }
 
     // The port on which a device answered: "HID", a serial port or empty.
     QString foundPort() const { return portName; }
@@ -75,6 +77,7 @@ private:
 
     EcuSession *session;
     QString portName;
+    QString lastPort;
     bool waitingReply = false;
     bool searchActive = false;   // a search runs whose outcome is not reported yet
     bool waitCursor = false;

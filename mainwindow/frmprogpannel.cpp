@@ -108,6 +108,7 @@ void frmProgPannel::build(const EcuSession::Config &sessionConfig)
     makeConnections();
     connectEditing();
     connectLiveData();
+    connectHotplug();
 }
 
 frmProgPannel::~frmProgPannel()
@@ -253,6 +254,7 @@ frmRicercaPorta *frmProgPannel::searchDialog()
 {
     if (!dlgRicercaPorta) {
         dlgRicercaPorta = new frmRicercaPorta(this, session);
+        dlgRicercaPorta->setLastPort(lastPort());
         connect(dlgRicercaPorta, &frmRicercaPorta::sgnEsito, this, &frmProgPannel::onEsitoRicercaPorta);
         connect(dlgRicercaPorta, &frmRicercaPorta::sgnDeviceInfo, this, &frmProgPannel::onGetDeviceInfo);
     }

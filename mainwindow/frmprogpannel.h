@@ -26,7 +26,9 @@ class QItemSelectionModel;
 class QLabel;
 class QwtPlotCurve;
 class UserPrompts;
+class HotplugMonitor;
 class frmAbout;
+class frmDiagnosi;
 class frmLogin;
 class frmRicercaPorta;
 
@@ -55,6 +57,8 @@ public:
     QString logFolder() const;
 
     EcuSession *ecuSession() const { return session; }
+    // Replaces the watcher of plugged and pulled devices (tests); takes it.
+    void setHotplugMonitor(HotplugMonitor *monitor);
     CurveModel *curveModel() const { return model; }
 
 signals:
@@ -141,6 +145,13 @@ private:
     void selectEngineType(int cylinders);
     void onSelectEngineTypeChosen(int cylinders);
 
+    // Finding the unit: diagnosis, hot-plug, the last port.
+    void connectHotplug();
+    void onUnitArrived(const QString &devnode);
+    void onDiagnosiClicked();
+    void rememberPort(const QString &port);
+    QString lastPort() const;
+
     // Live data: tracer, history, recording, poll rate.
     void connectLiveData();
     void onLiveData(const Protocol::PollData &data);
@@ -190,6 +201,8 @@ private:
     frmRicercaPorta *dlgRicercaPorta = nullptr;
     frmAbout *dlgAbout = nullptr;
     frmLogin *dlgLogin = nullptr;
+    frmDiagnosi *dlgDiagnosi = nullptr;
+    HotplugMonitor *hotplug = nullptr;
     int lastRpm = 0;
     int engineCylinders = 0;
     QString profileFolder = QStringLiteral("./Profili");

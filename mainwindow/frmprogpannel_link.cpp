@@ -100,6 +100,8 @@ void frmProgPannel::onEsitoRicercaPorta(QString result, QString name)
         setLedStyle(ui->btRicercaPorta, true);
         connectedFlag = true;
         ui->lblVirtualPort->setText(SerialPortList::displayName(name));
+        rememberPort(name);
+        searchDialog()->setLastPort(lastPort());
         ui->btStartLink->setEnabled(true);
         ui->btSaveFlash->setEnabled(true);
         ui->btReadFlash->setEnabled(true);

@@ -9,6 +9,7 @@
 
 #include "dialogs/frmabout.h"
 #include "dialogs/frmlogin.h"
+#include "dialogs/frmdiagnosi.h"
 #include "dialogs/frmricercaporta.h"
 #include "mainwindow/cmsg.h"
 #include "mainwindow/frmprogpannel.h"
@@ -45,6 +46,8 @@ void frmProgPannel::switchLanguage(const QString &catalogue, bool italian)
         dlgAbout->retranslate();
     if (dlgLogin)
         dlgLogin->retranslate();
+    if (dlgDiagnosi)
+        dlgDiagnosi->retranslate();
 
     ui->actionItaliano->setChecked(italian);
     ui->actionInglese->setChecked(!italian);

@@ -158,6 +158,8 @@ void frmProgPannel::setupUi(QMainWindow *window)
     actionNascondiConfronto = makeAction(window, "actionNascondiConfronto");
     actionRegistra = makeAction(window, "actionRegistra", true);
     actionStorico = makeAction(window, "actionStorico", true);
+    actionDiagnosi = makeAction(window, "actionDiagnosi");
+    actionRicercaAutomatica = makeAction(window, "actionRicercaAutomatica", true);
 
     centralwidget = new QWidget(window);
     centralwidget->setObjectName(QStringLiteral("centralwidget"));
@@ -447,6 +449,8 @@ void frmProgPannel::setupUi(QMainWindow *window)
     menuModifica->addAction(actionConfrontaEcu);
     menuModifica->addAction(actionNascondiConfronto);
     menuConfigurazione->addAction(actionCercaCentralina);
+    menuConfigurazione->addAction(actionDiagnosi);
+    menuConfigurazione->addAction(actionRicercaAutomatica);
     menuConfigurazione->addSeparator();
     menuConfigurazione->addAction(menuTipoCentralina->menuAction());
     menuConfigurazione->addSeparator();
@@ -501,6 +505,8 @@ void frmProgPannel::retranslateUi(QMainWindow *window)
     actionNascondiConfronto->setText(tr("Nascondi confronto"));
     actionRegistra->setText(tr("Registra dati dal vivo"));
     actionStorico->setText(tr("Storico giri e sonda"));
+    actionDiagnosi->setText(tr("Diagnosi del collegamento"));
+    actionRicercaAutomatica->setText(tr("Cerca la centralina appena viene collegata"));
 
     for (QGroupBox *g : {gbCurva, gbGiri, gbRPM, gbRPMValue, gbLogo, gbPortaComm, gbLoadSave,
                          gbParametri, gbProfilo})

@@ -57,6 +57,9 @@ public:
     // Beyond the design: live data.
     QAction *actionRegistra;
     QAction *actionStorico;
+    // Beyond the design: finding the unit.
+    QAction *actionDiagnosi;
+    QAction *actionRicercaAutomatica;
 
     QWidget *centralwidget;
     QGridLayout *gridLayout_2;

@@ -4,6 +4,7 @@
 #include "link/cgestrt.h"
 #include "link/cgestsend.h"
 #include "link/diagnostics.h"
+#include "link/hiddevice.h"
 #include "link/hidlink.h"
 #include "link/seriallink.h"
 #include "profile/backupstore.h"
@@ -122,6 +123,22 @@ QString EcuSession::portName() const
 bool EcuSession::isHid() const
 {
     return linkPtr && linkPtr->isHid();
+}
+
+QString EcuSession::devicePath() const
+{
+    if (!linkPtr)
+        return QString();
+    if (auto *hid = qobject_cast<HidLink *>(linkPtr.get()))
+        return hid->device() ? hid->device()->path() : QString();
+    return linkPtr->name();
+}
+
+void EcuSession::deviceRemoved(const QString &devnode)
+{
+    if (!linkPtr || devnode.isEmpty() || devnode != devicePath())
+        return;
+    onLinkLost(EcuLink::LossReason::Unplugged, QString());
 }
 
 EcuLink::Stats EcuSession::linkStats() const

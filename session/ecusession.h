@@ -86,6 +86,12 @@ public:
     bool isLinked() const { return linked; }
     QString portName() const;
     bool isHid() const;
+    // The system's node of the linked device (/dev/hidraw3, /dev/ttyUSB0),
+    // empty without a link.
+    QString devicePath() const;
+    // The system says a device node went away: when it is the linked one,
+    // the link is lost at once (rather than at the next exchange).
+    void deviceRemoved(const QString &devnode);
     CDevInfo deviceInfo() const { return devInfo; }
     // Closes the link. Retries stop, queued frames and pending words are
     // dropped, and nothing is reported afterwards.

@@ -274,7 +274,7 @@ void TestMainWindow::menusInOrder()
     QCOMPARE(child<QAction>(&w, "actionRedo")->shortcuts(),
              (QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)}));
     QCOMPARE(names(child<QMenu>(&w, "menuConfigurazione")->actions()),
-             QStringList({"actionCercaCentralina", "-", "menuTipoCentralina", "-", "menuSeleziona_Lingua", "-",
+             QStringList({"actionCercaCentralina", "actionDiagnosi", "actionRicercaAutomatica", "-", "menuTipoCentralina", "-", "menuSeleziona_Lingua", "-",
                           "actionModo_Esperto"}));
     QCOMPARE(names(child<QMenu>(&w, "menuMuovi_Cursure")->actions()),
              QStringList({"actionMuovi_Su", "actionMuovi_Giu", "actionMuovi_Sinistra", "actionMuovi_Destra"}));
