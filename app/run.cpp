@@ -1,6 +1,8 @@
 #include "app/startup.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QStandardPaths>
 #include <QMessageBox>
 #include <QTimer>
 #include <QSettings>
@@ -9,9 +11,17 @@
 #include <cstdio>
 
 #include "app/simenvironment.h"
+#include "gauge/qtsvgpixmapcache.h"
 #include "mainwindow/frmprogpannel.h"
 
 namespace Startup {
+
+void prepareCaches()
+{
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    if (!cache.isEmpty())
+        QtSvgPixmapCache::setDiskFolder(QDir(cache).filePath(QStringLiteral("dial")));
+}
 
 bool haveDisplay()
 {

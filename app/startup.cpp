@@ -9,7 +9,6 @@
 #include <QTranslator>
 #include <QVariant>
 
-#include "gauge/qtsvgpixmapcache.h"
 #include "profile/safefile.h"
 
 namespace Startup {
@@ -41,13 +40,6 @@ void setApplicationIdentity()
     QCoreApplication::setApplicationVersion(QStringLiteral("1.1.2.8"));
     QCoreApplication::setOrganizationName(QStringLiteral("Brundholt"));
     QCoreApplication::setOrganizationDomain(QStringLiteral("service@brundholt.example"));
-}
-
-void prepareCaches()
-{
-    const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
-    if (!cache.isEmpty())
-        QtSvgPixmapCache::setDiskFolder(QDir(cache).filePath(QStringLiteral("dial")));
 }
 
 QString settingsProblemText(const QString &file)

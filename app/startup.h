@@ -18,7 +18,7 @@ void setApplicationIdentity();
 const char *loadStartupCatalogue(QTranslator &translator);
 
 // Keeps the rendered rev-counter layers in the user's cache folder, so that
-// later starts need not render them again.
+// later starts need not render them again (the window's programs only).
 void prepareCaches();
 
 // Whether Qt has a display to show a window on.

@@ -53,6 +53,7 @@ int main(int argc, char **argv)
         {"garbage-every", "Which replies get garbage (every n-th; default 1).", "n"},
         {"wrong-every", "Every n-th reply carries the wrong kind byte.", "n"},
         {"silent", "Never answer."},
+        {"stuck-cell", "A cell that acknowledges writes but keeps its old value.", "n"},
         {"vanish-after", "Disappear (close the port) after this many seconds.", "s"},
         {"cell", "Preset a cell: index=value (repeatable).", "i=v"},
     });
@@ -87,6 +88,7 @@ int main(int argc, char **argv)
     f.garbageEveryN = intOption(p, "garbage-every", f.garbageBytes > 0 ? 1 : 0, 0, 1000000, &ok);
     f.wrongKindEveryN = intOption(p, "wrong-every", 0, 0, 1000000, &ok);
     f.silent = p.isSet("silent");
+    f.stuckCell = intOption(p, "stuck-cell", -1, 0, 255, &ok);
     const int vanishAfter = intOption(p, "vanish-after", 0, 0, 86400, &ok);
     if (!ok)
         return 2;

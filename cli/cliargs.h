@@ -1,0 +1,35 @@
+#pragma once
+// The command line: one command with its own options and arguments, and the
+// options every command takes (--port, --hid, --json, --help), given before
+// or after the command.
+
+#include <QString>
+#include <QStringList>
+
+namespace Cli {
+
+struct Args {
+    QString command;
+    QStringList arguments;  // after the command: a profile, a folder
+    QString port;           // --port; empty: the HID unit
+    bool json = false;
+    QString output;         // read -o: FILE.prf, FILE.csv or "-"
+    QString backupDir;      // write --backup-dir
+    int seconds = 0;        // monitor --seconds; 0: until Ctrl+C
+    QString csv;            // monitor --csv
+};
+
+struct Parsed {
+    enum Kind { Run, Help, Error };
+    Kind kind = Error;
+    Args args;
+    QString text;  // the help text (Help) or what is wrong (Error)
+};
+
+// The window's folder of backups.
+QString defaultBackupDir();
+
+// `arguments` as the program got them, its own name first.
+Parsed parse(const QStringList &arguments);
+
+} // namespace Cli

@@ -1,0 +1,113 @@
+#include "cli/cliecu.h"
+
+#include "cli/cliinterrupt.h"
+
+#include <QCoreApplication>
+
+namespace Cli {
+
+void Wait::finish(int code)
+{
+    if (done)
+        return;
+    done = true;
+    result = code;
+    loop.exit();
+}
+
+void Wait::fail(int code, const QString &text)
+{
+    if (done)
+        return;
+    out.fail(code, text);
+    finish(code);
+}
+
+int Wait::exec()
+{
+    if (!done)
+        loop.exec();
+    out.endProgress();
+    return result;
+}
+
+CliEcu::CliEcu(const EcuSession::Config &config, Output &out, InterruptWatch &interrupts)
+    : ses(config), out(out), watch(interrupts)
+{
+}
+
+CliEcu::~CliEcu()
+{
+    ses.disconnectLink();
+    // The link goes by deleteLater; with no event loop left to run it, the
+    // lock file and the port would outlive the command.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+void CliEcu::endOnInterrupt(Wait &wait, QObject *scope)
+{
+    connect(&watch, &InterruptWatch::interrupted, scope,
+            [&wait] { wait.fail(ExitInterrupted, TervalixCli::tr("Interrotto.")); });
+}
+
+void CliEcu::endOnLoss(Wait &wait, QObject *scope)
+{
+    connect(&ses, &EcuSession::linkLost, scope, [&wait](const QString &reason) {
+        wait.fail(ExitTransfer, TervalixCli::tr("Collegamento perso: %1").arg(reason));
+    });
+    connect(&ses, &EcuSession::commandDropped, scope, [&wait] {
+        wait.fail(ExitTransfer, TervalixCli::tr("La centralina non risponde più."));
+    });
+}
+
+int CliEcu::link(const QString &port)
+{
+    Wait wait(out);
+    QObject scope;
+    ProbeResult result;
+    connect(&ses, &EcuSession::probeFinished, &scope, [&](const ProbeResult &r) {
+        result = r;
+        wait.finish(ExitOk);
+    });
+    endOnInterrupt(wait, &scope);
+    if (port.isEmpty())
+        ses.probeHid();
+    else
+        ses.probeSerial(port);
+    const int code = wait.exec();
+    if (code != ExitOk)
+        return code;
+    if (result.found())
+        return ExitOk;
+    return out.fail(ExitNoEcu, TervalixCli::tr("Centralina non raggiungibile su %1: %2")
+                                   .arg(port.isEmpty() ? QStringLiteral("HID") : port, result.message));
+}
+
+int CliEcu::read()
+{
+    Wait wait(out);
+    QObject scope;
+    connect(&ses, &EcuSession::sgnExecCmd, &scope, [this](const QString &word) {
+        if (word == QLatin1String("FLASH_READ"))
+            ses.startRead();
+    });
+    connect(&ses, &EcuSession::sgnPercent, &scope,
+            [this](int percent) { out.progress(TervalixCli::tr("lettura"), percent); });
+    connect(&ses, &EcuSession::sgnEsito, &scope, [&wait](const QString &outcome) {
+        if (outcome == QLatin1String("OK_RCV"))
+            wait.finish(ExitOk);
+        else
+            wait.fail(ExitTransfer, TervalixCli::tr("Lettura non riuscita: la centralina non risponde."));
+    });
+    endOnLoss(wait, &scope);
+    endOnInterrupt(wait, &scope);
+    ses.setCmd(QStringLiteral("FLASH_READ"));
+    return wait.exec();
+}
+
+EcuImage::Decoded CliEcu::lastRead() const
+{
+    return EcuImage::decodeRead(ses.readImage(), ses.deviceInfo().hwVersion);
+}
+
+} // namespace Cli

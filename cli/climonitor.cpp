@@ -1,0 +1,112 @@
+// Live data: one line per poll (a CSV line, or a JSON object with --json),
+// or, on a terminal, one line rewritten in place a few times a second; with
+// --csv also a recording in the window's live-log format.
+
+#include "cli/clicommands.h"
+
+#include "cli/cliecu.h"
+#include "cli/cliinterrupt.h"
+#include "session/datalog.h"
+#include "session/liverecorder.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QTimer>
+
+namespace Cli {
+
+namespace {
+
+// A person reads no more than this; the polls come about every 30 ms.
+constexpr int RefreshMs = 100;
+
+QJsonObject pollJson(const QDateTime &when, qint64 elapsedMs, const Protocol::PollData &d)
+{
+    return QJsonObject{{QStringLiteral("time"), when.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss.zzz"))},
+                       {QStringLiteral("elapsed_ms"), elapsedMs},
+                       {QStringLiteral("rpm"), d.rpm},
+                       {QStringLiteral("adc"), int(d.adc)},
+                       {QStringLiteral("cell_index"), int(d.cellIndex)},
+                       {QStringLiteral("cell_value"), int(qint8(d.cellValue))}};
+}
+
+} // namespace
+
+int commandMonitor(Context &ctx)
+{
+    CliEcu ecu(ctx.config, ctx.out, ctx.interrupts);
+    if (const int code = ecu.link(ctx.args.port))
+        return code;
+    EcuSession &ses = ecu.session();
+    Output &out = ctx.out;
+
+    Wait wait(out);
+    QObject scope;
+    LiveRecorder recorder(&ses);
+    QString recordError;
+    QObject::connect(&recorder, &LiveRecorder::stopped, &scope, [&](const QString &error) {
+        if (error.isEmpty())
+            return;
+        recordError = error;
+        wait.fail(ExitTransfer, TervalixCli::tr("Registrazione interrotta: %1").arg(error));
+    });
+    if (!ctx.args.csv.isEmpty()) {
+        QString error;
+        if (!recorder.startFile(ctx.args.csv, &error))
+            return out.fail(ExitTransfer, TervalixCli::tr("Registrazione impossibile: %1").arg(error));
+    }
+
+    const bool terminal = !out.json() && Output::stdoutIsTerminal();
+    if (!terminal && !out.json())
+        out.raw(DataLog::header());
+    QElapsedTimer elapsed;
+    qint64 shownAt = -RefreshMs;
+    QObject::connect(&ses, &EcuSession::liveData, &scope, [&](const Protocol::PollData &d) {
+        const QDateTime now = QDateTime::currentDateTime();
+        const qint64 ms = elapsed.elapsed();
+        if (out.json()) {
+            out.jsonLine(pollJson(now, ms, d));
+        } else if (!terminal) {
+            out.raw(DataLog::line(now, ms, d));
+        } else if (ms - shownAt >= RefreshMs) {
+            shownAt = ms;
+            out.refresh(TervalixCli::tr("%1  giri %2  ADC %3  cella %4  valore %5")
+                            .arg(now.toString(QStringLiteral("HH:mm:ss.zzz")))
+                            .arg(d.rpm, 5)
+                            .arg(int(d.adc), 3)
+                            .arg(int(d.cellIndex), 2)
+                            .arg(int(qint8(d.cellValue)), 4));
+        }
+    });
+    QObject::connect(&ses, &EcuSession::sgnError, &scope, [&] {
+        wait.fail(ExitTransfer, TervalixCli::tr("La centralina non risponde più."));
+    });
+    ecu.endOnLoss(wait, &scope);
+    // Ctrl+C is how a monitor without --seconds ends: a success.
+    QObject::connect(&ctx.interrupts, &InterruptWatch::interrupted, &scope, [&] { wait.finish(ExitOk); });
+    QTimer stopTimer;
+    stopTimer.setSingleShot(true);
+    QObject::connect(&stopTimer, &QTimer::timeout, &scope, [&] { wait.finish(ExitOk); });
+    if (ctx.args.seconds > 0)
+        stopTimer.start(ctx.args.seconds * 1000);
+
+    elapsed.start();
+    ses.startPolling();
+    int code = wait.exec();
+    ses.stopPolling();
+    out.endRefresh();
+    if (recorder.isRecording()) {
+        // The last lines are written now; a disk that refuses them fails the run.
+        recorder.stop();
+        if (code == ExitOk && !recordError.isEmpty())
+            code = out.fail(ExitTransfer, TervalixCli::tr("Registrazione interrotta: %1").arg(recordError));
+    }
+    if (code == ExitOk && !ctx.args.csv.isEmpty())
+        out.note(TervalixCli::tr("%1 righe registrate in %2")
+                     .arg(recorder.lines())
+                     .arg(QDir::toNativeSeparators(ctx.args.csv)));
+    return code;
+}
+
+} // namespace Cli

@@ -1,0 +1,350 @@
+// tervalix-cli as a script or a person runs it: the real program against the
+// simulated unit on a pseudo-terminal (tervalix-ecu-sim) and on HID
+// (TERVALIX_SIMULATOR=hid), checked by exit code, standard output and the
+// files it leaves; the argument rules and the result formats directly on the
+// library; and the window's hint when there is no display.
+
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "cli/cliargs.h"
+#include "cli/clitext.h"
+#include "link/protocol.h"
+#include "support/testsupport.h"
+
+#ifdef Q_OS_UNIX
+#include <csignal>
+#endif
+
+namespace {
+
+struct Result {
+    int code = -1;  // -1: crashed or hung
+    QString out;
+    QString err;
+};
+
+// A profile with a distinct, partly negative value at every point.
+QByteArray profileBytes(int k)
+{
+    QByteArray b;
+    for (int i = 0; i < Protocol::CurvePoints; ++i)
+        b.append(char(i - 20));
+    b.append(char(k));
+    return b;
+}
+
+// The simulated unit on a pseudo-terminal, for as long as the test needs it.
+struct SimUnit {
+    QProcess process;
+    QString port;
+    bool start(const QStringList &args)
+    {
+        process.start(QStringLiteral(TERVALIX_ECU_SIM), args);
+        if (!process.waitForStarted())
+            return false;
+        while (!process.canReadLine() && process.waitForReadyRead(5000)) {
+        }
+        port = QString::fromUtf8(process.readLine()).trimmed();
+        return !port.isEmpty();
+    }
+    ~SimUnit()
+    {
+        process.terminate();
+        if (!process.waitForFinished(3000))
+            process.kill();
+        process.waitForFinished(1000);
+    }
+};
+
+} // namespace
+
+class TestCli : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void argumentsGoAnywhereAndMistakesAreUsageErrors();
+    void resultFormats();
+    void serialUnit();
+    void hidUnit();
+    void ctrlCDuringAWrite();
+    void windowWithoutADisplayPointsToTheTool();
+
+private:
+    QProcessEnvironment environment(const QStringList &extra = {}) const;
+    QProcess *start(const QStringList &args, const QStringList &env = {});
+    Result run(const QStringList &args, const QStringList &env = {});
+    Result finish(QProcess *p);
+    QString file(const QString &name) const { return work.filePath(name); }
+
+    QTemporaryDir work;  // the programs' working folder
+};
+
+void TestCli::initTestCase()
+{
+    QVERIFY(work.isValid());
+    // Settings, and the device locks, private to this run.
+    QVERIFY(QDir(work.path()).mkpath(QStringLiteral("config")));
+    QVERIFY(QDir(work.path()).mkpath(QStringLiteral("tmp")));
+    QFile profile(file("new.prf"));
+    QVERIFY(profile.open(QIODevice::WriteOnly));
+    QCOMPARE(profile.write(profileBytes(5)), qint64(42));
+}
+
+QProcessEnvironment TestCli::environment(const QStringList &extra) const
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const QString &key : env.keys())
+        if (key.startsWith(QLatin1String("TERVALIX_")))
+            env.remove(key);
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), file(QStringLiteral("config")));
+    env.insert(QStringLiteral("TMPDIR"), file(QStringLiteral("tmp")));
+    for (const QString &pair : extra)
+        env.insert(pair.section('=', 0, 0), pair.section('=', 1));
+    return env;
+}
+
+QProcess *TestCli::start(const QStringList &args, const QStringList &env)
+{
+    auto *p = new QProcess(this);
+    p->setProcessEnvironment(environment(env));
+    p->setWorkingDirectory(work.path());
+    p->start(QStringLiteral(TERVALIX_CLI), args);
+    return p;
+}
+
+Result TestCli::finish(QProcess *p)
+{
+    // Generous: only proves that nothing hangs.
+    if (!p->waitForFinished(60000))
+        p->kill();
+    p->waitForFinished(1000);
+    Result r;
+    r.code = p->exitStatus() == QProcess::NormalExit ? p->exitCode() : -1;
+    r.out = QString::fromUtf8(p->readAllStandardOutput());
+    r.err = QString::fromUtf8(p->readAllStandardError());
+    p->deleteLater();
+    return r;
+}
+
+Result TestCli::run(const QStringList &args, const QStringList &env)
+{
+    return finish(start(args, env));
+}
+
+void TestCli::argumentsGoAnywhereAndMistakesAreUsageErrors()
+{
+    Cli::Parsed p = Cli::parse({"x", "--json", "read", "-o", "a.csv", "--port", "/dev/pts/9"});
+    QCOMPARE(p.kind, Cli::Parsed::Run);
+    QCOMPARE(p.args.command, QStringLiteral("read"));
+    QCOMPARE(p.args.output, QStringLiteral("a.csv"));
+    QCOMPARE(p.args.port, QStringLiteral("/dev/pts/9"));
+    QVERIFY(p.args.json);
+    p = Cli::parse({"x", "--port", "/dev/pts/9", "write", "f.prf"});
+    QCOMPARE(p.args.arguments, QStringList{"f.prf"});
+    QCOMPARE(p.args.backupDir, QStringLiteral("./Profili/backup"));
+
+    const QList<QStringList> wrong{{"x"},
+                                   {"x", "write"},
+                                   {"x", "read"},
+                                   {"x", "read", "-o", "a.txt"},
+                                   {"x", "--port", "/dev/pts/9", "--hid", "info"},
+                                   {"x", "monitor", "--seconds", "0"},
+                                   {"x", "info", "extra"},
+                                   {"x", "info", "--output", "a.prf"}};
+    for (const QStringList &args : wrong)
+        QVERIFY2(Cli::parse(args).kind == Cli::Parsed::Error, qPrintable(args.join(' ')));
+
+    const Result help = run({"read", "--help"});
+    QCOMPARE(help.code, 0);
+    QVERIFY(help.out.contains(QLatin1String("--output")));
+    QVERIFY(run({"--help"}).out.contains(QLatin1String("monitor")));
+    const Result unknown = run({"flash"});
+    QCOMPARE(unknown.code, 2);
+    QVERIFY(unknown.out.isEmpty());
+    QVERIFY(unknown.err.contains(QLatin1String("flash")));
+}
+
+void TestCli::resultFormats()
+{
+    // The last point sits at the unit's top speed: 17000 with 4 cylinders,
+    // 12000 otherwise (2, or none reported).
+    CDevInfo four = CDevInfo::fromBytes(reinterpret_cast<const unsigned char *>("\x15\x04" "203"));
+    CDevInfo none = CDevInfo::serialDefault();
+    QCOMPARE(Cli::deviceText(four), QStringLiteral("HW21 - CYL4 - V2.0-R3"));
+    QVector<int> values(Protocol::CurvePoints, 3);
+    values[0] = -7;
+    const QList<QByteArray> lines = Cli::curveCsv(values, Cli::maxRpm(four)).split('\n');
+    QCOMPARE(lines.size(), 1 + Protocol::CurvePoints + 1);
+    QCOMPARE(lines[0], QByteArray("point,rpm,value"));
+    QCOMPARE(lines[1], QByteArray("0,0,-7"));
+    QCOMPARE(lines[41], QByteArray("40,17000,3"));
+    QVERIFY(Cli::curveCsv(values, Cli::maxRpm(none)).contains("\n20,6000,3\n"));
+
+    // Curve points and K are signed; K is named by its own cell.
+    EcuImage::Decoded ecu;
+    ecu.values = values;
+    ecu.k = 1;
+    values[5] = -100;
+    const QVector<Cli::Difference> d = Cli::compareProfile(values, -2, ecu, 21);
+    QCOMPARE(d.size(), 2);
+    QCOMPARE(Cli::profileText(d[0]), QStringLiteral("Cella 5: il profilo ha -100, la centralina contiene 3"));
+    QCOMPARE(Cli::profileText(d[1]), QStringLiteral("Cella 82 (K): il profilo ha -2, la centralina contiene 1"));
+    const QVector<Cli::Difference> m = Cli::fromMismatches({{7, 0xF3, 0}, {50, 'A', 'B'}});
+    QCOMPARE(Cli::writtenText(m[0]), QStringLiteral("Cella 7: scritto -13, la centralina contiene 0"));
+    QCOMPARE(m[1].expected, int('A'));
+}
+
+void TestCli::serialUnit()
+{
+    SimUnit sim;
+    if (!sim.start({"--hw", "10", "--cyl", "0", "--cell", "3=-4"}))
+        QSKIP("no pseudo-terminal");
+    const QString port = sim.port;
+
+    // Over serial the probe gives the fixed record, options before or after.
+    Result r = run({"--port", port, "info"});
+    QCOMPARE(r.code, 0);
+    QCOMPARE(r.out, QStringLiteral("HW10 - V1.1-R0\n"));
+
+    r = run({"read", "-o", "-", "--port", port});
+    QCOMPARE(r.code, 0);
+    QVERIFY(r.out.startsWith(QLatin1String("point,rpm,value\n0,0,0\n")));
+    QVERIFY(r.out.contains(QLatin1String("\n3,900,-4\n")));
+    QVERIFY(r.out.endsWith(QLatin1String("\n40,12000,0\n")));
+    QCOMPARE(run({"read", "-o", "ecu.csv", "--port", port}).code, 0);
+    QFile csv(file("ecu.csv"));
+    QVERIFY(csv.open(QIODevice::ReadOnly));
+    QCOMPARE(QString::fromUtf8(csv.readAll()), r.out);
+    QCOMPARE(run({"read", "-o", "ecu.prf", "--port", port}).code, 0);
+    QFile before(file("ecu.prf"));
+    QVERIFY(before.open(QIODevice::ReadOnly));
+    const QByteArray held = before.readAll();
+    QCOMPARE(held.size(), 42);
+    QCOMPARE(int(qint8(held[3])), -4);
+    QCOMPARE(int(held[41]), 1);  // the unit's K
+
+    // Write, then verify in another run: the unit keeps it; the backup holds
+    // what it had before.
+    r = run({"write", "new.prf", "--backup-dir", "bk", "--port", port});
+    QVERIFY2(r.code == 0, qPrintable(r.err));
+    const QStringList backups = QDir(file("bk")).entryList({"*_HW10.prf"}, QDir::Files);
+    QCOMPARE(backups.size(), 1);
+    QFile backup(file("bk/" + backups.first()));
+    QVERIFY(backup.open(QIODevice::ReadOnly));
+    QCOMPARE(backup.readAll(), held);
+    QCOMPARE(run({"verify", "new.prf", "--port", port}).code, 0);
+    r = run({"verify", "ecu.prf", "--port", port});
+    QCOMPARE(r.code, 5);
+    QVERIFY(r.out.contains(QLatin1String("Cella 3: il profilo ha -4, la centralina contiene -17")));
+    QVERIFY(r.out.contains(QLatin1String("Cella 42 (K): il profilo ha 1, la centralina contiene 5")));
+
+    // While one run monitors the unit, a second is told that the port is taken.
+    QProcess *monitor = start({"monitor", "--seconds", "2", "--csv", "live.csv", "--port", port});
+    QVERIFY(waitFor([&] { return monitor->canReadLine() || monitor->state() == QProcess::NotRunning; }));
+    r = run({"info", "--port", port});
+    QCOMPARE(r.code, 3);
+    QVERIFY2(r.err.contains(QLatin1String("occupat")), qPrintable(r.err));
+    r = finish(monitor);
+    QCOMPARE(r.code, 0);
+    QFile live(file("live.csv"));
+    QVERIFY(live.open(QIODevice::ReadOnly));
+    const QList<QByteArray> rows = live.readAll().trimmed().split('\n');
+    QCOMPARE(rows.first(), QByteArray("time,elapsed_ms,rpm,adc,cell_index,cell_value"));
+    QVERIFY2(rows.size() > 10, qPrintable(QString::number(rows.size())));
+    QCOMPARE(rows.last().count(','), 5);
+    QVERIFY(r.out.startsWith(QLatin1String(rows.first())));
+}
+
+void TestCli::hidUnit()
+{
+    const QStringList hid{"TERVALIX_SIMULATOR=hid"};
+    Result r = run({"info"}, hid);
+    QCOMPARE(r.code, 0);
+    QCOMPARE(r.out, QStringLiteral("HW21 - CYL4 - V2.0-R3\n"));
+    r = run({"--json", "info"}, hid);
+    QVERIFY(r.out.contains(QLatin1String("\"hardware\": 21")));
+    QVERIFY(r.out.contains(QLatin1String("\"cylinders\": 4")));
+    QVERIFY(run({"read", "-o", "-"}, hid).out.endsWith(QLatin1String("\n40,17000,0\n")));
+
+    // A write backs up into the window's folder by default.
+    QDir(file("Profili")).removeRecursively();
+    r = run({"write", "new.prf"}, hid);
+    QVERIFY2(r.code == 0, qPrintable(r.err));
+    QCOMPARE(QDir(file("Profili/backup")).entryList({"*_HW21.prf"}, QDir::Files).size(), 1);
+
+    // A cell that acknowledges but does not keep its value fails the write.
+    r = run({"write", "new.prf"}, {"TERVALIX_SIMULATOR=hid", "TERVALIX_SIM_STUCK_CELL=7"});
+    QCOMPARE(r.code, 5);
+    QCOMPARE(r.out, QStringLiteral("Cella 7: scritto -13, la centralina contiene 0\n"));
+
+    // A unit that never answers: no ECU, within the probe's attempts.
+    QElapsedTimer t;
+    t.start();
+    r = run({"info"}, {"TERVALIX_SIMULATOR=hid", "TERVALIX_SIM_SILENT=1"});
+    QCOMPARE(r.code, 3);
+    QVERIFY(r.out.isEmpty());
+    QVERIFY(t.elapsed() < 20000);
+
+    // The doctor, for scripts: every check with its verdict, and the
+    // simulator switch named among them.
+    r = run({"doctor", "--json"}, hid);
+    QVERIFY(r.code == 0 || r.code == 3);
+    const QJsonObject doc = QJsonDocument::fromJson(r.out.toUtf8()).object();
+    QVERIFY(doc.value("checks").toArray().size() >= 7);
+    QVERIFY(r.out.contains(QLatin1String("TERVALIX_SIMULATOR=hid")));
+}
+
+void TestCli::ctrlCDuringAWrite()
+{
+#ifndef Q_OS_UNIX
+    QSKIP("signals are sent the Unix way");
+#else
+    SimUnit sim;
+    if (!sim.start({"--hw", "10"}))
+        QSKIP("no pseudo-terminal");
+    for (int presses : {1, 2}) {
+        const QString dir = QStringLiteral("ctrlc%1").arg(presses);
+        QProcess *write = start({"write", "new.prf", "--backup-dir", dir, "--port", sim.port});
+        // The backup is taken just before the first cell is written.
+        QVERIFY(waitFor([&] { return !QDir(file(dir)).isEmpty(QDir::Files); }, 20000));
+        for (int i = 0; i < presses; ++i) {
+            ::kill(pid_t(write->processId()), SIGINT);
+            QTest::qWait(100);
+        }
+        const Result r = finish(write);
+        QVERIFY2(r.err.contains(QLatin1String("portata a termine")), qPrintable(r.err));
+        if (presses == 1) {
+            QCOMPARE(r.code, 0);  // finished and verified
+        } else {
+            QCOMPARE(r.code, 4);
+            QVERIFY2(r.err.contains(QLatin1String("Scrittura interrotta")) && r.err.contains(dir), qPrintable(r.err));
+        }
+    }
+#endif
+}
+
+void TestCli::windowWithoutADisplayPointsToTheTool()
+{
+    QProcessEnvironment env = environment();
+    for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        env.remove(QLatin1String(name));
+    QProcess window;
+    window.setProcessEnvironment(env);
+    window.start(QStringLiteral(TERVALIX_WINDOW), QStringList());
+    QVERIFY(window.waitForFinished(30000));
+    QCOMPARE(window.exitCode(), 1);
+    const QString hint = QString::fromUtf8(window.readAllStandardError());
+    for (const char *word : {"tervalix-cli", "xvfb-run", "-platform vnc"})
+        QVERIFY2(hint.contains(QLatin1String(word)), qPrintable(hint));
+}
+
+QTEST_GUILESS_MAIN(TestCli)
+#include "test_cli.moc"
