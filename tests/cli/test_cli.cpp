@@ -10,6 +10,7 @@
 #include <QJsonObject>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -75,6 +76,7 @@ private slots:
     void serialUnit();
     void hidUnit();
     void ctrlCDuringAWrite();
+    void aKilledRecordingIsStillAValidLog();
     void windowWithoutADisplayPointsToTheTool();
 
 private:
@@ -329,6 +331,27 @@ void TestCli::ctrlCDuringAWrite()
         }
     }
 #endif
+}
+
+void TestCli::aKilledRecordingIsStillAValidLog()
+{
+    // A run recorded, and the program killed outright: what is on disk is a
+    // valid log of whole lines, flushed while it ran.
+    QProcess *p = start({"monitor", "--csv", "killed.csv"}, {"TERVALIX_SIMULATOR=hid"});
+    QVERIFY(p->waitForStarted());
+    QVERIFY(waitFor([&] { return QFileInfo(file("killed.csv")).size() > 2000; }, 15000));
+    p->kill();
+    p->waitForFinished(3000);
+    delete p;
+    QFile f(file("killed.csv"));
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QByteArray all = f.readAll();
+    QVERIFY(all.endsWith('\n'));  // no half line
+    const QList<QByteArray> lines = all.trimmed().split('\n');
+    QCOMPARE(lines.first(), QByteArray("time,elapsed_ms,rpm,adc,cell_index,cell_value"));
+    QVERIFY(lines.size() > 20);
+    for (const QByteArray &line : lines.mid(1))
+        QCOMPARE(line.count(','), 5);
 }
 
 void TestCli::windowWithoutADisplayPointsToTheTool()
