@@ -1,5 +1,6 @@
 // The files compiled into the program: pictures, icons, the rev counter's
 // SVG layers and the two translation catalogues.
+#include <QDebug>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -8,8 +9,10 @@
 #include <QImageReader>
 #include <QPainter>
 #include <QPixmap>
+#include <QProcess>
 #include <QSet>
 #include <QSvgRenderer>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTranslator>
 #include <QXmlStreamReader>
@@ -95,6 +98,111 @@ QList<TsMessage> readTs(const QString &path, QString *error)
     return out;
 }
 
+using TsKey = QPair<QString, QString>;  // context, source
+
+QString describe(const TsKey &key)
+{
+    return key.first + QStringLiteral(" \"") + key.second + QLatin1Char('"');
+}
+
+// The entries the two catalogues were first made with, in both languages:
+// texts added later go beside them and leave them as they are.
+struct DesignedEntry {
+    const char *context, *key, *it, *en;
+};
+const DesignedEntry kDesigned[] = {
+    {"frmProgPannel", "Apre File di Profilo", "Apre file di Mappa", "Load Profile"},
+    {"frmProgPannel", "MainWindow", "MainWindow", "MainWindow"},
+    {"frmProgPannel", "Profili (*.prf)", "Mappe (*.prf)", "Profiles (*.prf)"},
+    {"frmProgPannel", "Salva File di Profilo", "Salva file di Mappa", "Save profile"},
+    {"frmProgPannel", "tr(\"     Ricerca Porta\")", "     Cerca Tervalix", "     Search for Tervalix"},
+    {"frmProgPannel", "tr(\"About\")", "Informazioni", "About"},
+    {"frmProgPannel", "tr(\"Aggiorna ROM Centralina\")", "Invia Mappa a Tervalix", "Update Profile on Tervalix"},
+    {"frmProgPannel", "tr(\"Attiva/Blocca l'aggiornamento della velocita' e dell'analogica sonda temperatura\")",
+     "Attiva/Blocca l'aggiornamento dei giri", "Start/Stop the update of RPM"},
+    {"frmProgPannel", "tr(\"Banco OFF\")", "Banco OFF", "Test Mode OFF"},
+    {"frmProgPannel", "tr(\"Carica File di Profilo\")", "Carica Mappa", "Load Profile"},
+    {"frmProgPannel", "tr(\"Carica la curva profilo da file\") ",
+     "Carica Mappa da file", "Load from file a profile plot"},
+    {"frmProgPannel", "tr(\"Carica Profilo\")", "Carica Mappa", "Load Profile"},
+    {"frmProgPannel", "tr(\"Centralina 2 cilindri\")",
+     "Tervalix per moto a 2 cilindri", "Tervalix for 2 cylinder bikes"},
+    {"frmProgPannel", "tr(\"Centralina 4 cilindri\")",
+     "Tervalix per moto a 4 cilindri", "Tervalix for 4 cylinder bikes"},
+    {"frmProgPannel", "tr(\"Cerca Centralina: Ctrl+P\")", "Cerca Tervalix", "Search for Tervalix"},
+    {"frmProgPannel",
+     "tr(\"Cerca la porta seriale ove e' collegata la centralina e ne attiva/disattiva la connessione\")",
+     "Cerca la connessione con Tervalix e ne attiva/disattiva il link",
+     "Look for Tervalix connection and enable/disable a link"},
+    {"frmProgPannel", "tr(\"Chiude l'applicazione\")", "Chiude l'applicazione", "Close application"},
+    {"frmProgPannel", "tr(\"Close\")", "Chiudi", "Close"},
+    {"frmProgPannel", "tr(\"Configurazione\")", "Configurazione", "Configuration"},
+    {"frmProgPannel", "tr(\"Divisore numero di giri\")",
+     "Fattore di divisione del numero di giri", "RPM factor divider"},
+    {"frmProgPannel", "tr(\"Exit program Alt+F4\")", "Termina programma", "Exit program"},
+    {"frmProgPannel", "tr(\"File\")", "File", "File"},
+    {"frmProgPannel", "tr(\"Genera Profilo Piatto\")", "Genera Mappa Piatta", "Generate Flat Profile"},
+    {"frmProgPannel", "tr(\"Genera un Profilo Piatto\")", "Genera una Mappa Piatta", "Generate a Flat Plot"},
+    {"frmProgPannel", "tr(\"Giri/min\")", "Giri/min", "RPM"},
+    {"frmProgPannel", "tr(\"Imposta/Rimuove Modalita' Banco di Prova\")",
+     "Imposta/Rimuove la Modalità Banco Prova", "Set/Reset Test Mode"},
+    {"frmProgPannel", "tr(\"Inglese\")", "Inglese", "English"},
+    {"frmProgPannel", "tr(\"Invia la curva profilo alla centralina\")",
+     "Invia la mappa alla Tervalix", "Send the profile plot to Tervalix"},
+    {"frmProgPannel", "tr(\"Italiano\")", "Italiano", "Italian"},
+    {"frmProgPannel", "tr(\"K Iniezione\")", "Divisore n.Giri", "RPM Divider"},
+    {"frmProgPannel", "tr(\"Legge la curva profilo dalla centralina\")",
+     "Legge la mappa iniezione da Tervalix", "Read the profile plot from Tervalix"},
+    {"frmProgPannel", "tr(\"Leggi ROM Centralina\")", "Leggi Mappa da Tervalix", "Read Profile from Tervalix"},
+    {"frmProgPannel", "tr(\"Link OFF\")", "Monitor n.ro giri", "RPM Monitor"},
+    {"frmProgPannel", "tr(\"Livello Sensore\")", "Analog. Sonda", "TEMP Sensor"},
+    {"frmProgPannel", "tr(\"Modo Esperto\")", "Modo Esperto", "Expert Mode"},
+    {"frmProgPannel", "tr(\"Muovi Cursore\")", "Muovi Cursore", "Move Cursor"},
+    {"frmProgPannel", "tr(\"Muovi Destra: Ctrl+Right\")", "Muovi Destra", "Move Right"},
+    {"frmProgPannel", "tr(\"Muovi Giù: Ctrl+Dn\")", "Muovi Giù", "Move Down"},
+    {"frmProgPannel", "tr(\"Muovi Sinistra: Ctrl+Left\")", "Muovi Sinistra", "Move Left"},
+    {"frmProgPannel", "tr(\"Muovi Sù: Ctrl+Up\")", "Muovi Sù", "Move Up"},
+    {"frmProgPannel", "tr(\"Profilo Piatto\")", "Val. Mappa Piatta", "Flat Profile Value"},
+    {"frmProgPannel", "tr(\"Profilo utilizzato\")", "Mappa utilizzata", "Profile in use"},
+    {"frmProgPannel", "tr(\"Salva File di Profilo\")", "Salva Mappa", "Save Profile"},
+    {"frmProgPannel", "tr(\"Salva la curva profilo su file\")",
+     "Salva Mappa in uso su file", "Save on file the current profile plot"},
+    {"frmProgPannel", "tr(\"Salva Profilo\")", "Salva Mappa", "Save Profile"},
+    {"frmProgPannel", "tr(\"Seleziona Centralina\")", "Seleziona versione Tervalix", "Select version of Tervalix"},
+    {"frmProgPannel", "tr(\"Seleziona Lingua\")", "Seleziona Lingua", "Choose your language"},
+    {"frmProgPannel", "tr(\"Valore analogico sonda temperatura\")",
+     "Valore analogico della sonda temperatura", "Analogic value of temperature probe"},
+    {"frmProgPannel", "tr(\"Valore del profilo piatto\")", "Valore per la Mappa Piatta", "Value for Flat Profile"},
+    {"frmProgPannel", "tr(\"Virtual Port\")", "Porta Virtuale", "Virtual Comm"},
+    {"CMsg", "%1 Giri/min", "%1 Giri/min", "%1 RPM"},
+    {"CMsg", "<Nessun profilo>", "<Nessuna mappa caricata>", "<No profile loaded>"},
+    {"CMsg", "<Nessuna>", "<Nessuna>", "<None>"},
+    {"CMsg", "<Selezionare una porta>", "<Selezionare una porta>", "<Choose a port>"},
+    {"CMsg", "Aggiornamento FLASH", "Aggiornamento mappa su Tervalix", " Updating profile on Tervalix"},
+    {"CMsg", "Banco OFF", "Banco OFF", "Test Mode OFF"},
+    {"CMsg", "Banco ON", "Banco ON", "Test Mode ON"},
+    {"CMsg", "Curva iniezione", "Mappa Iniezione", "Injection Plot"},
+    {"CMsg", "Errore di comunicazione con la scheda",
+     "Errore di comunicazione con Tervalix", "Failure to communicate with Tervalix"},
+    {"CMsg", "Giri al Minuto", "Giri al minuto", "RPM"},
+    {"CMsg", "Lettura FLASH", "Lettura mappa da Tervalix", "Reading profile from Tervalix"},
+    {"CMsg", "Link OFF", "Monitor n.ro giri", "RPM Monitor"},
+    {"CMsg", "Link ON", "Monitor n.ro giri", "RPM Monitor"},
+    {"CMsg", "Punti", "Punti", "Points"},
+    {"CMsg", "Scheda non trovata", "Tervalix non trovato", "Tervalix not found"},
+    {"CMsg", "Scheda trovata", "Tervalix trovato", "Tervalix found"},
+    {"frmLogin", "tr(\"Accesso modo esperto\")", "Modalità esperto", "Expert Mode"},
+    {"frmLogin", "tr(\"Conferma\")", "Conferma", "Confirm"},
+    {"frmLogin", "tr(\"Digitare la password\")", "Digitare la password", "Enter the  password"},
+    {"frmRicercaPorta", "tr(\"Chiudi\")", "Chiudi", "Close"},
+    {"frmRicercaPorta", "tr(\"Porte rilevate nel sistema\")",
+     "Porte seriali rilevate nel sistema", "Communication Ports Found on your System"},
+    {"frmRicercaPorta", "tr(\"Ricerca porta di collegamento con la centralina\")",
+     "Cerca Tervalix", "Search for Tervalix"},
+    {"frmAbout", "tr(\"Chiudi\")", "Chiudi", "Close"},
+    {"frmAbout", "tr(\"Informazioni\")", "Informazioni", "Info"},
+};
+
 } // namespace
 
 class TestResources : public QObject {
@@ -119,6 +227,7 @@ private slots:
     void catalogueTranslates();
     void trailingBlankIsPartOfKey();
     void translationSourcesMatch();
+    void everyTextOfTheCodeIsInBothCatalogues();
     void compiledCatalogueEqualsSource_data();
     void compiledCatalogueEqualsSource();
 };
@@ -295,34 +404,7 @@ void TestResources::catalogueTranslates_data()
     QTest::addColumn<QString>("key");
     QTest::addColumn<QString>("expected");
 
-    const struct {
-        const char *context, *key, *it, *en;
-    } rows[] = {
-        {"frmProgPannel", "tr(\"     Ricerca Porta\")", "     Cerca Tervalix", "     Search for Tervalix"},
-        {"frmProgPannel", "MainWindow", "MainWindow", "MainWindow"},
-        {"frmProgPannel", "Profili (*.prf)", "Mappe (*.prf)", "Profiles (*.prf)"},
-        {"frmProgPannel", "Salva File di Profilo", "Salva file di Mappa", "Save profile"},
-        {"frmProgPannel", "tr(\"Salva File di Profilo\")", "Salva Mappa", "Save Profile"},
-        {"frmProgPannel", "tr(\"Giri/min\")", "Giri/min", "RPM"},
-        {"frmProgPannel", "tr(\"Muovi Giù: Ctrl+Dn\")", "Muovi Giù", "Move Down"},
-        {"frmProgPannel", "tr(\"Imposta/Rimuove Modalita' Banco di Prova\")",
-         "Imposta/Rimuove la Modalità Banco Prova", "Set/Reset Test Mode"},
-        {"frmProgPannel", "tr(\"Attiva/Blocca l'aggiornamento della velocita' e dell'analogica sonda temperatura\")",
-         "Attiva/Blocca l'aggiornamento dei giri", "Start/Stop the update of RPM"},
-        {"CMsg", "Aggiornamento FLASH", "Aggiornamento mappa su Tervalix", " Updating profile on Tervalix"},
-        {"CMsg", "<Nessun profilo>", "<Nessuna mappa caricata>", "<No profile loaded>"},
-        {"CMsg", "%1 Giri/min", "%1 Giri/min", "%1 RPM"},
-        {"CMsg", "Link ON", "Monitor n.ro giri", "RPM Monitor"},
-        {"CMsg", "Link OFF", "Monitor n.ro giri", "RPM Monitor"},
-        {"frmLogin", "tr(\"Digitare la password\")", "Digitare la password", "Enter the  password"},
-        {"frmLogin", "tr(\"Accesso modo esperto\")", "Modalità esperto", "Expert Mode"},
-        {"frmRicercaPorta", "tr(\"Porte rilevate nel sistema\")", "Porte seriali rilevate nel sistema",
-         "Communication Ports Found on your System"},
-        {"frmRicercaPorta", "tr(\"Chiudi\")", "Chiudi", "Close"},
-        {"frmAbout", "tr(\"Informazioni\")", "Informazioni", "Info"},
-        {"frmAbout", "tr(\"Chiudi\")", "Chiudi", "Close"},
-    };
-    for (const auto &r : rows) {
+    for (const DesignedEntry &r : kDesigned) {
         const QString tag = QString::fromLatin1(r.context) + QLatin1Char(' ') + QString::fromUtf8(r.key);
         QTest::newRow(qPrintable("it " + tag)) << "Tervalix-it.qm" << r.context << QString::fromUtf8(r.key)
                                                << QString::fromUtf8(r.it);
@@ -359,30 +441,83 @@ void TestResources::trailingBlankIsPartOfKey()
 
 void TestResources::translationSourcesMatch()
 {
-    QString err;
-    const QList<TsMessage> it = readTs(tsPath("it"), &err);
-    QVERIFY2(err.isEmpty(), qPrintable(err));
-    const QList<TsMessage> en = readTs(tsPath("en"), &err);
-    QVERIFY2(err.isEmpty(), qPrintable(err));
-    QCOMPARE(it.size(), 74);
-    QCOMPARE(en.size(), 74);
+    QSet<TsKey> catalogue[2];
+    const char *langs[] = {"it", "en"};
+    for (int i = 0; i < 2; ++i) {
+        QString err;
+        const QList<TsMessage> msgs = readTs(tsPath(langs[i]), &err);
+        QVERIFY2(err.isEmpty(), qPrintable(err));
+        for (const TsMessage &m : msgs) {
+            const TsKey key(m.context, m.source);
+            const QString where = QLatin1String(langs[i]) + QLatin1Char(' ') + describe(key);
+            QVERIFY2(!m.unfinished && !m.translation.isEmpty(), qPrintable("untranslated: " + where));
+            QVERIFY2(!catalogue[i].contains(key), qPrintable("twice: " + where));
+            catalogue[i].insert(key);
+        }
+    }
+    QStringList unmatched;
+    for (int i = 0; i < 2; ++i)
+        for (const TsKey &key : catalogue[i])
+            if (!catalogue[1 - i].contains(key))
+                unmatched << QStringLiteral("only in %1: %2").arg(langs[i], describe(key));
+    QVERIFY2(unmatched.isEmpty(), qPrintable(unmatched.join(QLatin1Char('\n'))));
 
-    QSet<QPair<QString, QString>> itKeys, enKeys;
-    QSet<QString> contexts;
-    for (const TsMessage &m : it) {
-        itKeys.insert(qMakePair(m.context, m.source));
-        contexts.insert(m.context);
-        QVERIFY2(!m.unfinished, qPrintable(m.source));
-        QVERIFY2(!m.translation.isEmpty(), qPrintable(m.source));
+    // Their wording is checked through the compiled catalogues (catalogueTranslates).
+    for (const DesignedEntry &d : kDesigned) {
+        const TsKey key(QString::fromLatin1(d.context), QString::fromUtf8(d.key));
+        QVERIFY2(catalogue[0].contains(key), qPrintable("designed entry gone: " + describe(key)));
     }
-    for (const TsMessage &m : en) {
-        enKeys.insert(qMakePair(m.context, m.source));
-        QVERIFY2(!m.unfinished, qPrintable(m.source));
-        QVERIFY2(!m.translation.isEmpty(), qPrintable(m.source));
+}
+
+void TestResources::everyTextOfTheCodeIsInBothCatalogues()
+{
+    // What lupdate finds in the programs' folders is what the code looks up
+    // at run time: a text a catalogue lacks is shown untranslated.
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString extracted = dir.filePath(QStringLiteral("code.ts"));
+    QProcess lupdate;
+    lupdate.setProcessChannelMode(QProcess::MergedChannels);
+    lupdate.start(QStringLiteral(TERVALIX_LUPDATE),
+                  QStringList{"-silent", "-no-obsolete", "-locations", "none"}
+                      + QStringLiteral(TERVALIX_CODE_FOLDERS).split(QLatin1Char('|'))
+                      + QStringList{"-ts", extracted});
+    QVERIFY2(lupdate.waitForFinished(120000), qPrintable(lupdate.errorString()));
+    const QByteArray log = lupdate.readAll();
+    QVERIFY2(lupdate.exitStatus() == QProcess::NormalExit && lupdate.exitCode() == 0, log.constData());
+    QString err;
+    const QList<TsMessage> code = readTs(extracted, &err);
+    QVERIFY2(err.isEmpty(), qPrintable(err + QLatin1Char('\n') + QString::fromLocal8Bit(log)));
+    QVERIFY2(!code.isEmpty(), qPrintable(QString::fromLocal8Bit(log)));
+
+    QSet<TsKey> catalogue[2];
+    const char *langs[] = {"it", "en"};
+    for (int i = 0; i < 2; ++i) {
+        for (const TsMessage &m : readTs(tsPath(langs[i]), &err))
+            catalogue[i].insert(TsKey(m.context, m.source));
+        QVERIFY2(err.isEmpty(), qPrintable(err));
     }
-    QCOMPARE(itKeys.size(), 74); // no duplicate keys
-    QCOMPARE(itKeys, enKeys);
-    QCOMPARE(contexts, (QSet<QString>{"frmProgPannel", "CMsg", "frmLogin", "frmRicercaPorta", "frmAbout"}));
+    QStringList missing;
+    for (const TsMessage &m : code) {
+        TsKey key(m.context, m.source);
+        // The forms' own Ui classes look their texts up under the form's
+        // name, but lupdate may file them under Ui::.
+        if (key.first.startsWith(QLatin1String("Ui::")))
+            key.first.remove(0, 4);
+        QStringList lacking;
+        for (int i = 0; i < 2; ++i)
+            if (!catalogue[i].contains(key))
+                lacking << QLatin1String(langs[i]);
+        if (!lacking.isEmpty())
+            missing << describe(key) + QStringLiteral(" (missing in ") + lacking.join(QStringLiteral(", "))
+                    + QLatin1Char(')');
+    }
+    // One line each: a failure message would be cut short.
+    for (const QString &line : missing)
+        qWarning().noquote() << line;
+    QVERIFY2(missing.isEmpty(),
+             qPrintable(QStringLiteral("%1 texts of the code are not in the catalogues (listed above)")
+                            .arg(missing.size())));
 }
 
 void TestResources::compiledCatalogueEqualsSource_data()
