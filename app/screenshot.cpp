@@ -1,8 +1,14 @@
 // Takes pictures of the main window for the README:
-//   tervalix-screenshot OUT.png [IT|EN] [expert] [connect] [zoom=OBJECTNAME]
+//   tervalix-screenshot OUT.png [IT|EN] [expert] [connect] [history]
+//                       [record=SECONDS] [logs=FOLDER] [compare] [zoom=OBJECTNAME]
+// "record" records live data for that long before the picture and prints the
+// log's path, its lines and the poll rate on show.
 // Settings go to a temporary folder, so the user's own are never touched.
 
 #include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
 #include <QApplication>
 #include <QDialog>
 #include <QLineEdit>
@@ -34,6 +40,15 @@ int main(int argc, char **argv)
     QCoreApplication::installTranslator(&translator);
 
     frmProgPannel window(Startup::sessionConfigFromEnvironment());
+    int recordSeconds = 0;
+    QTemporaryDir logs;
+    window.setLogFolder(logs.path());
+    for (const QString &a : args) {
+        if (a.startsWith(QLatin1String("record=")))
+            recordSeconds = a.mid(7).toInt();
+        if (a.startsWith(QLatin1String("logs=")))
+            window.setLogFolder(a.mid(5));
+    }
     window.show();
     if (args.contains(QStringLiteral("expert"))) {
         window.findChild<QAction *>(QStringLiteral("actionModo_Esperto"))->trigger();
@@ -59,9 +74,28 @@ int main(int argc, char **argv)
             }
             window.curveModel()->setValues(values, QStringLiteral("shape"));
             window.findChild<QPushButton *>(QStringLiteral("btStartLink"))->click();
+            if (args.contains(QStringLiteral("history")))
+                window.findChild<QAction *>(QStringLiteral("actionStorico"))->trigger();
+            if (args.contains(QStringLiteral("compare")))
+                window.findChild<QAction *>(QStringLiteral("actionConfrontaEcu"))->trigger();
+            if (recordSeconds > 0)
+                window.findChild<QAction *>(QStringLiteral("actionRegistra"))->trigger();
         });
     }
-    QTimer::singleShot(connect ? 9000 : 800, [&] {
+    const int shotAt = connect ? 9000 + recordSeconds * 1000 : 800;
+    QTimer::singleShot(shotAt, [&] {
+        if (recordSeconds > 0) {
+            auto *poll = window.findChild<QLabel *>(QStringLiteral("lblPoll"));
+            printf("poll rate on show: %s\n", poll ? qPrintable(poll->text()) : "?");
+            window.findChild<QAction *>(QStringLiteral("actionRegistra"))->trigger();  // stop
+            const QStringList logs = QDir(window.logFolder()).entryList({QStringLiteral("*.csv")}, QDir::Files);
+            for (const QString &name : logs) {
+                QFile f(QDir(window.logFolder()).filePath(name));
+                f.open(QIODevice::ReadOnly);
+                printf("log %s: %d lines\n", qPrintable(f.fileName()), int(f.readAll().count('\n')) - 1);
+            }
+            fflush(stdout);
+        }
         // "zoom=NAME" grabs one child, three times enlarged, for a closer look.
         QWidget *target = &window;
         for (const QString &a : args)

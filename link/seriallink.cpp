@@ -10,11 +10,6 @@
 #endif
 
 namespace {
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("SerialLink", text);
-}
-
 // Whether this user may open the device node at all: a refusal by a node we
 // may open means somebody else has the port.
 bool mayOpen(const QString &path)

@@ -15,11 +15,6 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("EcuSession", text);
-}
-
 ProbeResult::Outcome outcomeOf(EcuLink::OpenError e)
 {
     switch (e) {
