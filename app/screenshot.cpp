@@ -34,6 +34,7 @@ int main(int argc, char **argv)
     }
     QTemporaryDir dir;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path());
     QSettings().setValue(QStringLiteral("Language"), args.value(2, QStringLiteral("IT")));
     QTranslator translator;
     Startup::loadStartupCatalogue(translator);

@@ -9,6 +9,7 @@
 #include <QTranslator>
 #include <QVariant>
 
+#include "app/settingsformat.h"
 #include "profile/safefile.h"
 
 namespace Startup {
@@ -27,6 +28,7 @@ QString guardSettingsStore(const QString &configDir)
     // Lives until the process ends: the settings of this run.
     static QTemporaryDir *fallback = new QTemporaryDir;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, fallback->path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, fallback->path());
     return file;
 #else
     Q_UNUSED(configDir);
@@ -36,6 +38,8 @@ QString guardSettingsStore(const QString &configDir)
 
 void setApplicationIdentity()
 {
+    // Before any setting is read or written: the store's safe writer.
+    SettingsFormat::install();
     QCoreApplication::setApplicationName(QStringLiteral("Tervalix"));
     QCoreApplication::setApplicationVersion(QStringLiteral("1.1.2.8"));
     QCoreApplication::setOrganizationName(QStringLiteral("Brundholt"));

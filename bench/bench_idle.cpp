@@ -85,6 +85,7 @@ int main(int argc, char **argv)
     QApplication app(argc, argv);
     QTemporaryDir settingsDir;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
     qunsetenv("TERVALIX_SIMULATOR");
     QTranslator translator;
     Startup::loadStartupCatalogue(translator);

@@ -24,7 +24,10 @@
 #include <qwt_plot.h>
 #include <qwt_plot_canvas.h>
 
+#include "app/settingsformat.h"
 #include "app/startup.h"
+#include "profile/safefile.h"
+#include <cerrno>
 #include "mainwindow/cmsg.h"
 #include "mainwindow/frmprogpannel.h"
 #include "support/testsupport.h"
@@ -72,6 +75,7 @@ private slots:
     void arrowKeysReachCursorActionsFromAnyWidget();
     void ctrlPOpensPortSearch();
     void unusableSettingsFileIsNotWaitedFor();
+    void settingsSurviveAFullDisk();
     void eachClosePathClosesOnceAndGeometrySurvives_data();
     void eachClosePathClosesOnceAndGeometrySurvives();
 
@@ -414,6 +418,45 @@ void TestMainWindow::unusableSettingsFileIsNotWaitedFor()
     QVERIFY(QFile::remove(fifo));
     QVERIFY(Startup::guardSettingsStore(config.path()).isEmpty());
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+#endif
+}
+
+void TestMainWindow::settingsSurviveAFullDisk()
+{
+#ifdef Q_OS_LINUX
+    QTemporaryDir config;
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, config.path());
+    QVERIFY(SettingsFormat::install() != QSettings::InvalidFormat);
+    const QByteArray geometry("\x01\xd9\xd0\xcb\x00\x03 and more", 20);
+    {
+        QSettings s;
+        s.setValue(QStringLiteral("Language"), QStringLiteral("EN"));
+        s.setValue(QStringLiteral("Geometry"), geometry);
+    }
+    const QString path = config.filePath("Brundholt/Tervalix.conf");
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    const QByteArray before = f.readAll();
+    f.close();
+    QVERIFY(before.contains("Language=EN"));  // Qt's own INI text, readable by Qt alike
+    QCOMPARE(QSettings().value(QStringLiteral("Geometry")).toByteArray(), geometry);
+
+    // The disk is full when the window closes: the old file stays whole.
+    SafeFile::setWriteHook([](int, const char *, std::size_t) -> long {
+        errno = ENOSPC;
+        return -1;
+    });
+    {
+        QSettings s;
+        s.setValue(QStringLiteral("Language"), QStringLiteral("IT"));
+        s.sync();
+        QCOMPARE(s.status(), QSettings::AccessError);
+    }
+    SafeFile::setWriteHook(nullptr);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), before);
+    QSettings::setDefaultFormat(QSettings::NativeFormat);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
 #endif
 }
 

@@ -1,0 +1,93 @@
+#include "app/settingsformat.h"
+
+#include "profile/safefile.h"
+
+#include <QFile>
+#include <QFileDevice>
+#include <QTemporaryDir>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace SettingsFormat {
+
+namespace {
+
+// Qt's INI text for `map`, made by Qt itself in a scratch file.
+bool iniText(const QSettings::SettingsMap &map, QByteArray *text)
+{
+    QTemporaryDir scratch;
+    if (!scratch.isValid())
+        return false;
+    const QString path = scratch.filePath(QStringLiteral("s.ini"));
+    {
+        QSettings ini(path, QSettings::IniFormat);
+        for (auto it = map.constBegin(); it != map.constEnd(); ++it)
+            ini.setValue(it.key(), it.value());
+        ini.sync();
+        if (ini.status() != QSettings::NoError)
+            return false;
+    }
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return map.isEmpty();
+    *text = f.readAll();
+    return true;
+}
+
+bool readSettings(QIODevice &device, QSettings::SettingsMap &map)
+{
+    const QByteArray text = device.readAll();
+    QTemporaryDir scratch;
+    if (!scratch.isValid())
+        return false;
+    const QString path = scratch.filePath(QStringLiteral("s.ini"));
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly) || f.write(text) != text.size())
+        return false;
+    f.close();
+    QSettings ini(path, QSettings::IniFormat);
+    for (const QString &key : ini.allKeys())
+        map.insert(key, ini.value(key));
+    return ini.status() == QSettings::NoError;
+}
+
+bool writeSettings(QIODevice &device, const QSettings::SettingsMap &map)
+{
+    QByteArray text;
+    if (!iniText(map, &text))
+        return false;
+#ifdef Q_OS_UNIX
+    auto *file = qobject_cast<QFileDevice *>(&device);
+    if (!file || file->handle() < 0)
+        return device.write(text) == text.size();
+    // Straight to the file, past the device's buffer, so that every error
+    // is seen here and not lost in a later flush.
+    int err = 0;
+    if (!SafeFile::writeAll(file->handle(), text, &err) || ::fsync(file->handle()) != 0)
+        return false;
+    struct stat st {};
+    return ::fstat(file->handle(), &st) == 0 && st.st_size == text.size();
+#else
+    return device.write(text) == text.size();
+#endif
+}
+
+} // namespace
+
+QSettings::Format install()
+{
+#ifdef Q_OS_LINUX
+    static const QSettings::Format format = QSettings::registerFormat(QStringLiteral("conf"), readSettings,
+                                                                      writeSettings, Qt::CaseSensitive);
+    if (format != QSettings::InvalidFormat)
+        QSettings::setDefaultFormat(format);
+    return format;
+#else
+    return QSettings::NativeFormat;
+#endif
+}
+
+} // namespace SettingsFormat
