@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTableView>
 #include <QToolButton>
@@ -103,6 +104,18 @@ void frmProgPannel::showHistory(bool on)
         history->setMaxRpm(model->maxRpm());
         historyDock->setWidget(history);
         addDockWidget(Qt::BottomDockWidgetArea, historyDock);
+        // Floating at first, under the window where the screen has room:
+        // docked, it would squeeze the plot on a small screen. It can be
+        // docked at the bottom by a double click on its title.
+        historyDock->setFloating(true);
+        QRect place(frameGeometry().bottomLeft() + QPoint(0, 4), QSize(width(), 220));
+        if (const QScreen *screen = this->screen()) {
+            const QRect avail = screen->availableGeometry();
+            if (!avail.contains(place))
+                place.moveBottom(avail.bottom());
+            place = place.intersected(avail);
+        }
+        historyDock->setGeometry(place);
         connect(historyDock, &QDockWidget::visibilityChanged, this, [this](bool visible) {
             if (!visible && !isMinimized())
                 ui->actionStorico->setChecked(false);
