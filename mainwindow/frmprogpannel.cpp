@@ -168,7 +168,9 @@ void frmProgPannel::restoreGeometryFitted()
     for (QScreen *screen : QGuiApplication::screens()) {
         const QRect avail = screen->availableGeometry();
         const QRect onScreen = wanted.intersected(avail);
-        const bool bigEnough = wanted.width() >= minimumSizeHint().width() / 2 && wanted.height() >= 200;
+        // (Not the layout's own minimum: working it out costs more than the
+        // rest of the start-up; the layout enforces it anyway when shown.)
+        const bool bigEnough = wanted.width() >= 400 && wanted.height() >= 300;
         const bool small = wanted.width() <= avail.width() && wanted.height() <= avail.height();
         const bool mostlyOn = qint64(onScreen.width()) * onScreen.height() * 2
                                > qint64(wanted.width()) * wanted.height();
