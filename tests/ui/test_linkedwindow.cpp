@@ -84,6 +84,7 @@ private slots:
     void modifiedCurveAsksBeforeTheUnitReplacesIt();
     void benchAndKReachTheUnit();
     void unitsComingAndGoing();
+    void aNoisyLineIsNamedNotShown();
 
 private:
     std::unique_ptr<ScopedTestSettings> settings;
@@ -395,6 +396,34 @@ void TestLinkedWindow::unitsComingAndGoing()
     udev->send("remove", "hidraw", r->session()->devicePath());
     QVERIFY(!Access::connected(*r->w));
     QCOMPARE(r->prompts->warnings.size(), 1);
+}
+
+void TestLinkedWindow::aNoisyLineIsNamedNotShown()
+{
+    auto r = LinkedWindow::make(LinkedWindow::Hid, unit(10, 2));
+    QVERIFY(r->link());
+    r->w->onLinkClicked();
+    QVERIFY(waitFor([&] { return r->ui()->lcdRPM->intValue() > 0; }));
+    // Noise in front of every answer: far more than a quiet line gives.
+    EcuSimFaults noise;
+    noise.garbageBytes = 6;
+    noise.garbageEveryN = 1;
+    r->ecu->setFaults(noise);
+    QVERIFY(waitFor([&] { return r->session()->isLineNoisy(); }, 5000));
+    QLabel *label = nullptr;
+    for (QLabel *l : r->w->statusBar()->findChildren<QLabel *>())
+        if (!l->isHidden() && l->text().contains(QStringLiteral("disturbata")))
+            label = l;
+    QVERIFY(label);
+    // The displays stand still while the line is noisy.
+    const int shown = r->ui()->lcdRPM->intValue();
+    QTest::qWait(300);
+    QCOMPARE(r->ui()->lcdRPM->intValue(), shown);
+    QVERIFY(!r->ui()->lcdRPM->isEnabled());
+    r->ecu->setFaults(EcuSimFaults());
+    QVERIFY(waitFor([&] { return !r->session()->isLineNoisy(); }, 5000));
+    QVERIFY(r->ui()->lcdRPM->isEnabled());
+    r->w->onLinkClicked();
 }
 
 QTEST_MAIN(TestLinkedWindow)
