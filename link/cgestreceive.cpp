@@ -165,6 +165,12 @@ int CGestReceive::cellCount() const
     return cellCountValue;
 }
 
+QByteArray CGestReceive::imageCopy() const
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    return *image;
+}
+
 int CGestReceive::passes() const
 {
     std::lock_guard<std::mutex> lock(mutex);

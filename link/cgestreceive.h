@@ -61,6 +61,10 @@ public:
     int state() const;
     int retriesLeft() const;
     int cellCount() const;
+    // A copy of the image taken under the worker's lock: the outcome signal
+    // reaches the GUI thread through Qt's event queue, which alone does not
+    // order the loop's last writes before the reader's reads.
+    QByteArray imageCopy() const;
     // Passes over the cells in the current (or last) read: 1 for a clean one.
     int passes() const;
 

@@ -30,6 +30,12 @@ void CGestSend::startSend(uchar fromIndex)
     emit sgnPercent(0);
 }
 
+void CGestSend::setImage(const QByteArray &cells)
+{
+    std::lock_guard<std::mutex> lock(mutex);
+    *image = cells;
+}
+
 void CGestSend::abort()
 {
     std::lock_guard<std::mutex> lock(mutex);

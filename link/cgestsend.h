@@ -19,6 +19,10 @@ public:
 
     // GUI thread: write the image from cell `fromIndex` on.
     void startSend(uchar fromIndex);
+    // GUI thread, while idle: the cells the next startSend() writes. The
+    // image is replaced under the worker's lock, so that the loop's last
+    // reads of it are ordered before the change.
+    void setImage(const QByteArray &cells);
     // Transport: the latest 8-byte reply.
     void setReply(const QByteArray &reply);
     // The link is gone or was closed: back to idle without an outcome.

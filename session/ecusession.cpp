@@ -48,22 +48,24 @@ EcuSession::Config EcuSession::defaultConfig()
 EcuSession::EcuSession(const Config &config, QObject *parent) : QObject(parent), cfg(config)
 {
     (void)registered;
-    sendThread = new CGestSend(&ecuImage, this, cfg.transferTimeoutMs, cfg.transferRetries, cfg.clock,
+    sendThread = new CGestSend(&writeImage, this, cfg.transferTimeoutMs, cfg.transferRetries, cfg.clock,
                                cfg.startThreads);
-    receiveThread = new CGestReceive(&ecuImage, this, cfg.transferTimeoutMs, cfg.transferRetries, cfg.clock,
+    receiveThread = new CGestReceive(&readImageBuffer, this, cfg.transferTimeoutMs, cfg.transferRetries, cfg.clock,
                                      cfg.startThreads);
     rtThread = new CGestRT(this, cfg.liveTimeoutMs, cfg.liveRetries, cfg.clock, cfg.startThreads);
 
-    connect(sendThread, &CGestSend::sgnSndByte, this, &EcuSession::queueFrame, Qt::DirectConnection);
-    connect(sendThread, &CGestSend::sgnPercent, this, &EcuSession::onPercent);
-    connect(sendThread, &CGestSend::sgnEsito, this, &EcuSession::onSendOutcome);
-    connect(receiveThread, &CGestReceive::sgnSndByte, this, &EcuSession::queueFrame, Qt::DirectConnection);
-    connect(receiveThread, &CGestReceive::sgnPercent, this, &EcuSession::onPercent);
-    connect(receiveThread, &CGestReceive::sgnEsito, this, &EcuSession::onReceiveOutcome);
-    connect(rtThread, &CGestRT::sgnSndByte, this, &EcuSession::queueFrame, Qt::DirectConnection);
-    connect(rtThread, &CGestRT::sgnExecCmd, this, &EcuSession::sgnExecCmd);
-    connect(rtThread, &CGestRT::sgnCmdDropped, this, &EcuSession::commandDropped);
-    connect(rtThread, &CGestRT::sgnLive, this, [this](const Protocol::PollData &d) {
+    const auto frame = [this](const QByteArray &f) { onFrame(f); };
+    const auto percent = [this](int p) { onPercent(p); };
+    mailbox.relay(sendThread, &CGestSend::sgnSndByte, frame);
+    mailbox.relay(sendThread, &CGestSend::sgnPercent, percent);
+    mailbox.relay(sendThread, &CGestSend::sgnEsito, [this](const QString &o) { onSendOutcome(o); });
+    mailbox.relay(receiveThread, &CGestReceive::sgnSndByte, frame);
+    mailbox.relay(receiveThread, &CGestReceive::sgnPercent, percent);
+    mailbox.relay(receiveThread, &CGestReceive::sgnEsito, [this](const QString &o) { onReceiveOutcome(o); });
+    mailbox.relay(rtThread, &CGestRT::sgnSndByte, frame);
+    mailbox.relay(rtThread, &CGestRT::sgnExecCmd, [this](const QString &c) { emit sgnExecCmd(c); });
+    mailbox.relay(rtThread, &CGestRT::sgnCmdDropped, [this](const QString &c) { emit commandDropped(c); });
+    mailbox.relay(rtThread, &CGestRT::sgnLive, [this](const Protocol::PollData &d) {
         if (!linked)
             return;
         ++pollsDelivered;
@@ -73,13 +75,13 @@ EcuSession::EcuSession(const Config &config, QObject *parent) : QObject(parent),
         emit sgnValCella(d.cellValue);
         emit liveData(d);
     });
-    connect(rtThread, &CGestRT::sgnPollLost, this, [this] {
+    mailbox.relay(rtThread, &CGestRT::sgnPollLost, [this] {
         if (!linked)
             return;
         ++pollsLost;
         emit pollLost();
     });
-    connect(rtThread, &CGestRT::sgnError, this, [this](const QString &msg) {
+    mailbox.relay(rtThread, &CGestRT::sgnError, [this](const QString &msg) {
         if (linked)
             emit sgnError(msg);
     });
@@ -169,8 +171,8 @@ void EcuSession::abortWork()
     receiveThread->abort();
     rtThread->reset();
     transfer = Transfer::None;
-    std::lock_guard<std::mutex> lock(outboxMutex);
-    outbox.clear();
+    // Frames and outcomes of the abandoned work still on their way.
+    mailbox.clear();
 }
 
 void EcuSession::disconnectLink()
@@ -215,30 +217,6 @@ void EcuSession::onLinkLost(EcuLink::LossReason reason, const QString &detail)
     if (!detail.isEmpty())
         text += QStringLiteral(" (%1)").arg(detail);
     emit linkLost(text, interrupted);
-}
-
-void EcuSession::queueFrame(const QByteArray &frame)
-{
-    {
-        std::lock_guard<std::mutex> lock(outboxMutex);
-        outbox.push_back(frame);
-    }
-    QMetaObject::invokeMethod(this, "sendQueuedFrames", Qt::QueuedConnection);
-}
-
-void EcuSession::sendQueuedFrames()
-{
-    for (;;) {
-        QByteArray frame;
-        {
-            std::lock_guard<std::mutex> lock(outboxMutex);
-            if (outbox.empty())
-                return;
-            frame = std::move(outbox.front());
-            outbox.pop_front();
-        }
-        onFrame(frame);
-    }
 }
 
 void EcuSession::onFrame(const QByteArray &frame)
@@ -329,8 +307,6 @@ void EcuSession::finishProbe(ProbeResult result)
         lastReadCurrent = false;
         noise.reset();
         unexpected = pollsLost = pollsDelivered = 0;
-        // Sized for the layout until the first transfer fills it.
-        ecuImage = QByteArray(Protocol::isLargeLayout(devInfo.hwVersion) ? 89 : 49, '\0');
         emit deviceInfoChanged(devInfo);
     } else {
         dropLink();
@@ -354,7 +330,19 @@ void EcuSession::probeHid()
     Diagnostics::print("Manufacturer String: %s\n", qPrintable(device->manufacturer()));
     Diagnostics::print("Product String: %s\n", qPrintable(device->product()));
     Diagnostics::print("Serial Number String: %s\n", qPrintable(device->serialNumber()));
-    auto link = std::make_unique<HidLink>(std::move(device), cfg.lockDir);
+    startProbe(std::make_unique<HidLink>(std::move(device), cfg.lockDir), ProbeKind::Hid);
+}
+
+void EcuSession::probeSerial(const QString &path)
+{
+    disconnectLink();
+    probePort = path;
+    startProbe(cfg.makeSerialLink ? cfg.makeSerialLink(path) : std::make_unique<SerialLink>(path, cfg.lockDir),
+               ProbeKind::Serial);
+}
+
+void EcuSession::startProbe(std::unique_ptr<EcuLink> link, ProbeKind kind)
+{
     if (!link->open()) {
         ProbeResult r;
         r.outcome = outcomeOf(link->openError());
@@ -364,27 +352,7 @@ void EcuSession::probeHid()
         return;
     }
     adoptLink(std::move(link));
-    probing = ProbeKind::Hid;
-    probeAttempt = 0;
-    sendProbeAttempt();
-}
-
-void EcuSession::probeSerial(const QString &path)
-{
-    disconnectLink();
-    probePort = path;
-    std::unique_ptr<EcuLink> link =
-        cfg.makeSerialLink ? cfg.makeSerialLink(path) : std::make_unique<SerialLink>(path, cfg.lockDir);
-    if (!link->open()) {
-        ProbeResult r;
-        r.outcome = outcomeOf(link->openError());
-        r.port = path;
-        r.message = link->errorString();
-        emit probeFinished(r);
-        return;
-    }
-    adoptLink(std::move(link));
-    probing = ProbeKind::Serial;
+    probing = kind;
     probeAttempt = 0;
     sendProbeAttempt();
 }
@@ -492,7 +460,7 @@ bool EcuSession::takeBackup(const QByteArray &image)
 void EcuSession::startWriteFrames()
 {
     transfer = Transfer::Write;
-    ecuImage = pendingWrite.image;
+    sendThread->setImage(pendingWrite.image);
     phaseCells = pendingWrite.image.size();
     // From the first frame on, the ECU may hold anything.
     lastReadCurrent = false;
@@ -527,7 +495,7 @@ void EcuSession::onReceiveOutcome(const QString &outcome)
     case Transfer::Read:
         transfer = Transfer::None;
         if (ok) {
-            lastRead = ecuImage;
+            lastRead = receiveThread->imageCopy();
             lastReadCurrent = true;
         }
         emit sgnEsito(outcome);
@@ -537,7 +505,7 @@ void EcuSession::onReceiveOutcome(const QString &outcome)
             finishWrite(QStringLiteral("KO_SND"));
             break;
         }
-        lastRead = ecuImage;
+        lastRead = receiveThread->imageCopy();
         lastReadCurrent = true;
         if (!takeBackup(lastRead)) {
             finishWrite(QStringLiteral("KO_BACKUP"));
@@ -551,7 +519,7 @@ void EcuSession::onReceiveOutcome(const QString &outcome)
             finishWrite(QStringLiteral("KO_SND"));
             break;
         }
-        const QByteArray readBack = ecuImage.left(pendingWrite.image.size());
+        const QByteArray readBack = receiveThread->imageCopy().left(pendingWrite.image.size());
         mismatches = EcuImage::compare(pendingWrite.image, readBack);
         if (!mismatches.isEmpty()) {
             finishWrite(QStringLiteral("KO_VERIFY"));

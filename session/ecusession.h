@@ -24,10 +24,8 @@
 #include <QTimer>
 #include <QVector>
 
-#include <deque>
 #include <functional>
 #include <memory>
-#include <mutex>
 
 #include "link/cdevinfo.h"
 #include "link/ecuimage.h"
@@ -35,6 +33,7 @@
 #include "link/hiddevice.h"
 #include "link/protocol.h"
 #include "session/noisemonitor.h"
+#include "session/workermailbox.h"
 
 class CGestRT;
 class CGestReceive;
@@ -164,14 +163,11 @@ private:
     void dropLink();
     void abortWork();
     void finishProbe(ProbeResult result);
+    void startProbe(std::unique_ptr<EcuLink> link, ProbeKind kind);
     void sendProbeAttempt();
     void onProbeTimeout();
     void onReply(const QByteArray &reply);
     void onFrame(const QByteArray &frame);
-    // Called in a worker's thread: the frame crosses to this thread through
-    // `outbox`, under its lock.
-    void queueFrame(const QByteArray &frame);
-    Q_INVOKABLE void sendQueuedFrames();
     void onIrregularity(int skipped, int resyncs);
     void onLinkLost(EcuLink::LossReason reason, const QString &detail);
     void onSendOutcome(const QString &outcome);
@@ -186,7 +182,13 @@ private:
     std::unique_ptr<EcuLink> linkPtr;
     bool linked = false;
     CDevInfo devInfo;
-    QByteArray ecuImage;  // shared with the transfer threads
+    // Each transfer thread has its own image; the session reaches them only
+    // through the threads' locked accessors.
+    QByteArray writeImage;
+    QByteArray readImageBuffer;
+    // Everything the workers report arrives through here; declared before
+    // them, as it must outlive their threads.
+    WorkerMailbox mailbox;
     CGestSend *sendThread = nullptr;
     CGestReceive *receiveThread = nullptr;
     CGestRT *rtThread = nullptr;
@@ -207,12 +209,6 @@ private:
     int phaseCells = 0;  // cells of the running phase
     int totalCells = 0;  // cells of all phases of this transfer
 
-    // Frames on their way from the workers to the link. Handed over under a
-    // lock of our own rather than in a queued signal's copy, so that the
-    // thread sanitizer sees every hand-over (it cannot see the reference
-    // counts that Qt's own libraries keep).
-    std::mutex outboxMutex;
-    std::deque<QByteArray> outbox;
 
     bool awaitingReply = false;
     qint64 unexpected = 0;

@@ -427,7 +427,7 @@ void TestMainWindow::settingsSurviveAFullDisk()
     QTemporaryDir config;
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, config.path());
     QVERIFY(SettingsFormat::install() != QSettings::InvalidFormat);
-    const QByteArray geometry("\x01\xd9\xd0\xcb\x00\x03 and more", 20);
+    const QByteArray geometry = QByteArray::fromHex("01d9d0cb000300") + " and more";
     {
         QSettings s;
         s.setValue(QStringLiteral("Language"), QStringLiteral("EN"));
