@@ -96,9 +96,7 @@ int commandInfo(Context &ctx)
 int commandRead(Context &ctx)
 {
     CliEcu ecu(ctx.config, ctx.out, ctx.interrupts);
-    if (const int code = ecu.link(ctx.args.port))
-        return code;
-    if (const int code = ecu.read())
+    if (const int code = ecu.linkAndRead(ctx.args.port))
         return code;
     const EcuImage::Decoded d = ecu.lastRead();
     const CDevInfo info = ecu.session().deviceInfo();
@@ -133,9 +131,7 @@ int commandVerify(Context &ctx)
     if (!loadProfile(ctx, &profile))
         return ExitUsage;
     CliEcu ecu(ctx.config, ctx.out, ctx.interrupts);
-    if (const int code = ecu.link(ctx.args.port))
-        return code;
-    if (const int code = ecu.read())
+    if (const int code = ecu.linkAndRead(ctx.args.port))
         return code;
     const QVector<Difference> diffs =
         compareProfile(profile.values, profile.k, ecu.lastRead(), ecu.session().deviceInfo().hwVersion);
@@ -162,9 +158,7 @@ int commandVerify(Context &ctx)
 int commandBackup(Context &ctx)
 {
     CliEcu ecu(ctx.config, ctx.out, ctx.interrupts);
-    if (const int code = ecu.link(ctx.args.port))
-        return code;
-    if (const int code = ecu.read())
+    if (const int code = ecu.linkAndRead(ctx.args.port))
         return code;
     const EcuImage::Decoded d = ecu.lastRead();
     const unsigned char hw = ecu.session().deviceInfo().hwVersion;

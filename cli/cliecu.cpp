@@ -83,6 +83,13 @@ int CliEcu::link(const QString &port)
                                    .arg(port.isEmpty() ? QStringLiteral("HID") : port, result.message));
 }
 
+int CliEcu::linkAndRead(const QString &port)
+{
+    if (const int code = link(port))
+        return code;
+    return read();
+}
+
 int CliEcu::read()
 {
     Wait wait(out);

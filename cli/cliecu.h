@@ -48,6 +48,8 @@ public:
     // Reads the ECU's memory into session().readImage(): ExitOk,
     // ExitTransfer, ExitInterrupted.
     int read();
+    // link(), then read(): the start of every command that needs the memory.
+    int linkAndRead(const QString &port);
     // The curve and K of the last read.
     EcuImage::Decoded lastRead() const;
 

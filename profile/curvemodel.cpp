@@ -223,20 +223,20 @@ QString CurveModel::redoText() const
 
 void CurveModel::undo()
 {
-    if (undoStack.isEmpty())
-        return;
-    const Step step = undoStack.takeLast();
-    redoStack.append(Step{vals, step.what});
-    replace(step.values);
-    emit undoStateChanged();
+    stepBetween(undoStack, redoStack);
 }
 
 void CurveModel::redo()
 {
-    if (redoStack.isEmpty())
+    stepBetween(redoStack, undoStack);
+}
+
+void CurveModel::stepBetween(QVector<Step> &from, QVector<Step> &to)
+{
+    if (from.isEmpty())
         return;
-    const Step step = redoStack.takeLast();
-    undoStack.append(Step{vals, step.what});
+    const Step step = from.takeLast();
+    to.append(Step{vals, step.what});
     replace(step.values);
     emit undoStateChanged();
 }

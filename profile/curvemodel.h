@@ -113,6 +113,9 @@ private:
         QString what;
     };
     void replace(const QVector<int> &values);
+    // Undo and redo: the last step of `from` is applied, the values it
+    // replaces go onto `to`.
+    void stepBetween(QVector<Step> &from, QVector<Step> &to);
     void pushUndo(const QString &what);
     void updateModified();
 

@@ -140,6 +140,17 @@ QList<int> intsOf(const QSignalSpy &spy)
 }
 
 // The verdict of a read under faults: the ECU's values, or a reported failure.
+// A reader on a manual clock, the line it talks to and the outcome it reports.
+template <typename Line>
+struct ReadRig {
+    ManualClock clock;
+    QByteArray image;
+    CGestReceive r{&image, nullptr, 500, 20, &clock, false};
+    Line line;
+    QSignalSpy outcome{&r, &CGestReceive::sgnEsito};
+    explicit ReadRig(const QByteArray &cells) : line(r, clock, cells) {}
+};
+
 void checkNeverWrong(const QSignalSpy &outcome, const QByteArray &image, const QByteArray &cells)
 {
     QCOMPARE(outcome.size(), 1);
@@ -183,13 +194,10 @@ private slots:
 void TestReadVerify::cleanReadSendsEachCellOnce()
 {
     for (const uchar hw : {uchar(10), uchar(21)}) {
-        ManualClock clock;
-        QByteArray image;
-        CGestReceive r(&image, nullptr, 500, 20, &clock, false);
         const int n = Protocol::cellsRead(hw);
-        FifoLine line(r, clock, ecuCells(n));
+        ReadRig<FifoLine> rig(ecuCells(n));
+        auto &[clock, image, r, line, outcome] = rig;
         QSignalSpy percent(&r, &CGestReceive::sgnPercent);
-        QSignalSpy outcome(&r, &CGestReceive::sgnEsito);
         r.startReceive(0, hw);
         line.runToIdle();
 
@@ -218,12 +226,9 @@ void TestReadVerify::lateReplyAnsweringTheResendShiftsNothing()
     // Cell 10's answer misses its time-out and comes in once the cell is
     // asked again; the answer to that second request then comes in while
     // cell 11 is awaited, and so on to the last cell.
-    ManualClock clock;
-    QByteArray image;
-    CGestReceive r(&image, nullptr, 500, 20, &clock, false);
-    FifoLine line(r, clock, ecuCells(50));
+    ReadRig<FifoLine> rig(ecuCells(50));
+    auto &[clock, image, r, line, outcome] = rig;
     line.lateFrames = {11};
-    QSignalSpy outcome(&r, &CGestReceive::sgnEsito);
     QSignalSpy percent(&r, &CGestReceive::sgnPercent);
     r.startReceive(0, 10);
     line.runToIdle();
@@ -242,13 +247,10 @@ void TestReadVerify::replyLaterThanTheResendShiftsNothing()
     // The replies take 25 ms; cell 10's first one takes 1.2 s, longer than
     // its time-out and the answer to the request sent again.
     for (const int latency : {0, 25, 45}) {
-        ManualClock clock;
-        QByteArray image;
-        CGestReceive r(&image, nullptr, 500, 20, &clock, false);
-        TimedLine line(r, clock, ecuCells(90));
+        ReadRig<TimedLine> rig(ecuCells(90));
+        auto &[clock, image, r, line, outcome] = rig;
         line.latencyMs = latency;
         line.delays[11] = 1200;
-        QSignalSpy outcome(&r, &CGestReceive::sgnEsito);
         r.startReceive(0, 21);
         line.runToIdle();
         checkNeverWrong(outcome, image, line.cells);
@@ -261,12 +263,9 @@ void TestReadVerify::forgedReplyInTheWaitShiftsNothing()
 {
     // Noise that looks like a read reply comes in just before cell 20's own
     // answer, which is then taken for cell 21's, and so on.
-    ManualClock clock;
-    QByteArray image;
-    CGestReceive r(&image, nullptr, 500, 20, &clock, false);
-    FifoLine line(r, clock, ecuCells(50));
+    ReadRig<FifoLine> rig(ecuCells(50));
+    auto &[clock, image, r, line, outcome] = rig;
     line.forgedBefore = {21};
-    QSignalSpy outcome(&r, &CGestReceive::sgnEsito);
     r.startReceive(0, 10);
     line.runToIdle();
     checkNeverWrong(outcome, image, line.cells);
@@ -281,11 +280,8 @@ void TestReadVerify::forgedReplyBetweenExchangesCostsOnePass()
 {
     // A forged read reply while no reply is awaited is dropped; the read
     // is taken once a second pass gives the same values.
-    ManualClock clock;
-    QByteArray image;
-    CGestReceive r(&image, nullptr, 500, 20, &clock, false);
-    FifoLine line(r, clock, ecuCells(50));
-    QSignalSpy outcome(&r, &CGestReceive::sgnEsito);
+    ReadRig<FifoLine> rig(ecuCells(50));
+    auto &[clock, image, r, line, outcome] = rig;
     r.startReceive(0, 10);
     bool forged = false;
     int limit = 100000;
@@ -306,12 +302,9 @@ void TestReadVerify::lostReplyIsConfirmedBySecondPass()
 {
     // A reply lost on the line cannot shift anything; the second pass
     // confirms the first and the time-out budget is shared by both.
-    ManualClock clock;
-    QByteArray image;
-    CGestReceive r(&image, nullptr, 500, 20, &clock, false);
-    FifoLine line(r, clock, ecuCells(50));
+    ReadRig<FifoLine> rig(ecuCells(50));
+    auto &[clock, image, r, line, outcome] = rig;
     line.lostFrames = {8};
-    QSignalSpy outcome(&r, &CGestReceive::sgnEsito);
     r.startReceive(0, 10);
     line.runToIdle();
     QCOMPARE(outcome.at(0).at(0).toString(), QStringLiteral("OK_RCV"));
@@ -325,11 +318,8 @@ void TestReadVerify::strayAcknowledgementCostsNoPass()
 {
     // The live-data thread's write may still be answered when a read begins:
     // an acknowledgement between two exchanges cannot be taken for a value.
-    ManualClock clock;
-    QByteArray image;
-    CGestReceive r(&image, nullptr, 500, 20, &clock, false);
-    FifoLine line(r, clock, ecuCells(50));
-    QSignalSpy outcome(&r, &CGestReceive::sgnEsito);
+    ReadRig<FifoLine> rig(ecuCells(50));
+    auto &[clock, image, r, line, outcome] = rig;
     r.startReceive(0, 10);
     QByteArray ack(Protocol::FrameSize, '\0');
     ack[0] = static_cast<char>(Protocol::KindWrite);
@@ -352,12 +342,9 @@ void TestReadVerify::noiseInEveryPassFails()
 {
     // The same forged reply in front of cell 20 in every pass: each pass is
     // shifted alike, yet none of them may confirm the other.
-    ManualClock clock;
-    QByteArray image;
-    CGestReceive r(&image, nullptr, 500, 20, &clock, false);
-    FifoLine line(r, clock, ecuCells(50));
+    ReadRig<FifoLine> rig(ecuCells(50));
+    auto &[clock, image, r, line, outcome] = rig;
     line.forgedBefore = {21, 71, 121};
-    QSignalSpy outcome(&r, &CGestReceive::sgnEsito);
     r.startReceive(0, 10);
     line.runToIdle();
     QCOMPARE(outcome.size(), 1);
@@ -370,15 +357,11 @@ void TestReadVerify::lineNoiseLeavesAPassUnconfirmed()
     // The line skipped noise while cell 20 was read: its value may come from
     // the noise, so only a second, quiet pass that agrees may confirm it.
     {
-        ManualClock clock;
-        QByteArray image;
-        CGestReceive r(&image, nullptr, 500, 20, &clock, false);
-        FifoLine line(r, clock, ecuCells(50));
-        QSignalSpy outcome(&r, &CGestReceive::sgnEsito);
-        QObject::connect(&r, &CGestReceive::sgnSndByte, [&](const QByteArray &f) {
-            if (line.frames.size() == 21)
-                r.markIrregular();
-            Q_UNUSED(f);
+        ReadRig<FifoLine> rig(ecuCells(50));
+        auto &[clock, image, r, line, outcome] = rig;
+        QObject::connect(&r, &CGestReceive::sgnSndByte, [&rig](const QByteArray &) {
+            if (rig.line.frames.size() == 21)
+                rig.r.markIrregular();
         });
         r.startReceive(0, 10);
         line.runToIdle();
@@ -390,15 +373,12 @@ void TestReadVerify::lineNoiseLeavesAPassUnconfirmed()
     // Noise in every pass that spoils a different value each time: no two
     // passes agree, so nothing is confirmed. An honest failure.
     {
-        ManualClock clock;
-        QByteArray image;
-        CGestReceive r(&image, nullptr, 500, 20, &clock, false);
-        FifoLine line(r, clock, ecuCells(50));
+        ReadRig<FifoLine> rig(ecuCells(50));
+        auto &[clock, image, r, line, outcome] = rig;
         line.spoilt = {{8, 0xEE}, {60, 0xEE}, {112, 0xEE}};
-        QSignalSpy outcome(&r, &CGestReceive::sgnEsito);
-        QObject::connect(&r, &CGestReceive::sgnSndByte, [&](const QByteArray &) {
-            if (line.spoilt.contains(line.frames.size()))
-                r.markIrregular();
+        QObject::connect(&r, &CGestReceive::sgnSndByte, [&rig](const QByteArray &) {
+            if (rig.line.spoilt.contains(rig.line.frames.size()))
+                rig.r.markIrregular();
         });
         r.startReceive(0, 10);
         line.runToIdle();
