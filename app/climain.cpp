@@ -1,24 +1,29 @@
 // tervalix-cli: the ECU from the command line, without a display.
 
-#include "app/simenvironment.h"
 #include "app/startup.h"
 #include "cli/cli.h"
+#include "link/hiddevice.h"
 
 #include <QCoreApplication>
-#include <QTranslator>
+
+#include <cstdio>
 
 int main(int argc, char **argv)
 {
+    if (Startup::printVersionIfAsked(argc, argv, "tervalix-cli"))
+        return 0;
     Startup::setApplicationIdentity();
     // Never a QApplication: the tool must run where no display is.
     QCoreApplication app(argc, argv);
-    QTranslator translator;
-    Startup::loadStartupCatalogue(translator);
-    QCoreApplication::installTranslator(&translator);
-
-    EcuSession::Config config = EcuSession::defaultConfig();
-    config.openHid = SimEnvironment::hidOpenerFromEnvironment();
-    const int code = Cli::run(QCoreApplication::arguments(), config);
+    int code = 0;
+    {
+        Startup::Common common(app);
+        const QString problem = common.settingsProblem();
+        if (!problem.isEmpty())
+            std::fprintf(stderr, "tervalix-cli: %s\n", qPrintable(problem));
+        code = Cli::run(QCoreApplication::arguments(),
+                        Startup::sessionConfigFromEnvironment(Startup::SerialSimulator::Skip));
+    }
     hidApiExit();
     return code;
 }

@@ -22,6 +22,7 @@
 #include "app/startup.h"
 #include "mainwindow/frmprogpannel.h"
 #include "profile/curvemodel.h"
+#include "util/settingskeys.h"
 
 int main(int argc, char **argv)
 {
@@ -35,12 +36,12 @@ int main(int argc, char **argv)
     QTemporaryDir dir;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, dir.path());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path());
-    QSettings().setValue(QStringLiteral("Language"), args.value(2, QStringLiteral("IT")));
+    QSettings().setValue(SettingsKeys::language(), args.value(2, QStringLiteral("IT")));
     QTranslator translator;
     Startup::loadStartupCatalogue(translator);
     QCoreApplication::installTranslator(&translator);
 
-    frmProgPannel window(Startup::sessionConfigFromEnvironment());
+    frmProgPannel window(Startup::sessionConfigFromEnvironment(Startup::SerialSimulator::Offer));
     int recordSeconds = 0;
     QTemporaryDir logs;
     window.setLogFolder(logs.path());
@@ -69,7 +70,7 @@ int main(int argc, char **argv)
         });
         QTimer::singleShot(6000, [&] {
             QVector<int> values;
-            for (int i = 0; i < CurveModel::Points; ++i) {
+            for (int i = 0; i < Curve::Points; ++i) {
                 const double bump = 14.0 * std::exp(-std::pow((i - 24) / 7.0, 2.0));
                 values << int(std::round(bump - 4.0 + i * 0.2));
             }

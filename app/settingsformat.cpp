@@ -1,6 +1,6 @@
 #include "app/settingsformat.h"
 
-#include "profile/safefile.h"
+#include "util/safefile.h"
 
 #include <QFile>
 #include <QFileDevice>

@@ -10,7 +10,13 @@
 #include <QVariant>
 
 #include "app/settingsformat.h"
-#include "profile/safefile.h"
+#include "app/simenvironment.h"
+#include "util/safefile.h"
+#include "util/settingskeys.h"
+#include "util/version.h"
+
+#include <cstdio>
+#include <cstring>
 
 namespace Startup {
 
@@ -41,7 +47,7 @@ void setApplicationIdentity()
     // Before any setting is read or written: the store's safe writer.
     SettingsFormat::install();
     QCoreApplication::setApplicationName(QStringLiteral("Tervalix"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("1.1.2.8"));
+    QCoreApplication::setApplicationVersion(Version::text());
     QCoreApplication::setOrganizationName(QStringLiteral("Brundholt"));
     QCoreApplication::setOrganizationDomain(QStringLiteral("service@brundholt.example"));
 }
@@ -56,14 +62,65 @@ QString settingsProblemText(const QString &file)
 const char *loadStartupCatalogue(QTranslator &translator)
 {
     QSettings settings;
-    if (!settings.value(QStringLiteral("Language"), QVariant()).isValid())
-        settings.setValue(QStringLiteral("Language"), QStringLiteral("IT"));
-    const char *file = settings.value(QStringLiteral("Language"), QVariant()) == QVariant(QStringLiteral("IT"))
+    if (!settings.value(SettingsKeys::language(), QVariant()).isValid())
+        settings.setValue(SettingsKeys::language(), QStringLiteral("IT"));
+    const char *file = settings.value(SettingsKeys::language(), QVariant()) == QVariant(QStringLiteral("IT"))
         ? "Tervalix-it.qm"
         : "Tervalix-en.qm";
     // A catalogue that fails to load leaves the source texts on show.
     (void)translator.load(QString::fromLatin1(file), QStringLiteral(":/linguist"));
     return file;
+}
+
+bool printVersionIfAsked(int argc, char **argv, const char *program)
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("%s %s\n", program, TERVALIX_VERSION);
+            return true;
+        }
+    }
+    return false;
+}
+
+Common::Common(QCoreApplication &app)
+{
+    Q_UNUSED(app);
+    unusable = guardSettingsStore();
+    catalogueFile = QString::fromLatin1(loadStartupCatalogue(translator));
+    QCoreApplication::installTranslator(&translator);
+}
+
+Common::~Common()
+{
+    QCoreApplication::removeTranslator(&translator);
+}
+
+QString Common::settingsProblem() const
+{
+    return unusable.isEmpty() ? QString() : settingsProblemText(unusable);
+}
+
+bool haveDisplay()
+{
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    // Qt aborts without a platform to show the window on; say what to do instead.
+    return qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || qEnvironmentVariableIsSet("DISPLAY")
+        || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+#else
+    return true;
+#endif
+}
+
+EcuSession::Config sessionConfigFromEnvironment(SerialSimulator serial)
+{
+    EcuSession::Config config = EcuSession::defaultConfig();
+    // With TERVALIX_SIMULATOR=hid the HID device is a simulated ECU; with
+    // "serial" a simulated ECU joins the port list on a pseudo-terminal.
+    config.openHid = SimEnvironment::hidOpenerFromEnvironment();
+    if (serial == SerialSimulator::Offer)
+        SimEnvironment::startSerialFromEnvironment();
+    return config;
 }
 
 } // namespace Startup

@@ -1,28 +1,53 @@
 #pragma once
-// Start-up of the application: identity, the catalogue chosen by the stored
-// "Language", and the event loop around the one main window.
+// The start-up that the window and the command-line tool share, so that they
+// cannot drift apart: the application's identity, the guard of the settings
+// store, the catalogue of the stored language, and the session's
+// configuration (the real ECU, or the simulator the environment asks for).
+
+#include <QString>
+#include <QTranslator>
 
 #include "session/ecusession.h"
 
-class QTranslator;
+class QCoreApplication;
 
 namespace Startup {
+
+// `--version` among the arguments: prints "PROGRAM VERSION" and returns true
+// (the program then ends with 0). Looked at before anything else, so that it
+// needs no display and touches no settings.
+bool printVersionIfAsked(int argc, char **argv, const char *program);
 
 // Name, version, organisation and domain; run before the application object
 // exists so that the settings store resolves to the right place.
 void setApplicationIdentity();
 
+// What both programs do once their application object exists. Lives until
+// the program ends (its catalogue stays installed).
+class Common {
+public:
+    explicit Common(QCoreApplication &app);
+    ~Common();
+    Common(const Common &) = delete;
+    Common &operator=(const Common &) = delete;
+
+    // The settings file that cannot be used this time (a FIFO, a device,
+    // unreadable), or empty; and what to tell the user about it.
+    QString unusableSettings() const { return unusable; }
+    QString settingsProblem() const;
+    // The catalogue's file name ("Tervalix-it.qm" or "Tervalix-en.qm").
+    QString catalogue() const { return catalogueFile; }
+
+private:
+    QTranslator translator;
+    QString unusable;
+    QString catalogueFile;
+};
+
 // Reads "Language" (writing the default "IT" when missing) and loads the
 // matching catalogue into `translator`: "IT" selects Italian, any other value
 // English. Returns the catalogue's file name.
 const char *loadStartupCatalogue(QTranslator &translator);
-
-// Keeps the rendered rev-counter layers in the user's cache folder, so that
-// later starts need not render them again (the window's programs only).
-void prepareCaches();
-
-// Whether Qt has a display to show a window on.
-bool haveDisplay();
 
 // The settings store must be a regular file (or not exist yet): a FIFO or a
 // device there would block the first read for good. When it is not, the
@@ -35,11 +60,14 @@ QString guardSettingsStore(const QString &configDir = QString());
 // installed when called).
 QString settingsProblemText(const QString &file);
 
-// The session's configuration: the real ECU, or the simulator that
-// TERVALIX_SIMULATOR switches on (the only place that reads it).
-EcuSession::Config sessionConfigFromEnvironment();
+// Whether Qt has a display to show a window on.
+bool haveDisplay();
 
-// The whole entry point: identity, application, catalogue, window, event loop.
-int run(int argc, char **argv);
+// The session's configuration: the real ECU, or the simulator that
+// TERVALIX_SIMULATOR switches on (the only place that reads it). The
+// pseudo-terminal simulator announces its port on standard output, so only
+// the window offers it; the tool's standard output is for results.
+enum class SerialSimulator { Offer, Skip };
+EcuSession::Config sessionConfigFromEnvironment(SerialSimulator serial);
 
 } // namespace Startup

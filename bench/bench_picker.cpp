@@ -9,7 +9,7 @@
 #include <qwt_plot.h>
 #include <qwt_plot_curve.h>
 
-#include "mainwindow/cmsg.h"
+#include "uicommon/cmsg.h"
 #include "plot/canvaspicker.h"
 #include "plot/curveseries.h"
 #include "plot/plotsetup.h"

@@ -29,7 +29,10 @@
 #include <ctime>
 #include <vector>
 
+#include <memory>
+
 #include "app/startup.h"
+#include "gauge/qtsvgpixmapcache.h"
 #include "mainwindow/frmprogpannel.h"
 
 namespace {
@@ -86,11 +89,10 @@ int runChild(int argc, char **argv, bool tervalix)
     Startup::setApplicationIdentity();
     QApplication app(argc, argv);
     const double appReady = nowMs();
-    QTranslator translator;
+    std::unique_ptr<Startup::Common> common;
     if (tervalix) {
-        Startup::prepareCaches();
-        Startup::loadStartupCatalogue(translator);
-        QCoreApplication::installTranslator(&translator);
+        QtSvgPixmapCache::useUserCacheFolder();
+        common = std::make_unique<Startup::Common>(app);
     }
     const double catalogue = nowMs();
 

@@ -10,7 +10,7 @@
 #include "link/serialportlist.h"
 #include "profile/backupstore.h"
 #include "profile/profilefile.h"
-#include "profile/safefile.h"
+#include "util/safefile.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -2,6 +2,7 @@
 
 #include "cli/clioutput.h"
 #include "link/protocol.h"
+#include "profile/curvelimits.h"
 
 
 namespace Cli {
@@ -37,7 +38,7 @@ int maxRpm(const CDevInfo &info)
 QByteArray curveCsv(const QVector<int> &values, int maxRpm)
 {
     QByteArray csv = QByteArrayLiteral("point,rpm,value\n");
-    const int last = Protocol::CurvePoints - 1;
+    const int last = Curve::Points - 1;
     for (int i = 0; i < values.size(); ++i)
         csv += QByteArray::number(i) + ',' + QByteArray::number(qint64(i) * maxRpm / last) + ','
             + QByteArray::number(values.at(i)) + '\n';
@@ -61,7 +62,7 @@ QVector<Difference> fromMismatches(const QVector<EcuImage::Mismatch> &mismatches
     QVector<Difference> out;
     for (const EcuImage::Mismatch &m : mismatches) {
         // Curve points are signed; the name cells after them are characters.
-        const bool point = m.cell < Protocol::CurvePoints;
+        const bool point = m.cell < Curve::Points;
         out.append(Difference{m.cell, false, point ? int(qint8(m.written)) : m.written,
                               point ? int(qint8(m.read)) : m.read});
     }
@@ -90,7 +91,7 @@ QJsonObject differenceJson(const Difference &d, const char *expectedKey)
                   {QStringLiteral("ecu"), d.actual}};
     if (d.isK)
         o.insert(QStringLiteral("name"), QStringLiteral("K"));
-    else if (d.cell < Protocol::CurvePoints)
+    else if (d.cell < Curve::Points)
         o.insert(QStringLiteral("point"), d.cell);
     return o;
 }

@@ -8,7 +8,7 @@
 #include <QVector>
 
 #include "link/cdevinfo.h"
-#include "link/ecuimage.h"
+#include "session/ecuimage.h"
 
 namespace Cli {
 

@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <QIcon>
 
-#include "mainwindow/windowlook.h"
+#include "uicommon/windowlook.h"
 #include <QLabel>
 #include <QMetaObject>
 #include <QPixmap>

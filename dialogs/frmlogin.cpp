@@ -4,7 +4,7 @@
 #include <QCoreApplication>
 #include <QIcon>
 
-#include "mainwindow/windowlook.h"
+#include "uicommon/windowlook.h"
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>

@@ -2,7 +2,7 @@
 
 #include "link/protocol.h"
 #include "link/serialportlist.h"
-#include "mainwindow/cmsg.h"
+#include "uicommon/cmsg.h"
 #include "session/ecusession.h"
 
 #include <QApplication>
@@ -10,7 +10,7 @@
 #include <QComboBox>
 #include <QIcon>
 
-#include "mainwindow/windowlook.h"
+#include "uicommon/windowlook.h"
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>

@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "link/cdevinfo.h"
+#include "profile/curvelimits.h"
 #include "link/protocol.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)

@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
             abort();
         return 0;
     }
-    if (profile.values.size() != ProfileFile::Points || profile.k < -128 || profile.k > 127)
+    if (profile.values.size() != Curve::Points || profile.k < -128 || profile.k > 127)
         abort();
     for (int v : profile.values)
         if (v < -128 || v > 127)

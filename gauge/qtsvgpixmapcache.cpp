@@ -8,10 +8,11 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QRectF>
+#include <QStandardPaths>
 #include <QSvgRenderer>
 #include <utility>
 
-#include "profile/safefile.h"
+#include "util/safefile.h"
 
 struct QtSvgPixmapCache::Private {
     QSvgRenderer renderer;
@@ -63,6 +64,13 @@ QString &diskFolder()
     return folder;
 }
 } // namespace
+
+void QtSvgPixmapCache::useUserCacheFolder()
+{
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    if (!cache.isEmpty())
+        setDiskFolder(QDir(cache).filePath(QStringLiteral("dial")));
+}
 
 void QtSvgPixmapCache::setDiskFolder(const QString &folder)
 {

@@ -36,6 +36,8 @@ public:
     // content and size), so that a later start copies a PNG instead of
     // rendering the SVG again. Empty (the default): none.
     static void setDiskFolder(const QString &folder);
+    // The user's cache folder of this application (the window's programs).
+    static void useUserCacheFolder();
 
 private:
     void render(const QSize &size);

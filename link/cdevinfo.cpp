@@ -24,10 +24,3 @@ QString CDevInfo::statusText() const
     return QStringLiteral("Tervalix: HW%1 - CYL%2 - V%3.%4-R%5")
         .arg(hw, QString::number(int(cylinders)), major, minor, rev);
 }
-
-CurveLimits CurveLimits::forHardware(unsigned char hwVersion)
-{
-    if (hwVersion <= 10)
-        return CurveLimits{-10.0f, 25.0f, 5, 10};
-    return CurveLimits{-20.0f, 50.0f, 10, 5};
-}

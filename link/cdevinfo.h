@@ -18,12 +18,3 @@ struct CDevInfo {
     // Status-bar text, e.g. "Tervalix: HW21 - CYL4 - V2.0-R3".
     QString statusText() const;
 };
-
-// Value range of the curve that a hardware version selects.
-struct CurveLimits {
-    float valueMin = -10.0f;
-    float valueMax = 25.0f;
-    int valueStep = 5;
-    int keyStep = 10;
-    static CurveLimits forHardware(unsigned char hwVersion);
-};

@@ -20,9 +20,6 @@ constexpr int HidReportSize = 65;
 constexpr unsigned short HidVendorId = 0x04D8;
 constexpr unsigned short HidProductId = 0x0080;
 
-// Number of points of the injection curve.
-constexpr int CurvePoints = 41;
-
 // Low 8 bits of the plain sum of all bytes; 0 for an empty array.
 unsigned char frameChecksum(const QByteArray &bytes);
 

@@ -25,10 +25,10 @@
 #include "dialogs/frmlogin.h"
 #include "dialogs/frmricercaporta.h"
 #include "gauge/crpmgauge.h"
-#include "mainwindow/cmsg.h"
+#include "uicommon/cmsg.h"
 #include "mainwindow/ui_frmprogpannel.h"
-#include "mainwindow/userprompts.h"
-#include "mainwindow/windowlook.h"
+#include "uicommon/userprompts.h"
+#include "uicommon/windowlook.h"
 #include "plot/canvaspicker.h"
 #include "profile/curvemodel.h"
 
@@ -120,7 +120,6 @@ frmProgPannel::~frmProgPannel()
     // they report to goes.
     delete session;
     session = nullptr;
-    hidApiExit();
 
     delete deviceLabel;
     delete profileLabel;

@@ -18,7 +18,7 @@
 
 #include "mainwindow/frmprogpannel.h"
 #include "mainwindow/ui_frmprogpannel.h"
-#include "mainwindow/userprompts.h"
+#include "uicommon/userprompts.h"
 #include "plot/canvaspicker.h"
 #include "plot/curvetable.h"
 #include "profile/curvemodel.h"
@@ -113,7 +113,7 @@ void frmProgPannel::onPasteValues()
     // From the first selected point on, one value per point.
     const QVector<int> points = editPoints();
     const int first = points.isEmpty() ? 0 : points.first();
-    if (first + numbers.size() > CurveModel::Points) {
+    if (first + numbers.size() > Curve::Points) {
         prompts->warning(this, tr("Incolla valori"),
                          tr("Impossibile incollare: %1 valori dal punto %2 superano l'ultimo punto (40).")
                              .arg(numbers.size())

@@ -9,7 +9,7 @@
 
 #include "gauge/crpmgauge.h"
 #include "gauge/enginetype.h"
-#include "mainwindow/cmsg.h"
+#include "uicommon/cmsg.h"
 #include "mainwindow/frmprogpannel.h"
 #include "mainwindow/ui_frmprogpannel.h"
 #include "plot/livehistory.h"

@@ -10,10 +10,10 @@
 #include <QStatusBar>
 #include <qwt_plot.h>
 
-#include "mainwindow/cmsg.h"
+#include "uicommon/cmsg.h"
 #include "mainwindow/frmprogpannel.h"
 #include "mainwindow/ui_frmprogpannel.h"
-#include "mainwindow/userprompts.h"
+#include "uicommon/userprompts.h"
 #include "profile/backupstore.h"
 #include "profile/curvemodel.h"
 #include "profile/profilefile.h"

@@ -11,7 +11,7 @@
 #include "doctor/hotplugmonitor.h"
 #include "mainwindow/frmprogpannel.h"
 #include "mainwindow/ui_frmprogpannel.h"
-#include "mainwindow/userprompts.h"
+#include "uicommon/userprompts.h"
 
 namespace {
 const char *const LastPortKey = "LastPort";

@@ -6,10 +6,10 @@
 #include <QPushButton>
 
 #include "gauge/crpmgauge.h"
-#include "mainwindow/cmsg.h"
+#include "uicommon/cmsg.h"
 #include "mainwindow/frmprogpannel.h"
 #include "mainwindow/ui_frmprogpannel.h"
-#include "mainwindow/userprompts.h"
+#include "uicommon/userprompts.h"
 
 void frmProgPannel::onBancoClicked()
 {

@@ -15,7 +15,7 @@
 
 #include "mainwindow/frmprogpannel.h"
 #include "mainwindow/ui_frmprogpannel.h"
-#include "mainwindow/userprompts.h"
+#include "uicommon/userprompts.h"
 #include "plot/canvaspicker.h"
 #include "plot/curvetable.h"
 #include "plot/livehistory.h"
@@ -51,7 +51,7 @@ void frmProgPannel::onLiveData(const Protocol::PollData &data)
     // Values from a noisy line are not data: nothing follows them.
     if (!linkFlag || session->isLineNoisy())
         return;
-    const int point = data.cellIndex < CurveModel::Points ? int(data.cellIndex) : -1;
+    const int point = data.cellIndex < Curve::Points ? int(data.cellIndex) : -1;
     if (picker)
         picker->setTracer(point, qint8(data.cellValue));
     if (tableDelegate && tableDelegate->tracer() != point) {

@@ -11,10 +11,10 @@
 #include <qwt_plot_item.h>
 #include <qwt_scale_div.h>
 
-#include "mainwindow/cmsg.h"
+#include "uicommon/cmsg.h"
 #include "mainwindow/frmprogpannel.h"
 #include "mainwindow/ui_frmprogpannel.h"
-#include "mainwindow/userprompts.h"
+#include "uicommon/userprompts.h"
 #include "plot/canvaspicker.h"
 #include "plot/curveseries.h"
 #include "plot/plotsetup.h"
@@ -54,7 +54,7 @@ void frmProgPannel::updateValueAxis()
 
 void frmProgPannel::setFlatCurve(double value)
 {
-    model->setValues(QVector<int>(CurveModel::Points, int(value)), tr("Profilo piatto"));
+    model->setValues(QVector<int>(Curve::Points, int(value)), tr("Profilo piatto"));
 }
 
 QwtPlotCurve *frmProgPannel::findCurve() const

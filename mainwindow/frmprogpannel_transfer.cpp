@@ -12,12 +12,12 @@
 #include <QTimer>
 #include <qwt_plot.h>
 
-#include "link/ecuimage.h"
+#include "session/ecuimage.h"
 #include "link/protocol.h"
-#include "mainwindow/cmsg.h"
+#include "uicommon/cmsg.h"
 #include "mainwindow/frmprogpannel.h"
 #include "mainwindow/ui_frmprogpannel.h"
-#include "mainwindow/userprompts.h"
+#include "uicommon/userprompts.h"
 #include "profile/curvemodel.h"
 
 void frmProgPannel::onSaveFlashClicked()

@@ -11,7 +11,7 @@
 #include "dialogs/frmlogin.h"
 #include "dialogs/frmdiagnosi.h"
 #include "dialogs/frmricercaporta.h"
-#include "mainwindow/cmsg.h"
+#include "uicommon/cmsg.h"
 #include "mainwindow/frmprogpannel.h"
 #include "mainwindow/ui_frmprogpannel.h"
 #include "plot/plotsetup.h"

@@ -23,7 +23,7 @@
 #include <qwt_plot.h>
 
 #include "mainwindow/logofit.h"
-#include "mainwindow/windowlook.h"
+#include "uicommon/windowlook.h"
 
 namespace {
 

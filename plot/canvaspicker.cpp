@@ -92,7 +92,7 @@ QwtPlotCurve *CanvasPicker::selectedCurve() const
 
 void CanvasPicker::selectPoint(int index)
 {
-    if (index < 0 || index >= CurveModel::Points) {
+    if (index < 0 || index >= Curve::Points) {
         m_selection->clear();
         return;
     }
@@ -102,7 +102,7 @@ void CanvasPicker::selectPoint(int index)
 
 void CanvasPicker::setTracer(int index, int value)
 {
-    if (index < 0 || index >= CurveModel::Points)
+    if (index < 0 || index >= Curve::Points)
         index = -1;
     if (index == m_tracer && value == m_tracerValue)
         return;
@@ -180,7 +180,7 @@ void CanvasPicker::stepSelection(bool forward)
     const int i = selectedIndex();
     if (i < 0)
         return;
-    const int n = CurveModel::Points;
+    const int n = Curve::Points;
     selectPoint((i + (forward ? 1 : -1) + n) % n);
 }
 

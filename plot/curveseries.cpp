@@ -8,7 +8,7 @@ size_t CurveSeries::size() const
 {
     if (compare && !model->hasCompare())
         return 0;
-    return CurveModel::Points;
+    return Curve::Points;
 }
 
 QPointF CurveSeries::sample(size_t i) const

@@ -9,7 +9,7 @@
 #include <qwt_symbol.h>
 #include <qwt_text.h>
 
-#include "mainwindow/cmsg.h"
+#include "uicommon/cmsg.h"
 
 namespace plotsetup {
 

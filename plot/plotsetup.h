@@ -7,7 +7,7 @@
 #include <QPointF>
 #include <QVector>
 
-#include "link/cdevinfo.h"
+#include "profile/curvelimits.h"
 
 class QwtPlot;
 class QwtPlotCurve;
@@ -15,10 +15,6 @@ class QwtPlotGrid;
 class QwtText;
 
 namespace plotsetup {
-
-// Number of curve points (indices 0 to 40) and the divisor of the rpm range.
-constexpr int kPointCount = 41;
-constexpr float kRpmDivisor = 40.0f;
 
 // The value range of the curve and the editor's key step (the defaults are
 // those of the older hardware; the device record selects the others).

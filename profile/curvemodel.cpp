@@ -2,7 +2,7 @@
 
 
 CurveModel::CurveModel(QObject *parent)
-    : QAbstractTableModel(parent), vals(Points, 0), pristine(Points, 0)
+    : QAbstractTableModel(parent), vals(Curve::Points, 0), pristine(Curve::Points, 0)
 {
 }
 
@@ -13,12 +13,12 @@ int CurveModel::rowCount(const QModelIndex &parent) const
 
 int CurveModel::columnCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : Points;
+    return parent.isValid() ? 0 : Curve::Points;
 }
 
 QVariant CurveModel::data(const QModelIndex &index, int role) const
 {
-    if (!index.isValid() || index.column() >= Points)
+    if (!index.isValid() || index.column() >= Curve::Points)
         return QVariant();
     const int i = index.column();
     if (role == Qt::TextAlignmentRole)
@@ -87,7 +87,7 @@ void CurveModel::setMaxRpm(double maxRpm)
     if (maxRpm == rpmMax)
         return;
     rpmMax = maxRpm;
-    emit dataChanged(index(RpmRow, 0), index(RpmRow, Points - 1));
+    emit dataChanged(index(RpmRow, 0), index(RpmRow, Curve::Points - 1));
     emit maxRpmChanged();
 }
 
@@ -99,7 +99,7 @@ double CurveModel::rpmAt(int point) const
 void CurveModel::setLimits(const CurveLimits &limits)
 {
     lim = limits;
-    emit dataChanged(index(ValueRow, 0), index(ValueRow, Points - 1));
+    emit dataChanged(index(ValueRow, 0), index(ValueRow, Curve::Points - 1));
     emit limitsChanged();
 }
 
@@ -113,7 +113,7 @@ int CurveModel::clamp(int value) const
 QVector<int> CurveModel::outOfRange() const
 {
     QVector<int> out;
-    for (int i = 0; i < Points; ++i)
+    for (int i = 0; i < Curve::Points; ++i)
         if (clamp(vals[i]) != vals[i])
             out.append(i);
     return out;
@@ -144,10 +144,10 @@ void CurveModel::pushUndo(const QString &what)
 void CurveModel::replace(const QVector<int> &values)
 {
     QVector<int> next = values;
-    next.resize(Points);
+    next.resize(Curve::Points);
     int first = -1;
     int last = -1;
-    for (int i = 0; i < Points; ++i) {
+    for (int i = 0; i < Curve::Points; ++i) {
         if (next[i] != vals[i]) {
             if (first < 0)
                 first = i;
@@ -164,7 +164,7 @@ void CurveModel::replace(const QVector<int> &values)
 
 bool CurveModel::setValue(int point, int value)
 {
-    if (point < 0 || point >= Points)
+    if (point < 0 || point >= Curve::Points)
         return false;
     const int v = clamp(value);
     if (v == vals[point])
@@ -179,7 +179,7 @@ bool CurveModel::setValue(int point, int value)
 void CurveModel::setValues(const QVector<int> &values, const QString &what, bool undoable)
 {
     QVector<int> next = values;
-    next.resize(Points);
+    next.resize(Curve::Points);
     if (next == vals)
         return;
     if (undoable)
@@ -190,8 +190,8 @@ void CurveModel::setValues(const QVector<int> &values, const QString &what, bool
 void CurveModel::applyEdit(const QVector<int> &values, const QString &what)
 {
     QVector<int> next = values;
-    next.resize(Points);
-    for (int i = 0; i < Points; ++i)
+    next.resize(Curve::Points);
+    for (int i = 0; i < Curve::Points; ++i)
         if (next[i] != vals[i])
             next[i] = clamp(next[i]);
     setValues(next, what);
@@ -270,7 +270,7 @@ void CurveModel::setEcuCopy(const QVector<int> &values)
 {
     hasEcu = true;
     ecuValues = values;
-    ecuValues.resize(Points);
+    ecuValues.resize(Curve::Points);
     updateModified();
 }
 
@@ -313,12 +313,12 @@ void CurveModel::setCompare(const QVector<int> &values, const QString &label)
     if (columnsChange)
         beginInsertRows(QModelIndex(), CompareRow, DiffRow);
     compareVals = values;
-    compareVals.resize(Points);
+    compareVals.resize(Curve::Points);
     compareName = label;
     if (columnsChange)
         endInsertRows();
     else
-        emit dataChanged(index(CompareRow, 0), index(DiffRow, Points - 1));
+        emit dataChanged(index(CompareRow, 0), index(DiffRow, Curve::Points - 1));
     emit headerDataChanged(Qt::Vertical, CompareRow, CompareRow);
     emit compareChanged();
 }

@@ -17,7 +17,7 @@
 #include <QString>
 #include <QVector>
 
-#include "link/cdevinfo.h"
+#include "profile/curvelimits.h"
 
 class CurveModel : public QAbstractTableModel {
     Q_OBJECT
@@ -25,7 +25,7 @@ public:
     enum Row { RpmRow = 0, ValueRow, CompareRow, DiffRow, RowCount };
     // data(): true for a value beyond the limits.
     static constexpr int OutOfRangeRole = Qt::UserRole + 1;
-    static constexpr int Points = 41;
+
     static constexpr int UndoLimit = 200;
 
     explicit CurveModel(QObject *parent = nullptr);

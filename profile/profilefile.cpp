@@ -1,7 +1,7 @@
 #include "profile/profilefile.h"
 
 #include "profile/curvebytes.h"
-#include "profile/safefile.h"
+#include "util/safefile.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -20,7 +20,7 @@ char curveByte(double y)
 
 QByteArray encode(const QVector<int> &values, int k)
 {
-    QByteArray bytes = CurveBytes::fromValues(values, Points);
+    QByteArray bytes = CurveBytes::fromValues(values, Curve::Points);
     bytes.append(CurveBytes::fromValue(k));
     return bytes;
 }
@@ -38,8 +38,8 @@ bool decode(const QByteArray &bytes, Profile *profile, QString *error)
         return false;
     }
     Profile p;
-    p.values = CurveBytes::toValues(bytes, 0, Points);
-    p.k = CurveBytes::toValue(bytes.at(Points));
+    p.values = CurveBytes::toValues(bytes, 0, Curve::Points);
+    p.k = CurveBytes::toValue(bytes.at(Curve::Points));
     *profile = p;
     return true;
 }

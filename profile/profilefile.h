@@ -8,10 +8,12 @@
 #include <QString>
 #include <QVector>
 
+#include "profile/curvelimits.h"
+
 namespace ProfileFile {
 
-constexpr int Points = 41;
-constexpr int FileSize = Points + 1;
+
+constexpr int FileSize = Curve::Points + 1;
 
 struct Profile {
     QVector<int> values;  // 41 whole numbers, -128 to 127

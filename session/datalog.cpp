@@ -1,6 +1,6 @@
 #include "session/datalog.h"
 
-#include "profile/safefile.h"
+#include "util/safefile.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -28,7 +28,7 @@
 #include <memory>
 
 #include "link/cdevinfo.h"
-#include "link/ecuimage.h"
+#include "session/ecuimage.h"
 #include "link/eculink.h"
 #include "link/hiddevice.h"
 #include "link/protocol.h"

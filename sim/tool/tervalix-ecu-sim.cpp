@@ -2,6 +2,7 @@
 // open (e.g. /dev/pts/7) and answers frames until interrupted.
 
 #include "sim/ptyecusimulator.h"
+#include "util/version.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -36,11 +37,13 @@ int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tervalix-ecu-sim"));
+    QCoreApplication::setApplicationVersion(Version::text());
 
     QCommandLineParser p;
     p.setApplicationDescription(QStringLiteral(
         "Simulated Tervalix ECU on a pseudo-terminal. Open the printed port in the program."));
     p.addHelpOption();
+    p.addVersionOption();
     p.addOptions({
         {"hw", "Hardware version byte (default 21; below 20: 50 cells).", "n", "21"},
         {"cyl", "Cylinders reported (0, 2 or 4; default 4).", "n", "4"},

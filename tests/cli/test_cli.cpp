@@ -15,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "profile/curvelimits.h"
 #include "cli/cliargs.h"
 #include "cli/clitext.h"
 #include "link/protocol.h"
@@ -36,7 +37,7 @@ struct Result {
 QByteArray profileBytes(int k)
 {
     QByteArray b;
-    for (int i = 0; i < Protocol::CurvePoints; ++i)
+    for (int i = 0; i < Curve::Points; ++i)
         b.append(char(i - 20));
     b.append(char(k));
     return b;
@@ -181,10 +182,10 @@ void TestCli::resultFormats()
     CDevInfo four = CDevInfo::fromBytes(reinterpret_cast<const unsigned char *>("\x15\x04" "203"));
     CDevInfo none = CDevInfo::serialDefault();
     QCOMPARE(Cli::deviceText(four), QStringLiteral("HW21 - CYL4 - V2.0-R3"));
-    QVector<int> values(Protocol::CurvePoints, 3);
+    QVector<int> values(Curve::Points, 3);
     values[0] = -7;
     const QList<QByteArray> lines = Cli::curveCsv(values, Cli::maxRpm(four)).split('\n');
-    QCOMPARE(lines.size(), 1 + Protocol::CurvePoints + 1);
+    QCOMPARE(lines.size(), 1 + Curve::Points + 1);
     QCOMPARE(lines[0], QByteArray("point,rpm,value"));
     QCOMPARE(lines[1], QByteArray("0,0,-7"));
     QCOMPARE(lines[41], QByteArray("40,17000,3"));

@@ -13,7 +13,7 @@ namespace {
 QVector<int> ramp(int from = -10)
 {
     QVector<int> v;
-    for (int i = 0; i < CurveModel::Points; ++i)
+    for (int i = 0; i < Curve::Points; ++i)
         v << from + i;
     return v;
 }
@@ -47,7 +47,7 @@ void TestCurveModel::editsAreClampedOutsideValuesKept()
     QVERIFY(!m.setValue(41, 1));  // no such point
 
     // A curve from a file or the ECU is kept as it is, and its outliers named.
-    QVector<int> fromFile(CurveModel::Points, 0);
+    QVector<int> fromFile(Curve::Points, 0);
     fromFile[2] = 60;
     fromFile[9] = -128;
     m.setValues(fromFile, "load");
@@ -83,7 +83,7 @@ void TestCurveModel::tableShowsPointsAsColumns()
     QCOMPARE(m.value(5), 4);
 
     // Comparing adds a row of the other curve and one of differences.
-    m.setCompare(QVector<int>(CurveModel::Points, 1), "stock");
+    m.setCompare(QVector<int>(Curve::Points, 1), "stock");
     QCOMPARE(m.rowCount(), 4);
     QCOMPARE(m.headerData(CurveModel::CompareRow, Qt::Vertical).toString(), QStringLiteral("stock"));
     QCOMPARE(m.data(m.index(CurveModel::DiffRow, 0)).toInt(), -11);
@@ -177,7 +177,7 @@ void TestCurveModel::rangeOperations()
     QCOMPARE(CurveOps::interpolate(bumpy, {11}, r), bumpy);  // needs two ends
 
     // Smoothing: mean of each point and its neighbours, from the old values.
-    QVector<int> spike(CurveModel::Points, 0);
+    QVector<int> spike(Curve::Points, 0);
     spike[20] = 9;
     const QVector<int> smooth = CurveOps::smooth(spike, {19, 20, 21}, r);
     QCOMPARE(smooth.mid(19, 3), (QVector<int>{3, 3, 3}));

@@ -6,10 +6,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "link/ecuimage.h"
+#include "session/ecuimage.h"
 #include "profile/backupstore.h"
 #include "profile/profilefile.h"
-#include "profile/safefile.h"
+#include "util/safefile.h"
 
 #include <QElapsedTimer>
 #include <cerrno>

@@ -20,7 +20,7 @@
 #include "link/protocol.h"
 #include "profile/backupstore.h"
 #include "profile/profilefile.h"
-#include "profile/safefile.h"
+#include "util/safefile.h"
 #include "session/ecusession.h"
 #include "session/liverecorder.h"
 #include "sim/ptyecusimulator.h"
@@ -42,7 +42,7 @@ QString name(Carrier c)
 QVector<int> pattern(int seed)
 {
     QVector<int> v;
-    for (int i = 0; i < Protocol::CurvePoints; ++i)
+    for (int i = 0; i < Curve::Points; ++i)
         v << ((i * 7 + seed) % 31) - 10;
     return v;
 }
@@ -146,7 +146,7 @@ struct Rig {
     QVector<int> curve() const
     {
         QVector<int> v;
-        for (int i = 0; i < Protocol::CurvePoints; ++i)
+        for (int i = 0; i < Curve::Points; ++i)
             v << qint8(ecu->cell(i));
         return v;
     }

@@ -18,7 +18,7 @@
 #include "link/cgestsend.h"
 #include "mainwindow/frmprogpannel.h"
 #include "mainwindow/ui_frmprogpannel.h"
-#include "mainwindow/userprompts.h"
+#include "uicommon/userprompts.h"
 #include "profile/curvemodel.h"
 #include "session/ecusession.h"
 #include "sim/ptyecusimulator.h"

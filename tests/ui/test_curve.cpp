@@ -15,7 +15,7 @@
 #include <qwt_symbol.h>
 #include <qwt_text.h>
 
-#include "mainwindow/cmsg.h"
+#include "uicommon/cmsg.h"
 #include "mainwindow/frmprogpannel.h"
 #include "mainwindow/ui_frmprogpannel.h"
 #include "plot/canvaspicker.h"

@@ -14,7 +14,7 @@
 #include <qwt_scale_div.h>
 
 #include "gauge/crpmgauge.h"
-#include "mainwindow/cmsg.h"
+#include "uicommon/cmsg.h"
 #include "mainwindow/frmprogpannel.h"
 #include "mainwindow/ui_frmprogpannel.h"
 #include "support/testsupport.h"

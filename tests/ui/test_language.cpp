@@ -14,7 +14,7 @@
 #include <qwt_text.h>
 
 #include "app/startup.h"
-#include "mainwindow/cmsg.h"
+#include "uicommon/cmsg.h"
 #include "mainwindow/frmprogpannel.h"
 #include "mainwindow/ui_frmprogpannel.h"
 #include "support/testsupport.h"

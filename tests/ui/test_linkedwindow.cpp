@@ -16,7 +16,7 @@
 
 #include "doctor/hotplugmonitor.h"
 #include "link/protocol.h"
-#include "mainwindow/cmsg.h"
+#include "uicommon/cmsg.h"
 #include "profile/backupstore.h"
 #include "profile/profilefile.h"
 #include "support/testsupport.h"

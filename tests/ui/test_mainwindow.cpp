@@ -26,9 +26,9 @@
 
 #include "app/settingsformat.h"
 #include "app/startup.h"
-#include "profile/safefile.h"
+#include "util/safefile.h"
 #include <cerrno>
-#include "mainwindow/cmsg.h"
+#include "uicommon/cmsg.h"
 #include "mainwindow/frmprogpannel.h"
 #include "support/testsupport.h"
 

@@ -15,7 +15,7 @@
 #include <qwt_plot_curve.h>
 #include <qwt_scale_map.h>
 
-#include "mainwindow/cmsg.h"
+#include "uicommon/cmsg.h"
 #include "plot/canvaspicker.h"
 #include "plot/curveseries.h"
 #include "plot/plotsetup.h"
@@ -121,7 +121,7 @@ struct Rig {
 
 QVector<int> filled(int v)
 {
-    return QVector<int>(CurveModel::Points, v);
+    return QVector<int>(Curve::Points, v);
 }
 
 }  // namespace
@@ -213,14 +213,14 @@ void TestPicker::dragOnlyChangesTheSelectedValue()
     Rig rig;
     QVERIFY(rig.showAndActivate());
     QVector<int> values;
-    for (int i = 0; i < CurveModel::Points; ++i)
+    for (int i = 0; i < Curve::Points; ++i)
         values.append(i % 7 - 3);
     rig.setValues(values);
     rig.pressOn(10);
     QCOMPARE(rig.picker->selectedIndex(), 10);
     // Far sideways and up: the point keeps its engine speed.
     rig.dragTo(rig.canvasPos(30).toPoint() + QPoint(0, -30));
-    for (int i = 0; i < CurveModel::Points; ++i) {
+    for (int i = 0; i < Curve::Points; ++i) {
         QCOMPARE(rig.curve->sample(i).x(), i * 300.0);
         if (i != 10)
             QCOMPARE(rig.value(i), values[i]);
@@ -312,7 +312,7 @@ void TestPicker::firstKeyPicksTheNearestPointHoweverFar()
     const QPointF probe(CanvasPicker::keyProbePosition());
     int nearest = -1;
     double best = 1e9;
-    for (int i = 0; i < CurveModel::Points; ++i) {
+    for (int i = 0; i < Curve::Points; ++i) {
         const double d = QLineF(rig.canvasPos(i), probe).length();
         if (d < best) {
             best = d;
@@ -344,7 +344,7 @@ void TestPicker::keysChangeTheValueByOneAndPagesByFive()
     for (int n = 0; n < 50; ++n)
         rig.picker->handleKey(Qt::Key_Down);
     QCOMPARE(rig.value(5), -10);
-    for (int i = 0; i < CurveModel::Points; ++i)
+    for (int i = 0; i < Curve::Points; ++i)
         if (i != 5)
             QCOMPARE(rig.value(i), 0);
 }

@@ -4,7 +4,7 @@
 #include "dialogs/frmricercaporta.h"
 #include "link/protocol.h"
 #include "link/serialportlist.h"
-#include "mainwindow/cmsg.h"
+#include "uicommon/cmsg.h"
 #include "session/ecusession.h"
 #include "sim/ptyecusimulator.h"
 #include "sim/simulatedhiddevice.h"

@@ -17,10 +17,10 @@
 
 #include "link/cgestrt.h"
 #include "link/protocol.h"
-#include "mainwindow/cmsg.h"
+#include "uicommon/cmsg.h"
 #include "mainwindow/frmprogpannel.h"
 #include "mainwindow/ui_frmprogpannel.h"
-#include "mainwindow/userprompts.h"
+#include "uicommon/userprompts.h"
 #include "profile/profilefile.h"
 #include "support/testsupport.h"
 #include "support/windowaccess.h"

@@ -1,13 +1,14 @@
-#include "link/ecuimage.h"
+#include "session/ecuimage.h"
 
 #include "link/protocol.h"
 #include "profile/curvebytes.h"
+#include "profile/curvelimits.h"
 
 namespace EcuImage {
 
 QByteArray buildWrite(const QVector<int> &values, unsigned char hwVersion, const QString &profilePath)
 {
-    QByteArray image = CurveBytes::fromValues(values, Protocol::CurvePoints);
+    QByteArray image = CurveBytes::fromValues(values, Curve::Points);
     if (Protocol::isLargeLayout(hwVersion)) {
         QByteArray name = profilePath.mid(profilePath.lastIndexOf('/') + 1).toLatin1();
         name = name.left(Protocol::profileNameLength);
@@ -22,7 +23,7 @@ Decoded decodeRead(const QByteArray &image, unsigned char hwVersion)
 {
     auto at = [&image](int i) -> char { return i < image.size() ? image.at(i) : '\0'; };
     Decoded d;
-    d.values = CurveBytes::toValues(image, 0, Protocol::CurvePoints);
+    d.values = CurveBytes::toValues(image, 0, Curve::Points);
     d.k = CurveBytes::toValue(at(Protocol::injectionKCell(hwVersion)));
     d.bench = at(Protocol::benchFlagCell(hwVersion)) != 0;
     if (Protocol::isLargeLayout(hwVersion)) {

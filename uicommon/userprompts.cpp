@@ -1,4 +1,4 @@
-#include "mainwindow/userprompts.h"
+#include "uicommon/userprompts.h"
 
 #include <QFileDialog>
 #include <QInputDialog>

@@ -1,4 +1,4 @@
-#include "mainwindow/windowlook.h"
+#include "uicommon/windowlook.h"
 
 #include <QHash>
 #include <QImage>

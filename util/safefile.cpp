@@ -1,4 +1,4 @@
-#include "profile/safefile.h"
+#include "util/safefile.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "mainwindow/cmsg.h"
+#include "uicommon/cmsg.h"
 
 #include <QCoreApplication>
 

@@ -1,0 +1,19 @@
+#pragma once
+// The curve's shape and the value range a unit accepts: 41 points over the
+// engine-speed range, each a whole number within the limits that the unit's
+// hardware version selects.
+
+namespace Curve {
+// Points of the injection curve, in the ECU, the profile files and the window.
+constexpr int Points = 41;
+} // namespace Curve
+
+// Value range of the curve that a hardware version selects, with the axis
+// step of the plot and the step of its value keys.
+struct CurveLimits {
+    float valueMin = -10.0f;
+    float valueMax = 25.0f;
+    int valueStep = 5;
+    int keyStep = 10;
+    static CurveLimits forHardware(unsigned char hwVersion);
+};
