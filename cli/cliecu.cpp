@@ -55,9 +55,27 @@ void CliEcu::endOnLoss(Wait &wait, QObject *scope)
     connect(&ses, &EcuSession::linkLost, scope, [&wait](const QString &reason) {
         wait.fail(ExitTransfer, TervalixCli::tr("Collegamento perso: %1").arg(reason));
     });
-    connect(&ses, &EcuSession::commandDropped, scope, [&wait] {
-        wait.fail(ExitTransfer, TervalixCli::tr("La centralina non risponde più."));
-    });
+}
+
+QString CliEcu::phaseText(EcuPhase phase)
+{
+    switch (phase) {
+    case EcuPhase::Reading:
+        return TervalixCli::tr("lettura");
+    case EcuPhase::BackingUp:
+        return TervalixCli::tr("copia di sicurezza");
+    case EcuPhase::Writing:
+        return TervalixCli::tr("scrittura");
+    case EcuPhase::Verifying:
+        return TervalixCli::tr("verifica");
+    }
+    return QString();
+}
+
+void CliEcu::showProgress(QObject *scope)
+{
+    connect(&ses, &EcuSession::progress, scope,
+            [this](EcuPhase phase, int percent) { out.progress(phaseText(phase), percent); });
 }
 
 int CliEcu::link(const QString &port)
@@ -94,27 +112,22 @@ int CliEcu::read()
 {
     Wait wait(out);
     QObject scope;
-    connect(&ses, &EcuSession::sgnExecCmd, &scope, [this](const QString &word) {
-        if (word == QLatin1String("FLASH_READ"))
-            ses.startRead();
-    });
-    connect(&ses, &EcuSession::sgnPercent, &scope,
-            [this](int percent) { out.progress(TervalixCli::tr("lettura"), percent); });
-    connect(&ses, &EcuSession::sgnEsito, &scope, [&wait](const QString &outcome) {
-        if (outcome == QLatin1String("OK_RCV"))
+    showProgress(&scope);
+    connect(&ses, &EcuSession::finished, &scope, [&wait](const EcuResult &r) {
+        if (r.ok())
             wait.finish(ExitOk);
         else
             wait.fail(ExitTransfer, TervalixCli::tr("Lettura non riuscita: la centralina non risponde."));
     });
     endOnLoss(wait, &scope);
     endOnInterrupt(wait, &scope);
-    ses.setCmd(QStringLiteral("FLASH_READ"));
+    ses.readCurve();
     return wait.exec();
 }
 
 EcuImage::Decoded CliEcu::lastRead() const
 {
-    return EcuImage::decodeRead(ses.readImage(), ses.deviceInfo().hwVersion);
+    return ses.content();
 }
 
 } // namespace Cli

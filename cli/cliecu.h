@@ -55,9 +55,14 @@ public:
 
     // Ends `wait` with ExitInterrupted on Ctrl+C, for as long as `scope` lives.
     void endOnInterrupt(Wait &wait, QObject *scope);
-    // Ends `wait` with ExitTransfer when the link is lost or the live-data
-    // thread gives up on the unit.
+    // Ends `wait` with ExitTransfer when the link is lost or the unit stops
+    // answering.
     void endOnLoss(Wait &wait, QObject *scope);
+    // Shows the phase and percentage of the running transfer, for as long as
+    // `scope` lives.
+    void showProgress(QObject *scope);
+    // "lettura", "copia di sicurezza", "scrittura", "verifica".
+    static QString phaseText(EcuPhase phase);
 
 private:
     EcuSession ses;

@@ -79,9 +79,6 @@ int commandMonitor(Context &ctx)
                             .arg(int(qint8(d.cellValue)), 4));
         }
     });
-    QObject::connect(&ses, &EcuSession::sgnError, &scope, [&] {
-        wait.fail(ExitTransfer, TervalixCli::tr("La centralina non risponde più."));
-    });
     ecu.endOnLoss(wait, &scope);
     // Ctrl+C is how a monitor without --seconds ends: a success.
     QObject::connect(&ctx.interrupts, &InterruptWatch::interrupted, &scope, [&] { wait.finish(ExitOk); });

@@ -57,14 +57,15 @@ QVector<Difference> compareProfile(const QVector<int> &values, int k, const EcuI
     return out;
 }
 
-QVector<Difference> fromMismatches(const QVector<EcuImage::Mismatch> &mismatches)
+QVector<Difference> fromMismatches(const QVector<EcuImage::Mismatch> &mismatches, unsigned char hwVersion)
 {
     QVector<Difference> out;
     for (const EcuImage::Mismatch &m : mismatches) {
-        // Curve points are signed; the name cells after them are characters.
-        const bool point = m.cell < Curve::Points;
-        out.append(Difference{m.cell, false, point ? int(qint8(m.written)) : m.written,
-                              point ? int(qint8(m.read)) : m.read});
+        // Curve points and K are signed; the name cells are characters.
+        const bool isK = m.cell == Protocol::injectionKCell(hwVersion);
+        const bool signedCell = m.cell < Curve::Points || isK;
+        out.append(Difference{m.cell, isK, signedCell ? int(qint8(m.written)) : m.written,
+                              signedCell && m.read >= 0 ? int(qint8(m.read)) : m.read});
     }
     return out;
 }

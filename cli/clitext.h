@@ -32,8 +32,9 @@ struct Difference {
 // The curve and K of a profile against a read of the ECU.
 QVector<Difference> compareProfile(const QVector<int> &values, int k, const EcuImage::Decoded &ecu,
                                    unsigned char hwVersion);
-// A write's read-back mismatches (bytes as on the wire).
-QVector<Difference> fromMismatches(const QVector<EcuImage::Mismatch> &mismatches);
+// A write's read-back mismatches (bytes as on the wire); the K cell of
+// `hwVersion` is named as K.
+QVector<Difference> fromMismatches(const QVector<EcuImage::Mismatch> &mismatches, unsigned char hwVersion);
 
 // "Cella 7: scritto 11, la centralina contiene 0"
 QString writtenText(const Difference &d);

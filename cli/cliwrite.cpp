@@ -1,6 +1,6 @@
 // The write: the session backs the unit up, writes the curve and reads every
-// written cell back; then K goes out through the live-data thread and one
-// more read proves it. Only all of that together is a success.
+// written cell back, then K, read back too. Only all of that together is a
+// success.
 //
 // Ctrl+C does not cut a write short: a unit left half-written runs the engine
 // on a curve nobody chose. The first Ctrl+C says so and lets it finish; a
@@ -13,6 +13,7 @@
 #include "cli/clitext.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QJsonArray>
 
 namespace Cli {
@@ -29,48 +30,47 @@ int commandWrite(Context &ctx)
         return code;
     EcuSession &ses = ecu.session();
     const unsigned char hw = ses.deviceInfo().hwVersion;
-    const WriteRequest request{EcuImage::buildWrite(profile.values, hw, file), ctx.args.backupDir};
 
-    enum class Phase { Curve, CheckK } phase = Phase::Curve;
     QString backup;
     QVector<Difference> mismatches;
     Wait wait(ctx.out);
     QObject scope;
-    QObject::connect(&ses, &EcuSession::sgnExecCmd, &scope, [&](const QString &word) {
-        if (word == QLatin1String("FLASH_WRITE"))
-            ses.startWrite(request);
-        else if (word == QLatin1String("FLASH_READ"))
-            ses.startRead();
-    });
+    ecu.showProgress(&scope);
     QObject::connect(&ses, &EcuSession::backupSaved, &scope, [&](const QString &path) {
         backup = path;
         ctx.out.note(TervalixCli::tr("Copia di sicurezza: %1").arg(QDir::toNativeSeparators(path)));
     });
-    QObject::connect(&ses, &EcuSession::sgnPercent, &scope, [&](int percent) {
-        ctx.out.progress(phase == Phase::Curve ? TervalixCli::tr("scrittura") : TervalixCli::tr("controllo di K"),
-                         percent);
-    });
-    QObject::connect(&ses, &EcuSession::sgnEsito, &scope, [&](const QString &outcome) {
-        if (phase == Phase::CheckK) {
-            if (outcome == QLatin1String("OK_RCV"))
-                wait.finish(ExitOk);
-            else
-                wait.fail(ExitTransfer, TervalixCli::tr("Curva scritta, ma K non si può rileggere: "
-                                                        "la centralina non risponde."));
-        } else if (outcome == QLatin1String("OK_SND")) {
-            // The word comes back only once the K frame is acknowledged: the
-            // check reads what the unit holds after it.
-            phase = Phase::CheckK;
-            ses.queueInjectionK(profile.k);
-            ses.setCmd(QStringLiteral("FLASH_READ"));
-        } else if (outcome == QLatin1String("KO_VERIFY")) {
-            mismatches = fromMismatches(ses.lastMismatches());
+    // Once frames went out, a failure leaves the unit with an unknown mix of
+    // the old curve and the new one: say so, and where the old one is.
+    const auto halfWritten = [&backup](const EcuResult &r) {
+        if (!r.unitChanged)
+            return QString();
+        return QLatin1Char(' ')
+            + (backup.isEmpty() ? TervalixCli::tr("La centralina può essere scritta a metà.")
+                                : TervalixCli::tr("La centralina può essere scritta a metà. "
+                                                  "Quello che conteneva prima è in %1")
+                                      .arg(QDir::toNativeSeparators(backup)));
+    };
+    QObject::connect(&ses, &EcuSession::finished, &scope, [&](const EcuResult &r) {
+        switch (r.code) {
+        case EcuResult::Ok:
+            wait.finish(ExitOk);
+            break;
+        case EcuResult::VerifyFailed:
+            mismatches = fromMismatches(r.mismatches, hw);
             wait.finish(ExitMismatch);
-        } else if (outcome == QLatin1String("KO_BACKUP")) {
+            break;
+        case EcuResult::BackupFailed:
             wait.fail(ExitTransfer, TervalixCli::tr("Copia di sicurezza non riuscita, nulla è stato scritto: %1")
-                                        .arg(ses.lastBackupError()));
-        } else {
-            wait.fail(ExitTransfer, TervalixCli::tr("Scrittura non riuscita: la centralina non risponde."));
+                                        .arg(r.detail));
+            break;
+        case EcuResult::LinkLost:
+            wait.fail(ExitTransfer, TervalixCli::tr("Collegamento perso: %1").arg(r.detail) + halfWritten(r));
+            break;
+        default:
+            wait.fail(ExitTransfer,
+                      TervalixCli::tr("Scrittura non riuscita: la centralina non risponde.") + halfWritten(r));
+            break;
         }
     });
     ecu.endOnLoss(wait, &scope);
@@ -89,7 +89,11 @@ int commandWrite(Context &ctx)
                             .arg(QDir::toNativeSeparators(backup)));
     });
 
-    ses.setCmd(QStringLiteral("FLASH_WRITE"));
+    WriteOptions options;
+    options.k = profile.k;
+    options.profileName = QFileInfo(file).fileName();
+    options.backupDir = ctx.args.backupDir;
+    ses.writeCurve(profile.values, options);
     int code = wait.exec();
     if (code == ExitOk)
         mismatches = compareProfile(profile.values, profile.k, ecu.lastRead(), hw);

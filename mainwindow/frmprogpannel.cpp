@@ -1,43 +1,61 @@
 #include "mainwindow/frmprogpannel.h"
 
+#include "dialogs/frmabout.h"
+#include "gauge/crpmgauge.h"
+#include "mainwindow/languageswitch.h"
+#include "mainwindow/ui_frmprogpannel.h"
+#include "mainwindow/windowgeometry.h"
+#include "panels/editpanel.h"
+#include "panels/linkpanel.h"
+#include "panels/livepanel.h"
+#include "panels/profilepanel.h"
+#include "panels/curveguard.h"
+#include "panels/transferpanel.h"
+#include "panels/windowcontext.h"
+#include "plot/canvaspicker.h"
+#include "profile/curvemodel.h"
+#include "uicommon/cmsg.h"
+#include "uicommon/windowlook.h"
+#include "util/settingskeys.h"
+
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QItemSelectionModel>
 #include <QKeySequence>
-#include <QLCDNumber>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QSettings>
 #include <QShortcut>
 #include <QSpinBox>
 #include <QStatusBar>
-#include <QTranslator>
 #include <QVariant>
 #include <qwt_plot.h>
-#include <qwt_plot_curve.h>
-
-#include "dialogs/frmabout.h"
-#include "dialogs/frmlogin.h"
-#include "dialogs/frmricercaporta.h"
-#include "gauge/crpmgauge.h"
-#include "uicommon/cmsg.h"
-#include "mainwindow/ui_frmprogpannel.h"
-#include "uicommon/userprompts.h"
-#include "uicommon/windowlook.h"
-#include "plot/canvaspicker.h"
-#include "profile/curvemodel.h"
 
 frmProgPannel::frmProgPannel(QWidget *parent) : frmProgPannel(EcuSession::defaultConfig(), parent) {}
 
 frmProgPannel::frmProgPannel(const EcuSession::Config &sessionConfig, QWidget *parent)
-    : QMainWindow(parent), ui(new Ui::frmProgPannel), prompts(new UserPrompts)
+    : QMainWindow(parent), ui(new Ui::frmProgPannel)
 {
     build(sessionConfig);
+}
+
+frmProgPannel::~frmProgPannel()
+{
+    WindowGeometry::save(this);
+    // The panels go before the session they watch; the session stops its
+    // workers and closes its link before anything they report to goes.
+    delete edit;
+    delete link;
+    delete transfer;
+    delete live;
+    delete profile;
+    delete session;
+    session = nullptr;
+    delete dlgAbout;
+    delete ui;
 }
 
 void frmProgPannel::build(const EcuSession::Config &sessionConfig)
@@ -49,24 +67,9 @@ void frmProgPannel::build(const EcuSession::Config &sessionConfig)
     CMsg::loadTextTable();
     updateTitle();
 
-    connectedFlag = bancoFlag = linkFlag = profilePathFlag = false;
-
-    deviceLabel = new QLabel();
-    deviceLabel->setFrameStyle(QFrame::Plain | QFrame::NoFrame);
-    profileLabel = new QLabel();
-    lineLabel = new QLabel();
-
-    ui->spProfiloPiatto->setMinimum(-10);
-    ui->spProfiloPiatto->setMaximum(int(model->limits().valueMax));
-    ui->lblAdcSonda->setText(QString::number(0));
-
-    ui->lblVirtualPort->setText(CMsg::text(CMsg::NoPort));
-    showNoProfile();
-
     ui->gbRPM->setStyleSheet(QString::fromLatin1(WindowLook::navyGroupStyle));
     ui->gbGiri->setStyleSheet(QString::fromLatin1(WindowLook::navyGroupStyle));
     ui->gbRPMValue->setStyleSheet(QString::fromLatin1(WindowLook::rpmValueGroupStyle));
-
     ui->spKIniezione->setFocusPolicy(Qt::NoFocus);
     ui->spProfiloPiatto->setFocusPolicy(Qt::NoFocus);
 
@@ -79,116 +82,53 @@ void frmProgPannel::build(const EcuSession::Config &sessionConfig)
     gauge->setShowOverlay(false);
 
     session = new EcuSession(sessionConfig, this);
+    context = std::make_unique<WindowContext>(this, session, model, selection);
+    makePanels();
 
-    ui->btBanco->setVisible(false);
-    ui->lblAdcSonda->setVisible(false);
-    ui->lblLivelloSensore->setVisible(false);
-
-    setLedStyle(ui->btRicercaPorta, false);
-    ui->btRicercaPorta->setEnabled(true);
-    ui->btStartLink->setEnabled(false);
-    setLedStyle(ui->btStartLink, false);
-    ui->btSaveFlash->setEnabled(false);
-    ui->btReadFlash->setEnabled(false);
-    ui->btBanco->setEnabled(false);
-    ui->btBanco->setStyleSheet(WindowLook::bancoStyle(false));
-
+    language = new LanguageSwitch(ui->actionItaliano, ui->actionInglese, this);
+    language->showStored();
+    makeConnections();
     {
         QSettings settings;
-        const QVariant language = settings.value(QStringLiteral("Language"), QVariant());
-        ui->actionItaliano->setChecked(language == QVariant(QStringLiteral("IT")));
-        ui->actionInglese->setChecked(language == QVariant(QStringLiteral("EN")));
-        if (!settings.value(QStringLiteral("Cylinders"), QVariant()).isValid())
-            settings.setValue(QStringLiteral("Cylinders"), QStringLiteral("2"));
+        if (!settings.value(SettingsKeys::cylinders(), QVariant()).isValid())
+            settings.setValue(SettingsKeys::cylinders(), QStringLiteral("2"));
     }
-    selectEngineType(QSettings().value(QStringLiteral("Cylinders"), QVariant()) == QVariant(QStringLiteral("2")) ? 2
-                                                                                                              : 4);
-    restoreGeometryFitted();
-
-    makeConnections();
-    connectEditing();
-    connectLiveData();
-    connectHotplug();
+    profile->selectEngineType(QSettings().value(SettingsKeys::cylinders(), QVariant()) == QVariant(QStringLiteral("2"))
+                                  ? 2
+                                  : 4);
+    model->setPristine();
+    WindowGeometry::restoreFitted(this);
 }
 
-frmProgPannel::~frmProgPannel()
+void frmProgPannel::makePanels()
 {
-    if (switchedTranslator)
-        QCoreApplication::removeTranslator(switchedTranslator.get());
-    QSettings().setValue(QStringLiteral("Geometry"), saveGeometry());
-    // The session stops its workers and closes its link before anything
-    // they report to goes.
-    delete session;
-    session = nullptr;
-
-    delete deviceLabel;
-    delete profileLabel;
-    delete lineLabel;
-    delete dlgAbout;
-    delete dlgRicercaPorta;
-    delete gauge;
-    delete picker;
-    delete ui;
-}
-
-void frmProgPannel::setUserPrompts(UserPrompts *newPrompts)
-{
-    prompts.reset(newPrompts);
-}
-
-void frmProgPannel::setProfileFolder(const QString &folder)
-{
-    profileFolder = folder;
-}
-
-void frmProgPannel::updateTitle()
-{
-    // "[*]" shows the modified mark while the curve has unsaved changes.
-    setWindowTitle(QCoreApplication::applicationName() + QStringLiteral(" - V.")
-                   + QCoreApplication::applicationVersion() + QStringLiteral("[*]"));
-}
-
-void frmProgPannel::restoreGeometryFitted()
-{
-    const QVariant stored = QSettings().value(QStringLiteral("Geometry"), QVariant());
-    if (!stored.isValid())
-        return;
-    const QRect designed = geometry();
-    const QSize designedSize = size();
-    // restoreGeometry() itself refuses nothing: a window far larger than any
-    // screen would be created as asked. Try it on a hidden window and keep
-    // it only if it fits a screen.
-    if (!restoreGeometry(stored.toByteArray())) {
-        setGeometry(designed);
-        return;
-    }
-    const QRect wanted = geometry();
-    bool fits = false;
-    for (QScreen *screen : QGuiApplication::screens()) {
-        const QRect avail = screen->availableGeometry();
-        const QRect onScreen = wanted.intersected(avail);
-        // (Not the layout's own minimum: working it out costs more than the
-        // rest of the start-up; the layout enforces it anyway when shown.)
-        const bool bigEnough = wanted.width() >= 400 && wanted.height() >= 300;
-        const bool small = wanted.width() <= avail.width() && wanted.height() <= avail.height();
-        const bool mostlyOn = qint64(onScreen.width()) * onScreen.height() * 2
-                               > qint64(wanted.width()) * wanted.height();
-        if (bigEnough && small && mostlyOn) {
-            fits = true;
-            break;
-        }
-    }
-    if (fits)
-        return;
-    // The designed size, centred on the primary screen.
-    setWindowState(Qt::WindowNoState);
-    QRect r(QPoint(0, 0), designedSize);
-    if (QScreen *primary = QGuiApplication::primaryScreen()) {
-        const QRect avail = primary->availableGeometry();
-        r.setSize(r.size().boundedTo(avail.size()));
-        r.moveCenter(avail.center());
-    }
-    setGeometry(r);
+    link = new LinkPanel(*context, {ui->btRicercaPorta, ui->lblVirtualPort, ui->btStartLink, ui->actionCercaCentralina,
+                                    ui->actionDiagnosi, ui->actionRicercaAutomatica});
+    transfer = new TransferPanel(*context, {ui->btSaveFlash, ui->btReadFlash, ui->progressBar, ui->btClose});
+    live = new LivePanel(*context, {ui->lcdRPM, gauge, ui->lblAdcSonda, ui->lblLivelloSensore, ui->btBanco,
+                                    ui->actionRegistra, ui->actionStorico, ui->actionModo_Esperto});
+    profile = new ProfilePanel(*context, {ui->btCaricaProfilo, ui->btSalvaProfilo, ui->lblPathProfilo,
+                                          ui->spKIniezione, ui->spProfiloPiatto, ui->btFlatProfile, ui->lblLogo,
+                                          ui->actionCarica_Profilo, ui->actionSalva_Profilo,
+                                          ui->actionRipristina_Backup, ui->actionCentralina_2cilindri,
+                                          ui->actionCentralina_4cilindri});
+    EditPanel::Widgets e;
+    e.plot = ui->qwtPlot;
+    e.table = ui->tblCurva;
+    e.editMenu = ui->menuModifica;
+    e.undo = ui->actionUndo;
+    e.redo = ui->actionRedo;
+    e.copy = ui->actionCopia;
+    e.paste = ui->actionIncolla;
+    e.set = ui->actionImposta;
+    e.add = ui->actionAggiungi;
+    e.scale = ui->actionScala;
+    e.interpolate = ui->actionInterpola;
+    e.smooth = ui->actionLiscia;
+    e.compareFile = ui->actionConfrontaFile;
+    e.compareEcu = ui->actionConfrontaEcu;
+    e.hideCompare = ui->actionNascondiConfronto;
+    edit = new EditPanel(*context, e);
 }
 
 void frmProgPannel::makeConnections()
@@ -201,14 +141,8 @@ void frmProgPannel::makeConnections()
     // Page Up / Page Down change the current point by five units.
     auto *pageUp = new QShortcut(QKeySequence(Qt::Key_PageUp), this);
     auto *pageDown = new QShortcut(QKeySequence(Qt::Key_PageDown), this);
-    connect(pageUp, &QShortcut::activated, this, [this] {
-        if (picker && ui->btFlatProfile->isEnabled())
-            picker->handleKey(Qt::Key_PageUp);
-    });
-    connect(pageDown, &QShortcut::activated, this, [this] {
-        if (picker && ui->btFlatProfile->isEnabled())
-            picker->handleKey(Qt::Key_PageDown);
-    });
+    connect(pageUp, &QShortcut::activated, this, [this] { edit->moveKey(Qt::Key_PageUp); });
+    connect(pageDown, &QShortcut::activated, this, [this] { edit->moveKey(Qt::Key_PageDown); });
 
     using W = frmProgPannel;
     connect(ui->btStartLink, &QPushButton::pressed, this, &W::onLinkClicked);
@@ -238,44 +172,40 @@ void frmProgPannel::makeConnections()
     connect(ui->actionCentralina_2cilindri, &QAction::triggered, this, &W::onSelect2Cylinders);
     connect(ui->actionCentralina_4cilindri, &QAction::triggered, this, &W::onSelect4Cylinders);
 
-    connect(session, &EcuSession::sgnPercent, this, &W::onPercentSndRcv);
-    connect(session, &EcuSession::sgnEsito, this, &W::onEsitoSndRcv);
-    connect(session, &EcuSession::sgnADC, this, &W::onUpdateValAdc);
-    connect(session, &EcuSession::sgnRpm, this, &W::onUpdateRpm);
-    connect(session, &EcuSession::sgnError, this, &W::onErrorRT);
-    connect(session, &EcuSession::sgnExecCmd, this, &W::execCmd);
-    connect(session, &EcuSession::linkLost, this, &W::onLinkLost);
-    connect(session, &EcuSession::commandDropped, this, &W::onCommandDropped);
-    connect(session, &EcuSession::lineNoiseChanged, this, &W::onLineNoise);
-
+    // Between the panels.
+    connect(link, &LinkPanel::connected, this, &W::onReadFlashClicked);
+    connect(link, &LinkPanel::disconnectedByUser, profile, &ProfilePanel::resetAfterDisconnect);
+    connect(session, &EcuSession::deviceInfoChanged, this, [this](const CDevInfo &info) {
+        CDevInfo copy = info;
+        onGetDeviceInfo(copy);
+    });
+    connect(live, &LivePanel::tracerMoved, edit, &EditPanel::setTracer);
+    connect(profile, &ProfilePanel::engineTypeChanged, live, &LivePanel::setEngine);
+    connect(transfer, &TransferPanel::fileNeededForWrite, profile, &ProfilePanel::saveAndSend);
+    connect(profile, &ProfilePanel::savedForWrite, transfer, &TransferPanel::write);
+    connect(language, &LanguageSwitch::switched, this, &W::retranslateTexts);
+    connect(session, &EcuSession::busyChanged, this, &W::onBusyChanged);
     connect(model, &CurveModel::modifiedChanged, this, &W::setWindowModified);
 }
 
-frmRicercaPorta *frmProgPannel::searchDialog()
+void frmProgPannel::updateTitle()
 {
-    if (!dlgRicercaPorta) {
-        dlgRicercaPorta = new frmRicercaPorta(this, session);
-        dlgRicercaPorta->setLastPort(lastPort());
-        connect(dlgRicercaPorta, &frmRicercaPorta::sgnEsito, this, &frmProgPannel::onEsitoRicercaPorta);
-        connect(dlgRicercaPorta, &frmRicercaPorta::sgnDeviceInfo, this, &frmProgPannel::onGetDeviceInfo);
-    }
-    return dlgRicercaPorta;
+    // "[*]" shows the modified mark while the curve has unsaved changes.
+    setWindowTitle(QCoreApplication::applicationName() + QStringLiteral(" - V.")
+                   + QCoreApplication::applicationVersion() + QStringLiteral("[*]"));
 }
 
-frmAbout *frmProgPannel::aboutDialog()
+void frmProgPannel::retranslateTexts()
 {
-    if (!dlgAbout)
-        dlgAbout = new frmAbout(this);
-    return dlgAbout;
-}
-
-frmLogin *frmProgPannel::loginDialog()
-{
-    if (!dlgLogin) {
-        dlgLogin = new frmLogin(this);
-        connect(dlgLogin, &frmLogin::sgnPassword, this, &frmProgPannel::onGetPassword);
-    }
-    return dlgLogin;
+    ui->retranslateUi(this);
+    CMsg::loadTextTable();
+    updateTitle();
+    link->retranslate();
+    live->retranslate();
+    profile->retranslate();
+    edit->retranslate();
+    if (dlgAbout)
+        dlgAbout->retranslate();
 }
 
 void frmProgPannel::closeEvent(QCloseEvent *event)
@@ -285,7 +215,7 @@ void frmProgPannel::closeEvent(QCloseEvent *event)
         return;
     }
     // Never in the middle of a transfer: the ECU would be left half-written.
-    if (session->isTransferring() || !writeWord.isEmpty()) {
+    if (session->isBusy()) {
         event->ignore();
         if (!closeAfterTransfer) {
             closeAfterTransfer = true;
@@ -293,7 +223,7 @@ void frmProgPannel::closeEvent(QCloseEvent *event)
         }
         return;
     }
-    if (!mayReplaceCurve()) {
+    if (!CurveGuard::mayReplaceCurve(*context)) {
         event->ignore();
         return;
     }
@@ -302,34 +232,108 @@ void frmProgPannel::closeEvent(QCloseEvent *event)
     event->accept();
 }
 
-void frmProgPannel::onCloseClicked()
+void frmProgPannel::onBusyChanged(bool busy)
 {
-    close();
+    if (!busy && closeAfterTransfer)
+        close();
 }
+
+// ---------------------------------------------------------------- settings of the window
+
+void frmProgPannel::setUserPrompts(UserPrompts *prompts)
+{
+    context->setPrompts(prompts);
+}
+
+void frmProgPannel::setProfileFolder(const QString &folder)
+{
+    context->setProfileFolder(folder);
+}
+
+void frmProgPannel::setLogFolder(const QString &folder)
+{
+    context->setLogFolder(folder);
+}
+
+QString frmProgPannel::logFolder() const
+{
+    return context->logFolder();
+}
+
+void frmProgPannel::setHotplugMonitor(HotplugMonitor *monitor)
+{
+    link->setHotplugMonitor(monitor);
+}
+
+QwtPlotCurve *frmProgPannel::curve() const
+{
+    return edit->curve();
+}
+
+CanvasPicker *frmProgPannel::picker() const
+{
+    return edit->picker();
+}
+
+// ---------------------------------------------------------------- the design's slots
+
+void frmProgPannel::onCercaPortaClicked() { link->searchOrDisconnect(); }
+void frmProgPannel::onLinkClicked() { link->toggleLive(); }
+void frmProgPannel::onBancoClicked() { live->toggleBench(); }
+void frmProgPannel::onIniezioneChanged(int value) { profile->editK(value); }
+void frmProgPannel::onSaveFlashClicked() { transfer->write(); }
+void frmProgPannel::onReadFlashClicked() { transfer->read(); }
+void frmProgPannel::onFlatProfileClicked() { profile->setFlatProfile(); }
+void frmProgPannel::onLoadProfileClicked() { profile->load(); }
+void frmProgPannel::onSaveProfileClicked() { profile->save(); }
+void frmProgPannel::onRestoreBackupClicked() { profile->restoreLastBackup(); }
+void frmProgPannel::onMuoviDestra() { edit->moveKey(Qt::Key_Right); }
+void frmProgPannel::onMuoviSinistra() { edit->moveKey(Qt::Key_Left); }
+void frmProgPannel::onMuoviSu() { edit->moveKey(Qt::Key_Up); }
+void frmProgPannel::onMuoviGiu() { edit->moveKey(Qt::Key_Down); }
+void frmProgPannel::onItalianoClicked() { language->switchTo(true); }
+void frmProgPannel::onIngleseClicked() { language->switchTo(false); }
+void frmProgPannel::onSelect2Cylinders() { profile->chooseEngineType(2); }
+void frmProgPannel::onSelect4Cylinders() { profile->chooseEngineType(4); }
+void frmProgPannel::onCloseClicked() { close(); }
+void frmProgPannel::onExpertModeClicked() { live->toggleExpertMode(); }
+void frmProgPannel::onGetPassword(QString text) { live->checkPassword(text); }
+void frmProgPannel::onPercentSndRcv(int percent) { transfer->setPercent(percent); }
+void frmProgPannel::onClearUpdateBar() { transfer->clearProgress(); }
+void frmProgPannel::onEsitoSndRcv(QString outcome) { transfer->showResult(EcuOutcome::fromWord(outcome)); }
+void frmProgPannel::onEsitoRicercaPorta(QString result, QString name) { link->onSearchOutcome(result, name); }
+void frmProgPannel::onUpdateValAdc(uchar adc) { live->showAdc(adc); }
+void frmProgPannel::onUpdateRpm(int rpm) { live->showRpm(rpm); }
+void frmProgPannel::execCmd(QString word) { profile->runFileWord(word); }
 
 void frmProgPannel::onAboutClicked()
 {
-    aboutDialog()->setVisible(true);
+    if (!dlgAbout)
+        dlgAbout = new frmAbout(this);
+    dlgAbout->setVisible(true);
 }
 
-void frmProgPannel::onPercentSndRcv(int percent)
+void frmProgPannel::onErrorRT(QString msg)
 {
-    ui->progressBar->setValue(percent);
+    // The live-data thread's word for a unit that stopped answering: the
+    // session closes the link itself and says so.
+    Q_UNUSED(msg);
 }
 
-void frmProgPannel::onClearUpdateBar()
+void frmProgPannel::onGetDeviceInfo(CDevInfo &info)
 {
-    ui->progressBar->setValue(0);
+    link->showDeviceInfo(info);
+    profile->applyDeviceInfo(info);
 }
 
-void frmProgPannel::setLedStyle(QWidget *button, bool on)
+void frmProgPannel::onSendSerialData(QByteArray frame)
 {
-    // The search button's text begins with blanks that clear the LED.
-    button->setStyleSheet(WindowLook::ledStyle(on, button == ui->btStartLink ? 20 : 2));
+    if (session->isLinked() && session->link())
+        session->link()->send(frame);
 }
 
-void frmProgPannel::setBancoLook(bool on)
+void frmProgPannel::onReceiveSerialData()
 {
-    ui->btBanco->setStyleSheet(WindowLook::bancoStyle(on));
-    ui->btBanco->setText(CMsg::text(on ? CMsg::BancoOn : CMsg::BancoOff));
+    if (session->link())
+        session->link()->readPending();
 }

@@ -2,10 +2,8 @@
 
 #include "profile/curvemodel.h"
 
-#include <QCoreApplication>
 #include <QItemSelectionModel>
 #include <QMouseEvent>
-#include <QPainter>
 #include <qwt_plot.h>
 #include <qwt_plot_canvas.h>
 #include <qwt_plot_curve.h>
@@ -25,14 +23,6 @@ CanvasPicker::CanvasPicker(QwtPlot *plot, QwtPlotCurve *curve, CurveModel *model
     canvas->setFocus(Qt::OtherFocusReason);
 
     connect(m_model, &CurveModel::valuesChanged, this, [this] { repaintNow(); });
-    connect(m_selection, &QItemSelectionModel::selectionChanged, this, [this] {
-        if (m_canvas)
-            m_canvas->update();
-    });
-    connect(m_selection, &QItemSelectionModel::currentChanged, this, [this] {
-        if (m_canvas)
-            m_canvas->update();
-    });
 }
 
 CanvasPicker::~CanvasPicker()
@@ -98,18 +88,6 @@ void CanvasPicker::selectPoint(int index)
     }
     m_selection->setCurrentIndex(m_model->index(CurveModel::ValueRow, index),
                                  QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Columns);
-}
-
-void CanvasPicker::setTracer(int index, int value)
-{
-    if (index < 0 || index >= Curve::Points)
-        index = -1;
-    if (index == m_tracer && value == m_tracerValue)
-        return;
-    m_tracer = index;
-    m_tracerValue = value;
-    if (m_canvas)
-        m_canvas->update();
 }
 
 int CanvasPicker::nearestPoint(const QPoint &pos, double *distance) const
@@ -230,57 +208,6 @@ void CanvasPicker::repaintNow()
         plotCanvas->setPaintAttribute(QwtPlotCanvas::ImmediatePaint, false);
 }
 
-void CanvasPicker::paintMarkers()
-{
-    if (!m_canvas || !plot()->itemList().contains(m_curve))
-        return;
-    QwtPlot *p = plot();
-    QPainter painter(m_canvas);
-    painter.setRenderHint(QPainter::Antialiasing, true);
-    auto position = [&](int i) {
-        const QPointF s = m_curve->sample(i);
-        return QPointF(p->transform(m_curve->xAxis(), s.x()), p->transform(m_curve->yAxis(), s.y()));
-    };
-    const int n = int(m_curve->dataSize());
-    if (m_tracer >= 0 && m_tracer < n) {
-        const QPointF at = position(m_tracer);
-        painter.setPen(QPen(tracerColor(), 3));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawEllipse(at, 8.0, 8.0);
-        // The value the ECU uses there, beside the ring.
-        QFont f = painter.font();
-        f.setBold(true);
-        painter.setFont(f);
-        painter.drawText(at + QPointF(11, -9), QString::number(m_tracerValue));
-    }
-    painter.setPen(QPen(Qt::black, 0));
-    painter.setBrush(highlightColor());
-    for (int i : selectedPoints())
-        if (i < n)
-            painter.drawEllipse(position(i), 4.0, 4.0);
-}
-
-void CanvasPicker::postRedraw()
-{
-    if (m_redrawPending)
-        return;
-    m_redrawPending = true;
-    QCoreApplication::postEvent(this, new QEvent(kRedrawEvent));
-}
-
-bool CanvasPicker::paintCanvasWithMarkers(QEvent *event)
-{
-    // Let the canvas paint itself first, then put the markers on top within
-    // the same paint event: they never need a paint event of their own, so
-    // no repaint can feed another.
-    m_inCanvasPaint = true;
-    static_cast<QObject *>(m_canvas.data())->event(event);
-    paintMarkers();
-    m_inCanvasPaint = false;
-    ++m_markedPaints;
-    return true;
-}
-
 bool CanvasPicker::eventFilter(QObject *watched, QEvent *event)
 {
     if (!m_canvas || watched != m_canvas.data())
@@ -298,27 +225,8 @@ bool CanvasPicker::eventFilter(QObject *watched, QEvent *event)
     case QEvent::MouseButtonRelease:
         release();
         return true;
-    case QEvent::FocusIn:
-    case QEvent::FocusOut:
-        postRedraw();
-        break;
-    case QEvent::Paint:
-        if (!m_inCanvasPaint && (selectedIndex() >= 0 || !selectedPoints().isEmpty() || m_tracer >= 0))
-            return paintCanvasWithMarkers(event);
-        break;
     default:
         break;
     }
     return QObject::eventFilter(watched, event);
-}
-
-bool CanvasPicker::event(QEvent *event)
-{
-    if (event->type() == kRedrawEvent) {
-        m_redrawPending = false;
-        if (m_canvas)
-            m_canvas->update();
-        return true;
-    }
-    return QObject::event(event);
 }

@@ -12,12 +12,10 @@
 // Only the value (y) of a point ever changes, never its engine speed (x).
 //
 // The selection is shared with the value table through a selection model
-// over the curve model (one row per point). Selected points carry a green
-// marker, the point the ECU is using now (live data) an orange ring; both
-// are drawn inside the canvas's own paint event, so that a repaint never
-// wipes them and never needs a second paint.
+// over the curve model (one column per point); the marks on the selected
+// points are a plot item of their own (CurveMarkers), so the editor handles
+// input only.
 
-#include <QColor>
 #include <QEvent>
 #include <QObject>
 #include <QPoint>
@@ -39,10 +37,6 @@ public:
     static constexpr double kNoDistance = 100000000000.0;
     // Canvas position whose nearest point a key selects when none is.
     static QPoint keyProbePosition() { return QPoint(330, 168); }
-    // Brush colour of the selected points' markers.
-    static QColor highlightColor() { return QColor(128, 255, 0, 255); }
-    // Colour of the live-data tracer.
-    static QColor tracerColor() { return QColor(255, 140, 0, 255); }
     // Value change of Page Up / Page Down.
     static constexpr int kPageStep = 5;
 
@@ -60,23 +54,14 @@ public:
     QVector<int> selectedPoints() const;
     QwtPlotCurve *selectedCurve() const;
     void selectPoint(int index);
-    // The point the ECU uses now and the value it uses there; -1 hides the
-    // tracer.
-    void setTracer(int index, int value = 0);
-    int tracer() const { return m_tracer; }
 
     // The value a drag gives for a position that maps to `mapped` on the y
     // axis: rounded (halves up) and kept within [valueMin, valueMax].
     static double dragValue(double mapped, float valueMin, float valueMax);
 
     QItemSelectionModel *selectionModel() const { return m_selection; }
-    // Paint events of the canvas that ended with the markers drawn.
-    quint64 markedPaints() const { return m_markedPaints; }
 
     bool eventFilter(QObject *watched, QEvent *event) override;
-    bool event(QEvent *event) override;
-
-    static constexpr QEvent::Type kRedrawEvent = QEvent::User;
 
 private:
     QwtPlot *plot() const;
@@ -86,19 +71,11 @@ private:
     void release();
     void changeValue(int delta);
     void stepSelection(bool forward);
-    void paintMarkers();
     void repaintNow();
-    void postRedraw();
-    bool paintCanvasWithMarkers(QEvent *event);
 
     QPointer<QWidget> m_canvas;
     QwtPlotCurve *m_curve;
     CurveModel *m_model;
     QItemSelectionModel *m_selection;
     int m_dragging = -1;  // the point a held button drags
-    int m_tracer = -1;
-    int m_tracerValue = 0;
-    bool m_redrawPending = false;
-    bool m_inCanvasPaint = false;
-    quint64 m_markedPaints = 0;
 };

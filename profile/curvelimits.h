@@ -6,6 +6,10 @@
 namespace Curve {
 // Points of the injection curve, in the ECU, the profile files and the window.
 constexpr int Points = 41;
+// The injection constant K: the engine-speed divisor, 1 to 4.
+constexpr int KMin = 1;
+constexpr int KMax = 4;
+constexpr bool isValidK(int k) { return k >= KMin && k <= KMax; }
 } // namespace Curve
 
 // Value range of the curve that a hardware version selects, with the axis

@@ -125,6 +125,7 @@ void CurveModel::setK(int k)
         return;
     kValue = k;
     emit kChanged(k);
+    updateModified();
 }
 
 void CurveModel::pushUndo(const QString &what)
@@ -252,6 +253,7 @@ void CurveModel::setFile(const QString &path)
 {
     file = path;
     fileValues = vals;
+    fileK = kValue;
     emit fileChanged(file);
     updateModified();
 }
@@ -289,7 +291,7 @@ void CurveModel::setPristine()
 
 bool CurveModel::isModified() const
 {
-    const bool matchesFile = !file.isEmpty() && vals == fileValues;
+    const bool matchesFile = !file.isEmpty() && vals == fileValues && kValue == fileK;
     const bool matchesEcu = hasEcu && vals == ecuValues;
     if (matchesFile || matchesEcu)
         return false;

@@ -75,7 +75,7 @@ public:
     // Where the curve is kept.
     QString filePath() const { return file; }
     bool hasFile() const { return !file.isEmpty(); }
-    // The curve (and K) is now what `path` holds (after a load or a save).
+    // The curve and K are now what `path` holds (after a load or a save).
     void setFile(const QString &path);
     void clearFile();
     // The ECU holds `values` (after a read, or a verified write).
@@ -86,8 +86,9 @@ public:
     // The present curve counts as nothing to lose (start-up, a reset by the
     // program itself).
     void setPristine();
-    // The curve differs from the file in use and from the ECU's copy (or,
-    // with neither, from the pristine curve).
+    // The curve (or K) differs from the file in use, and the curve from the
+    // ECU's copy (or, with neither, from the pristine curve). K needs no
+    // ECU copy: a linked unit gets every change of K at once.
     bool isModified() const;
 
     // A second curve to compare against.
@@ -126,6 +127,7 @@ private:
 
     QString file;
     QVector<int> fileValues;
+    int fileK = 1;
     bool hasEcu = false;
     QVector<int> ecuValues;
     QVector<int> pristine;

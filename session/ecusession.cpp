@@ -15,6 +15,11 @@
 
 namespace {
 
+// The words the live-data thread hands back before a verb's frames go out.
+const QString ReadWord = QStringLiteral("FLASH_READ");
+const QString WriteWord = QStringLiteral("FLASH_WRITE");
+const QString KWord = QStringLiteral("FLASH_WRITE_K");
+
 ProbeResult::Outcome outcomeOf(EcuLink::OpenError e)
 {
     switch (e) {
@@ -31,6 +36,8 @@ ProbeResult::Outcome outcomeOf(EcuLink::OpenError e)
 
 const int registered = [] {
     qRegisterMetaType<ProbeResult>();
+    qRegisterMetaType<EcuResult>();
+    qRegisterMetaType<EcuPhase>();
     qRegisterMetaType<Protocol::PollData>();
     qRegisterMetaType<EcuLink::LossReason>();
     return 0;
@@ -63,16 +70,14 @@ EcuSession::EcuSession(const Config &config, QObject *parent) : QObject(parent),
     mailbox.relay(receiveThread, &CGestReceive::sgnPercent, percent);
     mailbox.relay(receiveThread, &CGestReceive::sgnEsito, [this](const QString &o) { onReceiveOutcome(o); });
     mailbox.relay(rtThread, &CGestRT::sgnSndByte, frame);
-    mailbox.relay(rtThread, &CGestRT::sgnExecCmd, [this](const QString &c) { emit sgnExecCmd(c); });
-    mailbox.relay(rtThread, &CGestRT::sgnCmdDropped, [this](const QString &c) { emit commandDropped(c); });
+    mailbox.relay(rtThread, &CGestRT::sgnExecCmd, [this](const QString &word) { onWordHandedBack(word); });
+    mailbox.relay(rtThread, &CGestRT::sgnCmdDropped, [this](const QString &) { onWordDropped(); });
     mailbox.relay(rtThread, &CGestRT::sgnLive, [this](const Protocol::PollData &d) {
-        if (!linked)
+        // One rule for every consumer: only a live link on a quiet line
+        // gives data.
+        if (!linked || !liveWanted || noise.isNoisy())
             return;
         ++pollsDelivered;
-        emit sgnRpm(d.rpm);
-        emit sgnADC(d.adc);
-        emit sgnIdxCella(d.cellIndex);
-        emit sgnValCella(d.cellValue);
         emit liveData(d);
     });
     mailbox.relay(rtThread, &CGestRT::sgnPollLost, [this] {
@@ -81,12 +86,15 @@ EcuSession::EcuSession(const Config &config, QObject *parent) : QObject(parent),
         ++pollsLost;
         emit pollLost();
     });
-    mailbox.relay(rtThread, &CGestRT::sgnError, [this](const QString &msg) {
+    mailbox.relay(rtThread, &CGestRT::sgnError, [this](const QString &) {
         if (linked)
-            emit sgnError(msg);
+            unitStopsAnswering();
     });
 
     probeTimer.setSingleShot(true);
+    // The probe's time-out is the unit's to meet: a coarse timer would fire
+    // up to 5 % early.
+    probeTimer.setTimerType(Qt::PreciseTimer);
     connect(&probeTimer, &QTimer::timeout, this, &EcuSession::onProbeTimeout);
     noiseClock.start();
     // Runs only while the monitor has something to forget, so an idle
@@ -143,6 +151,11 @@ EcuLink::Stats EcuSession::linkStats() const
     return linkPtr ? linkPtr->stats() : EcuLink::Stats();
 }
 
+EcuImage::Decoded EcuSession::content() const
+{
+    return EcuImage::decodeRead(lastRead, devInfo.hwVersion);
+}
+
 // ---------------------------------------------------------------- the link
 
 void EcuSession::adoptLink(std::unique_ptr<EcuLink> link)
@@ -170,9 +183,21 @@ void EcuSession::abortWork()
     sendThread->abort();
     receiveThread->abort();
     rtThread->reset();
-    transfer = Transfer::None;
+    job = Job();
+    step = Step::None;
+    handedWord.clear();
+    idleWord.clear();
+    idleAction = nullptr;
     // Frames and outcomes of the abandoned work still on their way.
     mailbox.clear();
+}
+
+void EcuSession::setLinked(bool on)
+{
+    if (on == linked)
+        return;
+    linked = on;
+    emit linkedChanged(on);
 }
 
 void EcuSession::disconnectLink()
@@ -180,11 +205,20 @@ void EcuSession::disconnectLink()
     cancelProbe();
     abortWork();
     dropLink();
-    linked = false;
     lastRead.clear();
     lastReadCurrent = false;
     noise.reset();
     noiseTimer.stop();
+    if (liveWanted) {
+        liveWanted = false;
+        emit pollingChanged(false);
+    }
+    if (benchOn) {
+        benchOn = false;
+        emit benchChanged(false);
+    }
+    setLinked(false);
+    updateBusy();
 }
 
 void EcuSession::onLinkLost(EcuLink::LossReason reason, const QString &detail)
@@ -197,25 +231,46 @@ void EcuSession::onLinkLost(EcuLink::LossReason reason, const QString &detail)
         finishProbe(r);
         return;
     }
-    QString interrupted;
-    switch (transfer) {
-    case Transfer::Read:
-        interrupted = QStringLiteral("FLASH_READ");
-        break;
-    case Transfer::None:
-        interrupted = rtThread->pendingCommand();
-        break;
-    default:
-        interrupted = QStringLiteral("FLASH_WRITE");
-        break;
-    }
-    const bool wasLinked = linked;
-    disconnectLink();
-    if (!wasLinked)
+    if (!linked) {
+        disconnectLink();
         return;
+    }
     QString text = EcuLink::lossText(reason);
     if (!detail.isEmpty())
         text += QStringLiteral(" (%1)").arg(detail);
+    EcuResult interrupted;
+    if (job.operation != EcuResult::None) {
+        interrupted = job.result;
+        interrupted.code = EcuResult::LinkLost;
+        interrupted.detail = text;
+    }
+    disconnectLink();
+    if (interrupted.operation != EcuResult::None) {
+        emit finished(interrupted);
+        const QString word = EcuOutcome::word(interrupted);
+        if (!word.isEmpty())
+            emit sgnEsito(word);
+    }
+    emit linkLost(text, interrupted);
+}
+
+void EcuSession::unitStopsAnswering()
+{
+    // The design's answer to a unit that stopped answering: the link closes.
+    const QString text = tr("la centralina non risponde più");
+    EcuResult interrupted;
+    if (job.operation != EcuResult::None) {
+        interrupted = job.result;
+        interrupted.code = EcuResult::NoReply;
+        interrupted.detail = text;
+    }
+    disconnectLink();
+    if (interrupted.operation != EcuResult::None) {
+        emit finished(interrupted);
+        const QString word = EcuOutcome::word(interrupted);
+        if (!word.isEmpty())
+            emit sgnEsito(word);
+    }
     emit linkLost(text, interrupted);
 }
 
@@ -301,12 +356,12 @@ void EcuSession::finishProbe(ProbeResult result)
     probing = ProbeKind::None;
     probeTimer.stop();
     if (result.found()) {
-        linked = true;
         devInfo = result.info;
         lastRead.clear();
         lastReadCurrent = false;
         noise.reset();
         unexpected = pollsLost = pollsDelivered = 0;
+        setLinked(true);
         emit deviceInfoChanged(devInfo);
     } else {
         dropLink();
@@ -377,152 +432,271 @@ void EcuSession::onProbeTimeout()
     finishProbe(r);
 }
 
-// ---------------------------------------------------------------- transfers
+// ---------------------------------------------------------------- the verbs
 
-void EcuSession::setCmd(const QString &word)
+bool EcuSession::refuse(EcuResult::Operation operation)
 {
+    EcuResult r;
+    r.operation = operation;
+    if (!linked)
+        r.code = EcuResult::NotLinked;
+    else if (isBusy())
+        r.code = EcuResult::Busy;
+    else
+        return false;
+    // Always from the event loop, as every other outcome: a caller that
+    // connects after asking hears it too.
+    QMetaObject::invokeMethod(this, [this, r] {
+        emit finished(r);
+        const QString word = EcuOutcome::word(r);
+        if (!word.isEmpty())
+            emit sgnEsito(word);
+    }, Qt::QueuedConnection);
+    return true;
+}
+
+void EcuSession::begin(EcuResult::Operation operation, const QString &word)
+{
+    job.result = EcuResult();
+    job.result.operation = operation;
+    job.operation = operation;
+    handedWord = word;
+    phaseBase = 0;
+    updateBusy();
+    // Polling stops; the word comes back once the line is quiet.
     rtThread->setCmd(word);
 }
 
-QString EcuSession::pendingCommand() const
+void EcuSession::readCurve()
 {
-    return rtThread->pendingCommand();
+    if (refuse(EcuResult::Read))
+        return;
+    begin(EcuResult::Read, ReadWord);
 }
 
-void EcuSession::onPercent(int percent)
+void EcuSession::writeCurve(const QVector<int> &values, const WriteOptions &options)
 {
-    if (transfer == Transfer::None || totalCells <= 0)
+    if (refuse(EcuResult::Write))
         return;
-    emit sgnPercent(int((phaseBase + qint64(percent) * phaseCells / 100) * 100 / totalCells));
+    job = Job();
+    job.image = EcuImage::buildWrite(values, devInfo.hwVersion, options.profileName);
+    job.k = options.k;
+    job.backupDir = options.backupDir;
+    begin(EcuResult::Write, WriteWord);
 }
 
-void EcuSession::startRead()
+void EcuSession::writeK(int k)
 {
-    if (transfer != Transfer::None)
+    if (refuse(EcuResult::WriteK))
         return;
+    job = Job();
+    job.operation = EcuResult::WriteK;
+    job.result.operation = EcuResult::WriteK;
+    job.k = k;
+    phaseBase = 0;
+    updateBusy();
+    startKWrite();
+}
+
+bool EcuSession::whenIdle(const QString &word, std::function<void()> action)
+{
+    if (isBusy())
+        return false;
     if (!linked) {
-        emit sgnEsito(QStringLiteral("KO_RCV"));
+        action();
+        return true;
+    }
+    idleWord = word;
+    idleAction = std::move(action);
+    updateBusy();
+    rtThread->setCmd(word);
+    return true;
+}
+
+void EcuSession::onWordHandedBack(const QString &word)
+{
+    if (!idleWord.isEmpty() && word == idleWord) {
+        idleWord.clear();
+        const std::function<void()> action = std::move(idleAction);
+        idleAction = nullptr;
+        updateBusy();
+        if (action)
+            action();
+        if (!isBusy())
+            resumePolling();
         return;
     }
-    transfer = Transfer::Read;
-    phaseBase = 0;
-    phaseCells = totalCells = Protocol::cellsRead(devInfo.hwVersion);
-    receiveThread->startReceive(0, devInfo.hwVersion);
-}
-
-void EcuSession::startWrite(const WriteRequest &request)
-{
-    if (transfer != Transfer::None)
+    if (word != handedWord || job.operation == EcuResult::None)
         return;
-    if (!linked) {
-        emit sgnEsito(QStringLiteral("KO_SND"));
+    handedWord.clear();
+    const int cellsRead = Protocol::cellsRead(devInfo.hwVersion);
+    if (step == Step::KWrite) {
+        // The K frame is out and acknowledged: read the cell back.
+        step = Step::KVerify;
+        phase = EcuPhase::Verifying;
+        if (job.operation == EcuResult::WriteK) {
+            phaseBase = 0;
+            phaseCells = totalCells = 1;
+        } else {
+            // After a curve: part of its verification, already at 100 %.
+            phaseBase = totalCells;
+            phaseCells = 0;
+        }
+        receiveThread->startReceiveCells(static_cast<uchar>(Protocol::injectionKCell(devInfo.hwVersion)), 1);
         return;
     }
-    pendingWrite = request;
-    mismatches.clear();
-    backupPath.clear();
-    backupError.clear();
-    const int written = request.image.size();
-    phaseBase = 0;
-    if (request.backupDir.isEmpty()) {
+    if (job.operation == EcuResult::Read) {
+        step = Step::Read;
+        phase = EcuPhase::Reading;
+        phaseCells = totalCells = cellsRead;
+        receiveThread->startReceive(0, devInfo.hwVersion);
+        return;
+    }
+    // A write.
+    const int written = job.image.size();
+    if (job.backupDir.isEmpty()) {
         totalCells = 2 * written;
         startWriteFrames();
     } else if (lastReadCurrent) {
         totalCells = 2 * written;
         if (!takeBackup(lastRead)) {
-            finishWrite(QStringLiteral("KO_BACKUP"));
+            finishJob(EcuResult::BackupFailed);
             return;
         }
         startWriteFrames();
     } else {
         // What the ECU holds now is not known: read it first.
-        transfer = Transfer::BackupRead;
-        phaseCells = Protocol::cellsRead(devInfo.hwVersion);
-        totalCells = phaseCells + 2 * written;
+        step = Step::BackupRead;
+        phase = EcuPhase::BackingUp;
+        phaseCells = cellsRead;
+        totalCells = cellsRead + 2 * written;
         receiveThread->startReceive(0, devInfo.hwVersion);
     }
+}
+
+void EcuSession::onWordDropped()
+{
+    // The live-data thread gave up on the unit with a word pending; its
+    // error report (unitStopsAnswering) follows and ends the verb.
+}
+
+void EcuSession::startKWrite()
+{
+    step = Step::KWrite;
+    // Writing back the K just read changes nothing the backup would hold.
+    const int cell = Protocol::injectionKCell(devInfo.hwVersion);
+    if (lastRead.size() <= cell || CurveBytes::toValue(lastRead.at(cell)) != qint8(*job.k))
+        lastReadCurrent = false;
+    job.result.unitChanged = true;
+    // Queued first: the word comes back only once the queue is out, so the
+    // read-back sees what the unit holds after the frame.
+    rtThread->queueInjectionK(*job.k, devInfo.hwVersion);
+    handedWord = KWord;
+    rtThread->setCmd(KWord);
 }
 
 bool EcuSession::takeBackup(const QByteArray &image)
 {
     const EcuImage::Decoded d = EcuImage::decodeRead(image, devInfo.hwVersion);
-    BackupStore store(pendingWrite.backupDir);
+    BackupStore store(job.backupDir);
     QString error;
-    backupPath = store.save(d.values, d.k, devInfo.hwVersion, QDateTime::currentDateTime(), &error);
-    if (backupPath.isEmpty()) {
-        backupError = error;
+    const QString path = store.save(d.values, d.k, devInfo.hwVersion, QDateTime::currentDateTime(), &error);
+    if (path.isEmpty()) {
+        job.result.detail = error;
         return false;
     }
-    emit backupSaved(backupPath);
+    job.result.backupPath = path;
+    emit backupSaved(path);
     return true;
 }
 
 void EcuSession::startWriteFrames()
 {
-    transfer = Transfer::Write;
-    sendThread->setImage(pendingWrite.image);
-    phaseCells = pendingWrite.image.size();
+    step = Step::Write;
+    phase = EcuPhase::Writing;
+    sendThread->setImage(job.image);
+    phaseCells = job.image.size();
     // From the first frame on, the ECU may hold anything.
     lastReadCurrent = false;
+    job.result.unitChanged = true;
     sendThread->startSend(0);
 }
 
-void EcuSession::finishWrite(const QString &outcome)
+void EcuSession::finishJob(EcuResult::Code code)
 {
-    transfer = Transfer::None;
-    emit sgnEsito(outcome);
+    EcuResult r = job.result;
+    r.code = code;
+    job = Job();
+    step = Step::None;
+    updateBusy();
+    resumePolling();
+    emit finished(r);
+    const QString word = EcuOutcome::word(r);
+    if (!word.isEmpty())
+        emit sgnEsito(word);
+}
+
+void EcuSession::onPercent(int percent)
+{
+    if (step == Step::None || step == Step::KWrite || totalCells <= 0)
+        return;
+    const int overall = int((phaseBase + qint64(percent) * phaseCells / 100) * 100 / totalCells);
+    emit progress(phase, overall);
+    emit sgnPercent(overall);
 }
 
 void EcuSession::onSendOutcome(const QString &outcome)
 {
-    if (transfer != Transfer::Write)
+    if (step != Step::Write)
         return;
-    if (!outcome.startsWith(QLatin1String("OK"))) {
-        finishWrite(outcome);
+    if (outcome != QLatin1String("OK_SND")) {
+        unitStopsAnswering();
         return;
     }
     // Every written cell is read back and compared.
-    transfer = Transfer::Verify;
+    step = Step::Verify;
+    phase = EcuPhase::Verifying;
     phaseBase += phaseCells;
-    phaseCells = pendingWrite.image.size();
+    phaseCells = job.image.size();
     receiveThread->startReceiveCells(0, phaseCells);
 }
 
 void EcuSession::onReceiveOutcome(const QString &outcome)
 {
-    const bool ok = outcome.startsWith(QLatin1String("OK"));
-    switch (transfer) {
-    case Transfer::Read:
-        transfer = Transfer::None;
-        if (ok) {
-            lastRead = receiveThread->imageCopy();
-            lastReadCurrent = true;
+    if (step == Step::None || step == Step::Write || step == Step::KWrite)
+        return;
+    if (outcome != QLatin1String("OK_RCV")) {
+        unitStopsAnswering();
+        return;
+    }
+    const QByteArray image = receiveThread->imageCopy();
+    switch (step) {
+    case Step::Read: {
+        lastRead = image;
+        lastReadCurrent = true;
+        const bool bench = content().bench;
+        if (bench != benchOn) {
+            benchOn = bench;
+            emit benchChanged(bench);
         }
-        emit sgnEsito(outcome);
+        finishJob(EcuResult::Ok);
         break;
-    case Transfer::BackupRead:
-        if (!ok) {
-            finishWrite(QStringLiteral("KO_SND"));
-            break;
-        }
-        lastRead = receiveThread->imageCopy();
+    }
+    case Step::BackupRead:
+        lastRead = image;
         lastReadCurrent = true;
         if (!takeBackup(lastRead)) {
-            finishWrite(QStringLiteral("KO_BACKUP"));
+            finishJob(EcuResult::BackupFailed);
             break;
         }
         phaseBase += phaseCells;
         startWriteFrames();
         break;
-    case Transfer::Verify: {
-        if (!ok) {
-            finishWrite(QStringLiteral("KO_SND"));
-            break;
-        }
-        const QByteArray readBack = receiveThread->imageCopy().left(pendingWrite.image.size());
-        mismatches = EcuImage::compare(pendingWrite.image, readBack);
-        if (!mismatches.isEmpty()) {
-            finishWrite(QStringLiteral("KO_VERIFY"));
+    case Step::Verify: {
+        const QByteArray readBack = image.left(job.image.size());
+        job.result.mismatches = EcuImage::compare(job.image, readBack);
+        if (!job.result.mismatches.isEmpty()) {
+            finishJob(EcuResult::VerifyFailed);
             break;
         }
         // The ECU now holds what was written, proven cell by cell.
@@ -530,7 +704,26 @@ void EcuSession::onReceiveOutcome(const QString &outcome)
             lastRead.replace(0, readBack.size(), readBack);
             lastReadCurrent = true;
         }
-        finishWrite(QStringLiteral("OK_SND"));
+        if (job.k)
+            startKWrite();
+        else
+            finishJob(EcuResult::Ok);
+        break;
+    }
+    case Step::KVerify: {
+        const int cell = Protocol::injectionKCell(devInfo.hwVersion);
+        const int written = static_cast<uchar>(*job.k & 0xFF);
+        const int read = image.size() > cell ? static_cast<uchar>(image.at(cell)) : -1;
+        if (read != written) {
+            job.result.mismatches = {EcuImage::Mismatch{cell, written, read}};
+            finishJob(EcuResult::VerifyFailed);
+            break;
+        }
+        if (lastRead.size() > cell) {
+            lastRead[cell] = static_cast<char>(written);
+            lastReadCurrent = true;
+        }
+        finishJob(EcuResult::Ok);
         break;
     }
     default:
@@ -540,40 +733,52 @@ void EcuSession::onReceiveOutcome(const QString &outcome)
 
 // ---------------------------------------------------------------- live data
 
+void EcuSession::resumePolling()
+{
+    if (liveWanted && linked && !isBusy())
+        rtThread->startPolling();
+}
+
+void EcuSession::updateBusy()
+{
+    const bool now = isBusy();
+    if (now == wasBusy)
+        return;
+    wasBusy = now;
+    emit busyChanged(now);
+}
+
 void EcuSession::startPolling()
 {
-    if (linked)
-        rtThread->startPolling();
+    if (!linked || liveWanted)
+        return;
+    liveWanted = true;
+    resumePolling();
+    emit pollingChanged(true);
 }
 
 void EcuSession::stopPolling()
 {
-    rtThread->stopPolling();
-}
-
-bool EcuSession::isPolling() const
-{
-    return rtThread->isPolling();
-}
-
-void EcuSession::queueInjectionK(int k)
-{
-    if (!linked)
+    if (!liveWanted)
         return;
-    // Writing back the K just read changes nothing the backup would hold.
-    const int kCell = Protocol::injectionKCell(devInfo.hwVersion);
-    if (lastRead.size() <= kCell || CurveBytes::toValue(lastRead.at(kCell)) != qint8(k))
-        lastReadCurrent = false;
-    rtThread->queueInjectionK(k, devInfo.hwVersion);
+    liveWanted = false;
+    if (!isBusy())
+        rtThread->stopPolling();
+    emit pollingChanged(false);
 }
 
-void EcuSession::queueBench(bool on)
+void EcuSession::setBench(bool on)
 {
     if (!linked)
         return;
     lastReadCurrent = false;
+    // The frames are queued even with polling off; the idle thread sends them at once.
     if (on)
         rtThread->queueBenchOn(devInfo.hwVersion);
     else
         rtThread->queueBenchOff(devInfo.hwVersion);
+    if (on != benchOn) {
+        benchOn = on;
+        emit benchChanged(on);
+    }
 }

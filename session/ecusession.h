@@ -1,21 +1,24 @@
 #pragma once
 // The ECU without a window: the link, the three workers, the device record
-// and the ECU image. The window, the command-line tool and the tests drive
-// the ECU only through this.
+// and the ECU image. The window, the command-line tool, the tests and the
+// benchmarks reach the ECU only through its verbs, and never sequence the
+// protocol themselves:
 //
-// One conversation at a time: a transfer or a file action is asked for with
-// setCmd(word); the live-data thread stops polling, finishes its exchange and
-// hands the word back (sgnExecCmd), and only then does the caller start it
-// (startWrite, startRead, or its own file dialog). Every operation that was
-// asked for ends in an outcome: a transfer word (sgnEsito), a dropped command
-// (commandDropped) or the loss of the link (linkLost).
+//   readCurve()          reads every cell;
+//   writeCurve(v, opts)  backs the unit up, writes the curve, reads every
+//                        written cell back, then K if asked, read back too;
+//   writeK(k)            writes K and reads it back;
+//   whenIdle(word, f)    runs a file action once the line is quiet.
 //
-// A write is made safe around the design's frames: before the first frame
-// the ECU's present curve is saved as a backup (from the last read of this
-// connection if nothing was written since, else from a fresh read), and after
-// the last acknowledgement every written cell is read back and compared. A
-// mismatch ends the write with "KO_VERIFY"; a backup that cannot be made
-// stops the write before it starts with "KO_BACKUP". Neither drops the link.
+// Each verb ends in exactly one finished(EcuResult), with progress() on the
+// way. One conversation at a time: the live-data thread stops polling, ends
+// its exchange and hands the verb's word back before any frame of the verb
+// goes out; polling resumes by itself afterwards when live data is on.
+//
+// A unit that stops answering (a transfer's time-outs spent, or the
+// live-data thread giving up) and a carrier that goes away close the link:
+// the running verb finishes first (NoReply, LinkLost), then linkLost() says
+// why and what it interrupted.
 
 #include <QByteArray>
 #include <QElapsedTimer>
@@ -26,12 +29,14 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "link/cdevinfo.h"
-#include "session/ecuimage.h"
 #include "link/eculink.h"
 #include "link/hiddevice.h"
 #include "link/protocol.h"
+#include "session/ecuimage.h"
+#include "session/ecuresult.h"
 #include "session/noisemonitor.h"
 #include "session/workermailbox.h"
 
@@ -49,9 +54,13 @@ struct ProbeResult {
     bool found() const { return outcome == Found; }
 };
 
-struct WriteRequest {
-    QByteArray image;   // the cells to write (41 or 81 bytes)
-    QString backupDir;  // where the backup goes; empty: no backup
+struct WriteOptions {
+    // Also write K after the curve, and read it back.
+    std::optional<int> k;
+    // The profile's file name, which a 90-cell unit keeps beside the curve.
+    QString profileName;
+    // Where the unit's present content is saved first; empty: no backup.
+    QString backupDir;
 };
 
 class EcuSession : public QObject {
@@ -94,29 +103,36 @@ public:
     // the link is lost at once (rather than at the next exchange).
     void deviceRemoved(const QString &devnode);
     CDevInfo deviceInfo() const { return devInfo; }
-    // Closes the link. Retries stop, queued frames and pending words are
-    // dropped, and nothing is reported afterwards.
+    // Closes the link on purpose. A running verb is abandoned without a
+    // result, and nothing else is reported afterwards.
     void disconnectLink();
 
-    // --- The hand-over and the transfers.
-    void setCmd(const QString &word);
-    QString pendingCommand() const;
-    void startWrite(const WriteRequest &request);
-    void startRead();
-    bool isTransferring() const { return transfer != Transfer::None; }
-    // The image of the last read (cell i at position i).
-    QByteArray readImage() const { return lastRead; }
-    // Cells that differed after the last write, and where its backup went.
-    QVector<EcuImage::Mismatch> lastMismatches() const { return mismatches; }
-    QString lastBackup() const { return backupPath; }
-    QString lastBackupError() const { return backupError; }
+    // --- The verbs. A verb asked for without a unit, or while another one
+    // runs, finishes at once (from the event loop) with NotLinked or Busy.
+    void readCurve();
+    void writeCurve(const QVector<int> &values, const WriteOptions &options);
+    void writeK(int k);
+    // Runs `action` once no frame is on the line (at once without a link);
+    // `word` names it for the live-data thread's hand-over. Polling resumes
+    // after it, unless the action started a verb. False when a verb runs.
+    bool whenIdle(const QString &word, std::function<void()> action);
+    // A verb runs or waits for its turn on the line.
+    bool isBusy() const { return job.operation != EcuResult::None || !idleWord.isEmpty(); }
+    EcuResult::Operation runningOperation() const { return job.operation; }
 
-    // --- Live data and single-cell writes.
+    // What the unit holds, from the last read of this connection and the
+    // verified writes since; empty before the first read.
+    bool hasContent() const { return !lastRead.isEmpty(); }
+    EcuImage::Decoded content() const;
+    QByteArray readImage() const { return lastRead; }
+
+    // --- Live data and the test bench.
     void startPolling();
     void stopPolling();
-    bool isPolling() const;
-    void queueInjectionK(int k);
-    void queueBench(bool on);
+    // Live data is on (it pauses while a verb runs and resumes after).
+    bool isPolling() const { return liveWanted; }
+    void setBench(bool on);
+    bool isBenchOn() const { return benchOn; }
 
     // --- The line.
     bool isLineNoisy() const { return noise.isNoisy(); }
@@ -135,33 +151,45 @@ public:
 signals:
     void probeFinished(const ProbeResult &result);
     void deviceInfoChanged(const CDevInfo &info);
-    void sgnExecCmd(QString word);
+    // The end of every verb.
+    void finished(const EcuResult &result);
+    // The running transfer: its phase and the share of all of it done.
+    void progress(EcuPhase phase, int percent);
+    // The same as the design's words: the percentage, and the outcome word
+    // of a read or a write (see EcuOutcome::word).
     void sgnPercent(int percent);
-    // "OK_SND" (written and verified), "KO_SND", "OK_RCV", "KO_RCV",
-    // "KO_VERIFY", "KO_BACKUP".
     void sgnEsito(QString outcome);
     // Taken before a write: the path of the backup.
     void backupSaved(const QString &path);
-    void commandDropped(QString word);
-    void sgnRpm(int rpm);
-    void sgnADC(uchar adc);
-    void sgnIdxCella(uchar index);
-    void sgnValCella(uchar value);
+    // One poll of live data, delivered only while linked, polling and the
+    // line is quiet: every consumer sees the same samples.
     void liveData(const Protocol::PollData &data);
     void pollLost();
-    void sgnError(QString msg);
-    // The carrier went away; `interrupted` names what was running
-    // ("FLASH_WRITE", "FLASH_READ", a pending word) or is empty.
-    void linkLost(const QString &reason, const QString &interrupted);
+    // The link closed without being asked to; `interrupted` is the verb it
+    // cut short (operation None when none ran).
+    void linkLost(const QString &reason, const EcuResult &interrupted);
     void lineNoiseChanged(bool noisy);
+    // State, for displays that follow it.
+    void linkedChanged(bool linked);
+    void busyChanged(bool busy);
+    void pollingChanged(bool on);
+    void benchChanged(bool on);
 
 private:
     enum class ProbeKind { None, Hid, Serial };
-    enum class Transfer { None, Read, BackupRead, Write, Verify };
+    enum class Step { None, Read, BackupRead, Write, Verify, KWrite, KVerify };
+    struct Job {
+        EcuResult::Operation operation = EcuResult::None;
+        QByteArray image;  // Write: the cells
+        std::optional<int> k;
+        QString backupDir;
+        EcuResult result;  // filled as the steps go
+    };
 
     void adoptLink(std::unique_ptr<EcuLink> link);
     void dropLink();
     void abortWork();
+    void setLinked(bool on);
     void finishProbe(ProbeResult result);
     void startProbe(std::unique_ptr<EcuLink> link, ProbeKind kind);
     void sendProbeAttempt();
@@ -170,13 +198,23 @@ private:
     void onFrame(const QByteArray &frame);
     void onIrregularity(int skipped, int resyncs);
     void onLinkLost(EcuLink::LossReason reason, const QString &detail);
+    void onWordHandedBack(const QString &word);
+    void onWordDropped();
     void onSendOutcome(const QString &outcome);
     void onReceiveOutcome(const QString &outcome);
     void onPercent(int percent);
     void noteNoise(int bytes);
+
+    // Verbs.
+    bool refuse(EcuResult::Operation operation);
+    void begin(EcuResult::Operation operation, const QString &word);
     void startWriteFrames();
-    void finishWrite(const QString &outcome);
+    void startKWrite();
+    void finishJob(EcuResult::Code code);
+    void unitStopsAnswering();
     bool takeBackup(const QByteArray &image);
+    void resumePolling();
+    void updateBusy();
 
     Config cfg;
     std::unique_ptr<EcuLink> linkPtr;
@@ -198,18 +236,21 @@ private:
     QString probePort;
     QTimer probeTimer;
 
-    Transfer transfer = Transfer::None;
-    WriteRequest pendingWrite;
-    QByteArray lastRead;         // the last complete read of this connection
+    Job job;
+    Step step = Step::None;
+    QString handedWord;  // the word the live-data thread is to hand back
+    QString idleWord;    // a file action waiting for a quiet line
+    std::function<void()> idleAction;
+    bool wasBusy = false;
+    QByteArray lastRead;           // the last complete read of this connection
     bool lastReadCurrent = false;  // nothing was written to the ECU since
-    QVector<EcuImage::Mismatch> mismatches;
-    QString backupPath;
-    QString backupError;
     int phaseBase = 0;   // progress already covered by earlier phases (cells)
     int phaseCells = 0;  // cells of the running phase
     int totalCells = 0;  // cells of all phases of this transfer
+    EcuPhase phase = EcuPhase::Reading;
 
-
+    bool liveWanted = false;
+    bool benchOn = false;
     bool awaitingReply = false;
     qint64 unexpected = 0;
     qint64 pollsLost = 0;

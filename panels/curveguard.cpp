@@ -1,0 +1,44 @@
+#include "panels/curveguard.h"
+
+#include "panels/windowcontext.h"
+#include "profile/curvemodel.h"
+#include "profile/profilefile.h"
+
+#include <QFileInfo>
+#include <QMainWindow>
+
+bool CurveGuard::saveAs(WindowContext &context)
+{
+    CurveModel *model = context.model();
+    QString path = context.prompts().getSaveFileName(context.window(), tr("Salva File di Profilo"),
+                                                     context.profileFolder(), tr("Profili (*.prf)"));
+    if (path.isEmpty())
+        return false;
+    // The load dialog lists *.prf only: a name without an extension gets one.
+    if (QFileInfo(path).suffix().isEmpty())
+        path += QStringLiteral(".prf");
+    QString error;
+    if (!ProfileFile::save(path, model->values(), model->k(), &error)) {
+        // The old file, if any, is untouched.
+        context.prompts().warning(context.window(), tr("Salva File di Profilo"), error);
+        return false;
+    }
+    model->setFile(path);
+    return true;
+}
+
+bool CurveGuard::mayReplaceCurve(WindowContext &context)
+{
+    if (!context.model()->isModified())
+        return true;
+    switch (context.prompts().askSaveDiscardCancel(
+        context.window(), tr("Curva modificata"), tr("La curva contiene modifiche non salvate. Salvarle prima?"))) {
+    case UserPrompts::Save:
+        return saveAs(context);
+    case UserPrompts::Discard:
+        return true;
+    default:
+        return false;
+    }
+}
+

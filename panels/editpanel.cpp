@@ -1,0 +1,285 @@
+#include "panels/editpanel.h"
+
+#include "panels/windowcontext.h"
+#include "plot/canvaspicker.h"
+#include "plot/curvemarkers.h"
+#include "plot/curveseries.h"
+#include "plot/curvetable.h"
+#include "plot/plotsetup.h"
+#include "profile/curvemodel.h"
+#include "profile/curveops.h"
+#include "profile/profilefile.h"
+#include "session/ecusession.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QKeySequence>
+#include <QMainWindow>
+#include <QMenu>
+#include <QScrollBar>
+#include <QTableView>
+#include <qwt_plot.h>
+#include <qwt_plot_curve.h>
+#include <qwt_scale_div.h>
+
+EditPanel::EditPanel(WindowContext &context, const Widgets &widgets, QObject *parent)
+    : QObject(parent), ctx(context), ui(widgets)
+{
+    CurveModel *model = ctx.model();
+    QItemSelectionModel *selection = ctx.selection();
+    ui.table->setModel(model);
+    ui.table->setSelectionModel(selection);
+    tableDelegate = new CurveTableDelegate(ui.table);
+    ui.table->setItemDelegate(tableDelegate);
+
+    ui.undo->setShortcut(QKeySequence::Undo);
+    ui.redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    ui.copy->setShortcut(QKeySequence::Copy);
+    ui.paste->setShortcut(QKeySequence::Paste);
+
+    connect(ui.undo, &QAction::triggered, model, &CurveModel::undo);
+    connect(ui.redo, &QAction::triggered, model, &CurveModel::redo);
+    connect(ui.copy, &QAction::triggered, this, &EditPanel::copyValues);
+    connect(ui.paste, &QAction::triggered, this, &EditPanel::pasteValues);
+    for (QAction *a : {ui.set, ui.add, ui.scale, ui.interpolate, ui.smooth})
+        connect(a, &QAction::triggered, this, [this, a] { rangeOperation(a); });
+    connect(ui.compareFile, &QAction::triggered, this, &EditPanel::compareWithFile);
+    connect(ui.compareEcu, &QAction::triggered, this, &EditPanel::compareWithEcu);
+    connect(ui.hideCompare, &QAction::triggered, model, &CurveModel::clearCompare);
+
+    connect(model, &CurveModel::undoStateChanged, this, &EditPanel::updateActions);
+    connect(model, &CurveModel::compareChanged, this, [this] {
+        updateActions();
+        fitTableHeight();
+        ui.plot->replot();
+    });
+    connect(model, &CurveModel::valuesChanged, this, &EditPanel::updateValueAxis);
+    connect(model, &CurveModel::limitsChanged, this, &EditPanel::setupPlot);
+    connect(model, &CurveModel::maxRpmChanged, this, &EditPanel::setupPlot);
+    connect(model, &CurveModel::modifiedChanged, this, &EditPanel::updateActions);
+    connect(selection, &QItemSelectionModel::selectionChanged, this, [this] {
+        updateActions();
+        ui.plot->replot();
+    });
+    connect(selection, &QItemSelectionModel::currentChanged, this, [this](const QModelIndex &current) {
+        if (current.isValid())
+            ui.table->scrollTo(current);
+    });
+    connect(ctx.session(), &EcuSession::busyChanged, this, &EditPanel::updateEnabled);
+    fitTableHeight();
+    setupPlot();
+    updateActions();
+}
+
+EditPanel::~EditPanel()
+{
+    // The editor is the plot's child: gone already when the plot went first.
+    delete editor;
+}
+
+void EditPanel::retranslate()
+{
+    plotsetup::applyPlotTitles(ui.plot);
+    ctx.model()->headerDataChanged(Qt::Vertical, 0, ctx.model()->rowCount() - 1);
+    updateActions();
+}
+
+void EditPanel::updateEnabled()
+{
+    // The curve cannot change while it is being written or read.
+    const bool free = !ctx.session()->isBusy();
+    ui.table->setEnabled(free);
+    ui.plot->setEnabled(free);
+    ui.editMenu->setEnabled(free);
+}
+
+// ---------------------------------------------------------------- the plot
+
+void EditPanel::setupPlot()
+{
+    CurveModel *model = ctx.model();
+    // The old editor goes first: it holds a pointer to the curve that the
+    // rebuild below deletes (with the marks).
+    delete editor;
+    const int tracer = marks ? marks->tracer() : -1;
+
+    plotCurve = plotsetup::buildPlot(ui.plot, model->maxRpm(), plotsetup::valueAxis(model->limits(), model->values()));
+    plotCurve->setData(new CurveSeries(model));
+    QwtPlotCurve *ghost = plotsetup::makeGhostCurve();
+    ghost->setData(new CurveSeries(model, true));
+    ghost->setZ(plotCurve->z() - 1);
+    ghost->attach(ui.plot);
+    marks = new CurveMarkers(plotCurve, ctx.selection());
+    marks->attach(ui.plot);
+    marks->setTracer(tracer);
+
+    editor = new CanvasPicker(ui.plot, plotCurve, model, ctx.selection());
+    ui.plot->replot();
+}
+
+void EditPanel::updateValueAxis()
+{
+    const CurveLimits axis = plotsetup::valueAxis(ctx.model()->limits(), ctx.model()->values());
+    const QwtScaleDiv &now = ui.plot->axisScaleDiv(QwtPlot::yLeft);
+    if (now.lowerBound() == axis.valueMin && now.upperBound() == axis.valueMax)
+        return;
+    ui.plot->setAxisScale(QwtPlot::yLeft, axis.valueMin, axis.valueMax, axis.valueStep);
+    ui.plot->replot();
+}
+
+void EditPanel::moveKey(int key)
+{
+    // Only while the curve may change.
+    if (editor && ui.plot->isEnabled())
+        editor->handleKey(key);
+}
+
+void EditPanel::setTracer(int point, int value)
+{
+    if (marks)
+        marks->setTracer(point, value);
+    if (tableDelegate->tracer() != point) {
+        tableDelegate->setTracer(point);
+        ui.table->viewport()->update();
+    }
+}
+
+// ---------------------------------------------------------------- the table
+
+void EditPanel::fitTableHeight()
+{
+    // Exactly the rows there are: two, or four while comparing.
+    QTableView *t = ui.table;
+    const int rows = ctx.model()->rowCount() * t->verticalHeader()->defaultSectionSize();
+    const int header = t->horizontalHeader()->sizeHint().height();
+    const int bar = t->horizontalScrollBar()->sizeHint().height();
+    t->setFixedHeight(rows + header + bar + 2 * t->frameWidth());
+}
+
+void EditPanel::updateActions()
+{
+    CurveModel *model = ctx.model();
+    ui.undo->setEnabled(model->canUndo());
+    ui.redo->setEnabled(model->canRedo());
+    ui.undo->setText(model->canUndo() ? tr("Annulla: %1").arg(model->undoText()) : tr("Annulla"));
+    ui.redo->setText(model->canRedo() ? tr("Ripeti: %1").arg(model->redoText()) : tr("Ripeti"));
+    const int selected = editPoints().size();
+    for (QAction *a : {ui.set, ui.add, ui.scale, ui.smooth, ui.copy})
+        a->setEnabled(selected >= 1);
+    ui.interpolate->setEnabled(selected >= 3);
+    ui.compareEcu->setEnabled(model->hasEcuCopy());
+    ui.hideCompare->setEnabled(model->hasCompare());
+}
+
+QVector<int> EditPanel::editPoints() const
+{
+    return editor ? editor->selectedPoints() : QVector<int>();
+}
+
+void EditPanel::copyValues()
+{
+    QVector<int> values;
+    for (int p : editPoints())
+        values.append(ctx.model()->value(p));
+    if (!values.isEmpty())
+        QApplication::clipboard()->setText(CurveOps::toText(values));
+}
+
+void EditPanel::pasteValues()
+{
+    CurveModel *model = ctx.model();
+    QVector<int> numbers;
+    QString error;
+    if (!CurveOps::parseText(QApplication::clipboard()->text(), &numbers, &error)) {
+        ctx.prompts().warning(ctx.window(), tr("Incolla valori"), tr("Impossibile incollare: %1.").arg(error));
+        return;
+    }
+    // From the first selected point on, one value per point.
+    const QVector<int> points = editPoints();
+    const int first = points.isEmpty() ? 0 : points.first();
+    if (first + numbers.size() > Curve::Points) {
+        ctx.prompts().warning(ctx.window(), tr("Incolla valori"),
+                              tr("Impossibile incollare: %1 valori dal punto %2 superano l'ultimo punto (40).")
+                                  .arg(numbers.size())
+                                  .arg(first));
+        return;
+    }
+    QVector<int> values = model->values();
+    int clamped = 0;
+    for (int i = 0; i < numbers.size(); ++i) {
+        values[first + i] = model->clamp(numbers[i]);
+        clamped += values[first + i] != numbers[i] ? 1 : 0;
+    }
+    model->applyEdit(values, tr("Incolla"));
+    if (clamped > 0)
+        ctx.showStatus(tr("%1 valori incollati portati entro i limiti (da %2 a %3)")
+                           .arg(clamped)
+                           .arg(int(model->limits().valueMin))
+                           .arg(int(model->limits().valueMax)),
+                       10000);
+}
+
+void EditPanel::rangeOperation(QAction *action)
+{
+    const QVector<int> points = editPoints();
+    if (points.isEmpty())
+        return;
+    CurveModel *model = ctx.model();
+    UserPrompts &prompts = ctx.prompts();
+    QWidget *window = ctx.window();
+    const CurveLimits l = model->limits();
+    const CurveOps::Range range{int(l.valueMin), int(l.valueMax)};
+    QVector<int> result;
+    if (action == ui.interpolate) {
+        result = CurveOps::interpolate(model->values(), points, range);
+    } else if (action == ui.smooth) {
+        result = CurveOps::smooth(model->values(), points, range);
+    } else {
+        double number = 0;
+        if (action == ui.set) {
+            if (!prompts.getNumber(window, action->text(), tr("Valore"), model->value(points.first()), range.min,
+                                   range.max, 0, &number))
+                return;
+            result = CurveOps::setTo(model->values(), points, int(number), range);
+        } else if (action == ui.add) {
+            if (!prompts.getNumber(window, action->text(), tr("Quantità da aggiungere (anche negativa)"), 0,
+                                   range.min - range.max, range.max - range.min, 0, &number))
+                return;
+            result = CurveOps::add(model->values(), points, int(number), range);
+        } else {
+            if (!prompts.getNumber(window, action->text(), tr("Percentuale (100 = invariato)"), 100, 0, 1000, 1,
+                                   &number))
+                return;
+            result = CurveOps::scale(model->values(), points, number, range);
+        }
+    }
+    QString what = action->text();
+    what.remove(QStringLiteral("..."));
+    model->applyEdit(result, what);
+}
+
+void EditPanel::compareWithFile()
+{
+    const QString path = ctx.prompts().getOpenFileName(ctx.window(), tr("Confronta con file..."),
+                                                       ctx.profileFolder(), tr("Profili (*.prf)"));
+    if (path.isEmpty())
+        return;
+    ProfileFile::Profile profile;
+    QString error;
+    if (!ProfileFile::load(path, &profile, &error)) {
+        ctx.prompts().warning(ctx.window(), tr("Confronta con file..."), error);
+        return;
+    }
+    ctx.model()->setCompare(profile.values, QFileInfo(path).completeBaseName());
+}
+
+void EditPanel::compareWithEcu()
+{
+    CurveModel *model = ctx.model();
+    if (model->hasEcuCopy())
+        model->setCompare(model->ecuCopy(), tr("Centralina"));
+}

@@ -1,0 +1,26 @@
+#include "panels/windowcontext.h"
+
+#include <QDir>
+#include <QMainWindow>
+#include <QStatusBar>
+
+WindowContext::WindowContext(QMainWindow *window, EcuSession *session, CurveModel *model,
+                             QItemSelectionModel *selection)
+    : win(window), ses(session), curve(model), sel(selection), ask(new UserPrompts)
+{
+}
+
+QStatusBar *WindowContext::statusBar() const
+{
+    return win->statusBar();
+}
+
+QString WindowContext::backupFolder() const
+{
+    return QDir(profiles).filePath(QStringLiteral("backup"));
+}
+
+void WindowContext::showStatus(const QString &text, int ms) const
+{
+    win->statusBar()->showMessage(text, ms);
+}
