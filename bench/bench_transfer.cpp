@@ -19,8 +19,8 @@
 #include <cstdio>
 #include <memory>
 
-#include "link/cgestsend.h"
 #include "link/diagnostics.h"
+#include "profile/curvelimits.h"
 #include "session/ecusession.h"
 #include "sim/ptyecusimulator.h"
 #include "sim/simulatedhiddevice.h"
@@ -82,35 +82,38 @@ void run(const char *carrier, EcuSession &session, bool hid, const QString &path
     const unsigned char hw = session.deviceInfo().hwVersion;
     const int writeCells = Protocol::cellsWritten(hw);
     const int readCells = Protocol::cellsRead(hw);
-    QString outcome;
+    EcuResult result;
+    bool done = false;
     qint64 framesDone = -1;
     QElapsedTimer t;
-    QObject::connect(&session, &EcuSession::sgnEsito, [&](const QString &o) { outcome = o; });
-    QObject::connect(session.sender(), &CGestSend::sgnEsito, &session, [&] { framesDone = t.elapsed(); });
-    WriteRequest request;
-    QObject::connect(&session, &EcuSession::sgnExecCmd, [&](const QString &word) {
-        if (word == QLatin1String("FLASH_WRITE"))
-            session.startWrite(request);
-        else
-            session.startRead();
+    QObject::connect(&session, &EcuSession::finished, [&](const EcuResult &r) {
+        result = r;
+        done = true;
+    });
+    // The write's frames end where its read-back begins.
+    QObject::connect(&session, &EcuSession::progress, [&](EcuPhase phase, int) {
+        if (phase == EcuPhase::Verifying && framesDone < 0)
+            framesDone = t.elapsed();
     });
     for (int round = 0; round < 3; ++round) {
         QVector<int> values;
-        for (int i = 0; i < 41; ++i)
+        for (int i = 0; i < Curve::Points; ++i)
             values << (i * 7 + round) % 31 - 10;
-        request.image = EcuImage::buildWrite(values, hw, QStringLiteral("bench.prf"));
-        outcome.clear();
+        WriteOptions options;
+        options.profileName = QStringLiteral("bench.prf");
+        done = false;
+        framesDone = -1;
         t.start();
-        session.setCmd(QStringLiteral("FLASH_WRITE"));
-        waitFor([&] { return !outcome.isEmpty(); }, 120000);
+        session.writeCurve(values, options);
+        waitFor([&] { return done; }, 120000);
         const qint64 all = t.elapsed();
-        line(carrier, "write", outcome == QLatin1String("OK_SND"), writeCells, framesDone);
-        line(carrier, "verify", outcome == QLatin1String("OK_SND"), writeCells, all - framesDone);
-        outcome.clear();
+        line(carrier, "write", result.ok(), writeCells, framesDone);
+        line(carrier, "verify", result.ok(), writeCells, all - framesDone);
+        done = false;
         t.start();
-        session.setCmd(QStringLiteral("FLASH_READ"));
-        waitFor([&] { return !outcome.isEmpty(); }, 120000);
-        line(carrier, "read", outcome == QLatin1String("OK_RCV"), readCells, t.elapsed());
+        session.readCurve();
+        waitFor([&] { return done; }, 120000);
+        line(carrier, "read", result.ok(), readCells, t.elapsed());
     }
     std::printf("STALL %s %lld\n", carrier, static_cast<long long>(stall.longest));
 }

@@ -171,7 +171,7 @@ QByteArray CGestReceive::imageCopy() const
     return *image;
 }
 
-int CGestReceive::passes() const
+int CGestReceive::readPasses() const
 {
     std::lock_guard<std::mutex> lock(mutex);
     return pass;

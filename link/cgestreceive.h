@@ -66,7 +66,8 @@ public:
     // order the loop's last writes before the reader's reads.
     QByteArray imageCopy() const;
     // Passes over the cells in the current (or last) read: 1 for a clean one.
-    int passes() const;
+    // (Not the loop's passes(): those count every step of the thread.)
+    int readPasses() const;
 
 signals:
     void sgnSndByte(QByteArray frame);

@@ -53,6 +53,9 @@ public:
     // Replaces the watcher of plugged and pulled devices (tests); takes it.
     void setHotplugMonitor(HotplugMonitor *monitor);
 
+    // The form: every widget and action by its design name, for the tools
+    // and the tests that drive the window through them.
+    Ui::frmProgPannel *form() const { return ui; }
     EcuSession *ecuSession() const { return session; }
     CurveModel *curveModel() const { return model; }
     QItemSelectionModel *curveSelection() const { return selection; }

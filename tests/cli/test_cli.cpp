@@ -200,9 +200,10 @@ void TestCli::resultFormats()
     QCOMPARE(d.size(), 2);
     QCOMPARE(Cli::profileText(d[0]), QStringLiteral("Cella 5: il profilo ha -100, la centralina contiene 3"));
     QCOMPARE(Cli::profileText(d[1]), QStringLiteral("Cella 82 (K): il profilo ha -2, la centralina contiene 1"));
-    const QVector<Cli::Difference> m = Cli::fromMismatches({{7, 0xF3, 0}, {50, 'A', 'B'}});
+    const QVector<Cli::Difference> m = Cli::fromMismatches({{7, 0xF3, 0}, {50, 'A', 'B'}, {82, 3, 0xFF}}, 21);
     QCOMPARE(Cli::writtenText(m[0]), QStringLiteral("Cella 7: scritto -13, la centralina contiene 0"));
     QCOMPARE(m[1].expected, int('A'));
+    QCOMPARE(Cli::writtenText(m[2]), QStringLiteral("Cella 82 (K): scritto 3, la centralina contiene -1"));
 }
 
 void TestCli::serialUnit()

@@ -213,7 +213,7 @@ void TestReadVerify::cleanReadSendsEachCellOnce()
         expected.append(100);
         QCOMPARE(intsOf(percent), expected);
         QCOMPARE(r.retriesLeft(), 20);
-        QCOMPARE(r.passes(), 1);
+        QCOMPARE(r.readPasses(), 1);
         // Three passes of 10 ms per cell; the check for a reply still on its
         // way adds two passes at the end, no more.
         QVERIFY2(clock.nowMs() <= n * 30 + 30, qPrintable(QString::number(clock.nowMs())));
@@ -310,7 +310,7 @@ void TestReadVerify::lostReplyIsConfirmedBySecondPass()
     QCOMPARE(outcome.at(0).at(0).toString(), QStringLiteral("OK_RCV"));
     QCOMPARE(image, line.cells);
     QCOMPARE(line.frames.size(), 101);
-    QCOMPARE(r.passes(), 2);
+    QCOMPARE(r.readPasses(), 2);
     QCOMPARE(r.retriesLeft(), 19);
 }
 
@@ -367,7 +367,7 @@ void TestReadVerify::lineNoiseLeavesAPassUnconfirmed()
         line.runToIdle();
         checkNeverWrong(outcome, image, line.cells);
         QCOMPARE(outcome.at(0).at(0).toString(), QStringLiteral("OK_RCV"));
-        QCOMPARE(r.passes(), 2);
+        QCOMPARE(r.readPasses(), 2);
         QCOMPARE(line.frames.size(), 100);
     }
     // Noise in every pass that spoils a different value each time: no two
@@ -384,7 +384,7 @@ void TestReadVerify::lineNoiseLeavesAPassUnconfirmed()
         line.runToIdle();
         QCOMPARE(outcome.size(), 1);
         QCOMPARE(outcome.at(0).at(0).toString(), QStringLiteral("KO_RCV"));
-        QCOMPARE(r.passes(), CGestReceive::MaxPasses);
+        QCOMPARE(r.readPasses(), CGestReceive::MaxPasses);
     }
 }
 
