@@ -11,6 +11,7 @@
 
 #include "app/settingsformat.h"
 #include "app/simenvironment.h"
+#include "util/catalogues.h"
 #include "util/safefile.h"
 #include "util/settingskeys.h"
 #include "util/version.h"
@@ -62,14 +63,12 @@ QString settingsProblemText(const QString &file)
 const char *loadStartupCatalogue(QTranslator &translator)
 {
     QSettings settings;
+    // A first start speaks the system's language; the choice is kept.
     if (!settings.value(SettingsKeys::language(), QVariant()).isValid())
-        settings.setValue(SettingsKeys::language(), QStringLiteral("IT"));
-    const char *file = settings.value(SettingsKeys::language(), QVariant()) == QVariant(QStringLiteral("IT"))
-        ? "Tervalix-it.qm"
-        : "Tervalix-en.qm";
-    // A catalogue that fails to load leaves the source texts on show.
-    (void)translator.load(QString::fromLatin1(file), QStringLiteral(":/linguist"));
-    return file;
+        settings.setValue(SettingsKeys::language(), Catalogues::systemLanguage());
+    const bool italian = settings.value(SettingsKeys::language(), QVariant()) == QVariant(QStringLiteral("IT"));
+    Catalogues::loadProgram(translator, italian);
+    return italian ? "Tervalix-it.qm" : "Tervalix-en.qm";
 }
 
 bool printVersionIfAsked(int argc, char **argv, const char *program)
@@ -88,12 +87,14 @@ Common::Common(QCoreApplication &app)
     Q_UNUSED(app);
     unusable = guardSettingsStore();
     catalogueFile = QString::fromLatin1(loadStartupCatalogue(translator));
+    Catalogues::useQtLanguage(catalogueFile == QLatin1String("Tervalix-it.qm"));
     QCoreApplication::installTranslator(&translator);
 }
 
 Common::~Common()
 {
     QCoreApplication::removeTranslator(&translator);
+    Catalogues::useQtLanguage(false);
 }
 
 QString Common::settingsProblem() const

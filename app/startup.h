@@ -44,9 +44,9 @@ private:
     QString catalogueFile;
 };
 
-// Reads "Language" (writing the default "IT" when missing) and loads the
-// matching catalogue into `translator`: "IT" selects Italian, any other value
-// English. Returns the catalogue's file name.
+// Reads "Language" (writing the system's language, Italian or else English,
+// when missing) and loads the matching catalogue into `translator`: "IT"
+// selects Italian, any other value English. Returns the catalogue's file name.
 const char *loadStartupCatalogue(QTranslator &translator);
 
 // The settings store must be a regular file (or not exist yet): a FIFO or a

@@ -1,10 +1,12 @@
 #include "cli/cliargs.h"
 
 #include "cli/clioutput.h"
+#include "util/datafolders.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
-#include <QRegularExpression>
 
 namespace Cli {
 
@@ -16,19 +18,31 @@ struct Command {
     const char *description;
 };
 
-// Help texts stay in English: scripts and their authors read them.
+// The help speaks the tool's language, as its messages do.
 const Command commands[] = {
-    {"ports", "", "List the HID unit, if one is plugged in, and the serial ports."},
-    {"info", "", "Show the ECU's hardware, cylinders and firmware."},
-    {"read", "-o FILE", "Read the curve and K into FILE.prf, into FILE.csv (point,rpm,value), "
-                        "or as CSV on standard output (-o -)."},
-    {"write", "FILE.prf", "Back up the ECU, write the profile's curve and K, and verify both."},
-    {"verify", "FILE.prf", "Compare the ECU's curve and K with a profile."},
-    {"backup", "[DIR]", "Save what the ECU holds as a dated profile in DIR (default ./Profili/backup)."},
-    {"monitor", "", "Show live data (time, rpm, ADC, cell index, cell value); with --csv record it too."},
-    {"doctor", "", "Say why the ECU may not be found: the unit on USB, rights, the udev rule, serial ports and "
-                   "their groups, programs that hold a port; with the command that fixes each."},
+    {"ports", "", QT_TRANSLATE_NOOP("TervalixCli", "Elenca la centralina USB (HID), se collegata, e le porte seriali.")},
+    {"info", "", QT_TRANSLATE_NOOP("TervalixCli", "Mostra hardware, cilindri e firmware della centralina.")},
+    {"read", "-o FILE",
+     QT_TRANSLATE_NOOP("TervalixCli", "Legge curva e K in FILE.prf, in FILE.csv (point,rpm,value) o come CSV sullo "
+                                      "standard output (-o -).")},
+    {"write", "FILE.prf",
+     QT_TRANSLATE_NOOP("TervalixCli", "Salva una copia della centralina, scrive curva e K del profilo e li verifica.")},
+    {"verify", "FILE.prf", QT_TRANSLATE_NOOP("TervalixCli", "Confronta curva e K della centralina con un profilo.")},
+    {"backup", "[DIR]",
+     QT_TRANSLATE_NOOP("TervalixCli", "Salva quello che la centralina contiene come profilo datato in DIR.")},
+    {"monitor", "",
+     QT_TRANSLATE_NOOP("TervalixCli", "Mostra i dati dal vivo (ora, giri, ADC, cella, valore); con --csv li registra "
+                                      "anche.")},
+    {"doctor", "",
+     QT_TRANSLATE_NOOP("TervalixCli", "Dice perché la centralina può non essere trovata: la centralina USB, i "
+                                      "permessi, la regola udev, le porte seriali e i loro gruppi, i programmi che "
+                                      "tengono una porta; con il comando che risolve ciascun problema.")},
 };
+
+QString translated(const char *text)
+{
+    return QCoreApplication::translate("TervalixCli", text);
+}
 
 const Command *findCommand(const QString &name)
 {
@@ -64,10 +78,10 @@ QString findCommandName(const QStringList &arguments)
 void addGlobalOptions(QCommandLineParser &p)
 {
     p.addOptions({
-        {"port", "Use the ECU on this serial port (for example /dev/ttyUSB0).", "path"},
-        {"hid", "Use the ECU on USB HID (the default)."},
-        {"json", "Print the result as JSON."},
-        {{"h", "help"}, "Show this help (with a command: that command's help)."},
+        {"port", TervalixCli::tr("Usa la centralina su questa porta seriale (per esempio /dev/ttyUSB0)."), "path"},
+        {"hid", TervalixCli::tr("Usa la centralina USB (HID), come senza --port.")},
+        {"json", TervalixCli::tr("Stampa il risultato come JSON.")},
+        {{"h", "help"}, TervalixCli::tr("Mostra questo aiuto (con un comando: l'aiuto del comando).")},
     });
 }
 
@@ -76,25 +90,37 @@ QString programName(const QStringList &arguments)
     return QFileInfo(arguments.value(0, QStringLiteral("tervalix-cli"))).fileName();
 }
 
+// Qt's "Usage: PROGRAM" names the tool as it was called, in any language.
+QString withProgramName(QString help, const QStringList &arguments)
+{
+    const int colon = help.indexOf(QStringLiteral(": "));
+    const int end = help.indexOf(QLatin1Char(' '), colon + 2);
+    if (colon > 0 && end > colon)
+        help.replace(colon + 2, end - colon - 2, programName(arguments));
+    return help;
+}
+
 QString overallHelp(const QStringList &arguments)
 {
     QCommandLineParser p;
     addGlobalOptions(p);
-    p.setApplicationDescription(QStringLiteral("Reads, writes, verifies and monitors the Tervalix ECU "
-                                               "without a window."));
-    p.addPositionalArgument(QStringLiteral("command"), QStringLiteral("One of the commands below."),
-                            QStringLiteral("command [arguments]"));
-    QString text = p.helpText();
-    text.replace(QRegularExpression(QStringLiteral("^Usage: \\S+")), QStringLiteral("Usage: ") + programName(arguments));
-    text += QStringLiteral("\nCommands:\n");
+    p.setApplicationDescription(TervalixCli::tr("Legge, scrive, verifica e controlla dal vivo la centralina Tervalix "
+                                                "senza finestra."));
+    p.addPositionalArgument(QStringLiteral("command"), TervalixCli::tr("Uno dei comandi qui sotto."),
+                            TervalixCli::tr("comando [argomenti]"));
+    QString text = withProgramName(p.helpText(), arguments);
+    text += QLatin1Char('\n') + TervalixCli::tr("Comandi:") + QLatin1Char('\n');
     for (const Command &c : commands)
-        text += QStringLiteral("  %1 %2\n").arg(QLatin1String(c.name), -9).arg(QLatin1String(c.description));
-    text += QStringLiteral(
-        "\nExit codes: 0 success, 2 usage error, 3 no ECU (port missing or busy, no answer),\n"
-        "4 transfer failed (link lost, no backup, result file not written), 5 the ECU does not\n"
-        "hold the profile, 130 interrupted (Ctrl+C).\n"
-        "Ctrl+C during a write lets the write finish; a second Ctrl+C aborts it (exit 4).\n"
-        "Ctrl+C ends monitor normally (exit 0).\n");
+        text += QStringLiteral("  %1 %2\n").arg(QLatin1String(c.name), -9).arg(translated(c.description));
+    text += QLatin1Char('\n')
+        + TervalixCli::tr("Codici di uscita: 0 riuscito, 2 errore d'uso, 3 nessuna centralina (porta mancante o "
+                          "occupata, nessuna risposta),\n4 trasferimento non riuscito (collegamento perso, copia di "
+                          "sicurezza o file del risultato non scritti), 5 la centralina\nnon contiene il profilo, "
+                          "130 interrotto (Ctrl+C).\n"
+                          "Ctrl+C durante una scrittura la lascia finire; un secondo Ctrl+C la interrompe (uscita 4).\n"
+                          "Ctrl+C termina monitor normalmente (uscita 0).\n"
+                          "Profili, copie di sicurezza e registrazioni: %1\n")
+              .arg(QDir::toNativeSeparators(DataFolders::base()));
     return text;
 }
 
@@ -110,7 +136,7 @@ Parsed error(const QString &text)
 
 QString defaultBackupDir()
 {
-    return QStringLiteral("./Profili/backup");
+    return DataFolders::backups();
 }
 
 Parsed parse(const QStringList &arguments)
@@ -134,23 +160,30 @@ Parsed parse(const QStringList &arguments)
     addGlobalOptions(p);
     const QString cmd = QLatin1String(command->name);
     if (cmd == QLatin1String("read"))
-        p.addOption({{"o", "output"}, "Where the curve goes: FILE.prf, FILE.csv, or - (CSV on standard output).",
+        p.addOption({{"o", "output"},
+                     TervalixCli::tr("Dove va la curva: FILE.prf, FILE.csv, o - (CSV sullo standard output)."),
                      "file"});
-    if (cmd == QLatin1String("write"))
-        p.addOption({"backup-dir", "Folder of the backup taken before writing (default ./Profili/backup).", "dir"});
-    if (cmd == QLatin1String("monitor")) {
-        p.addOption({"seconds", "Stop after this many seconds (default: run until Ctrl+C).", "n"});
-        p.addOption({"csv", "Also record the live data into this new CSV file.", "file"});
+    if (cmd == QLatin1String("write")) {
+        p.addOption({"backup-dir",
+                     TervalixCli::tr("Cartella della copia di sicurezza presa prima di scrivere (di solito %1).")
+                         .arg(QDir::toNativeSeparators(defaultBackupDir())),
+                     "dir"});
+        p.addOption({"clamp", TervalixCli::tr("Porta entro i limiti i punti fuori dall'intervallo della centralina e "
+                                              "un K fuori da 1..4 (senza, un profilo così è rifiutato).")});
     }
-    p.setApplicationDescription(QLatin1String(command->description));
-    p.addPositionalArgument(cmd, QStringLiteral("The command."), QStringLiteral("%1 %2").arg(cmd, QLatin1String(command->syntax)).trimmed());
+    if (cmd == QLatin1String("monitor")) {
+        p.addOption({"seconds", TervalixCli::tr("Si ferma dopo questi secondi (di solito: fino a Ctrl+C)."), "n"});
+        p.addOption({"csv", TervalixCli::tr("Registra anche i dati dal vivo in questo nuovo file CSV."), "file"});
+    }
+    p.setApplicationDescription(translated(command->description));
+    p.addPositionalArgument(cmd, TervalixCli::tr("Il comando."),
+                            QStringLiteral("%1 %2").arg(cmd, QLatin1String(command->syntax)).trimmed());
     if (!p.parse(arguments))
         return error(p.errorText());
     if (p.isSet(QStringLiteral("help"))) {
         Parsed r;
         r.kind = Parsed::Help;
-        r.text = p.helpText();
-        r.text.replace(QRegularExpression(QStringLiteral("^Usage: \\S+")), QStringLiteral("Usage: ") + programName(arguments));
+        r.text = withProgramName(p.helpText(), arguments);
         return r;
     }
 
@@ -181,8 +214,10 @@ Parsed parse(const QStringList &arguments)
         if (a.output != QLatin1String("-") && suffix != QLatin1String("prf") && suffix != QLatin1String("csv"))
             return error(TervalixCli::tr("formato non riconosciuto: %1 (usare .prf, .csv o -)").arg(a.output));
     }
-    if (cmd == QLatin1String("write"))
+    if (cmd == QLatin1String("write")) {
         a.backupDir = p.isSet(QStringLiteral("backup-dir")) ? p.value(QStringLiteral("backup-dir")) : defaultBackupDir();
+        a.clamp = p.isSet(QStringLiteral("clamp"));
+    }
     if (cmd == QLatin1String("backup"))
         a.backupDir = a.arguments.isEmpty() ? defaultBackupDir() : a.arguments.first();
     if (cmd == QLatin1String("monitor")) {

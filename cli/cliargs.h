@@ -15,6 +15,7 @@ struct Args {
     bool json = false;
     QString output;         // read -o: FILE.prf, FILE.csv or "-"
     QString backupDir;      // write --backup-dir
+    bool clamp = false;     // write --clamp: values beyond the unit's limits are brought within them
     int seconds = 0;        // monitor --seconds; 0: until Ctrl+C
     QString csv;            // monitor --csv
 };

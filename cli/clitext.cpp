@@ -70,6 +70,33 @@ QVector<Difference> fromMismatches(const QVector<EcuImage::Mismatch> &mismatches
     return out;
 }
 
+QString limitsText(const LimitCheck &check, const CurveLimits &limits, int k, int maxRpm)
+{
+    QStringList parts;
+    if (!check.points.isEmpty()) {
+        // Runs of neighbouring points as one range: "3-7 (1275-2975 giri/min)".
+        const auto rpm = [maxRpm](int p) { return qint64(p) * maxRpm / (Curve::Points - 1); };
+        QStringList points;
+        for (int i = 0; i < check.points.size();) {
+            int j = i;
+            while (j + 1 < check.points.size() && check.points[j + 1] == check.points[j] + 1)
+                ++j;
+            const int a = check.points[i];
+            const int b = check.points[j];
+            points << (a == b ? TervalixCli::tr("%1 (%2 giri/min)").arg(a).arg(rpm(a))
+                              : TervalixCli::tr("%1-%2 (%3-%4 giri/min)").arg(a).arg(b).arg(rpm(a)).arg(rpm(b)));
+            i = j + 1;
+        }
+        parts << TervalixCli::tr("punti fuori dai limiti della centralina (da %1 a %2): %3")
+                     .arg(int(limits.valueMin))
+                     .arg(int(limits.valueMax))
+                     .arg(points.join(QStringLiteral(", ")));
+    }
+    if (check.kOutside)
+        parts << TervalixCli::tr("K = %1 fuori da %2..%3").arg(k).arg(Curve::KMin).arg(Curve::KMax);
+    return parts.join(QStringLiteral("; "));
+}
+
 static QString cellName(const Difference &d)
 {
     return d.isK ? TervalixCli::tr("Cella %1 (K)").arg(d.cell) : TervalixCli::tr("Cella %1").arg(d.cell);

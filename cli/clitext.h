@@ -8,6 +8,7 @@
 #include <QVector>
 
 #include "link/cdevinfo.h"
+#include "profile/curvelimits.h"
 #include "session/ecuimage.h"
 
 namespace Cli {
@@ -35,6 +36,10 @@ QVector<Difference> compareProfile(const QVector<int> &values, int k, const EcuI
 // A write's read-back mismatches (bytes as on the wire); the K cell of
 // `hwVersion` is named as K.
 QVector<Difference> fromMismatches(const QVector<EcuImage::Mismatch> &mismatches, unsigned char hwVersion);
+
+// What a unit with `limits` would refuse of a profile, in one line:
+// "punti fuori dai limiti della centralina (da -10 a 25): 3 (1275 giri/min), 7 (2975 giri/min); K = 9 fuori da 1..4"
+QString limitsText(const LimitCheck &check, const CurveLimits &limits, int k, int maxRpm);
 
 // "Cella 7: scritto 11, la centralina contiene 0"
 QString writtenText(const Difference &d);

@@ -31,6 +31,20 @@ int commandWrite(Context &ctx)
     EcuSession &ses = ecu.session();
     const unsigned char hw = ses.deviceInfo().hwVersion;
 
+    // Nothing beyond the unit's limits goes out unless the user asked for it
+    // to be brought within them.
+    const CurveLimits limits = CurveLimits::forHardware(hw);
+    const LimitCheck check = checkLimits(limits, profile.values, profile.k);
+    if (!check.ok()) {
+        const QString what = limitsText(check, limits, profile.k, maxRpm(ses.deviceInfo()));
+        if (!ctx.args.clamp)
+            return ctx.out.fail(ExitUsage, TervalixCli::tr("%1: %2. Con --clamp vengono portati entro i limiti.")
+                                               .arg(QDir::toNativeSeparators(file), what));
+        profile.values = clampToLimits(limits, profile.values);
+        profile.k = clampK(profile.k);
+        ctx.out.error(TervalixCli::tr("Portati entro i limiti: %1").arg(what));
+    }
+
     QString backup;
     QVector<Difference> mismatches;
     Wait wait(ctx.out);

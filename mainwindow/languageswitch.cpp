@@ -1,5 +1,6 @@
 #include "mainwindow/languageswitch.h"
 
+#include "util/catalogues.h"
 #include "util/settingskeys.h"
 
 #include <QAction>
@@ -27,9 +28,9 @@ void LanguageSwitch::showStored()
 
 void LanguageSwitch::switchTo(bool toItalian)
 {
+    Catalogues::useQtLanguage(toItalian);
     auto next = std::make_unique<QTranslator>();
-    (void)next->load(toItalian ? QStringLiteral("Tervalix-it.qm") : QStringLiteral("Tervalix-en.qm"),
-                     QStringLiteral(":/linguist"));
+    Catalogues::loadProgram(*next, toItalian);
     QCoreApplication::installTranslator(next.get());
     if (translator)
         QCoreApplication::removeTranslator(translator.get());

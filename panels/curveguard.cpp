@@ -4,14 +4,27 @@
 #include "profile/curvemodel.h"
 #include "profile/profilefile.h"
 
+#include <QDateTime>
+#include <QDir>
 #include <QFileInfo>
 #include <QMainWindow>
 
-bool CurveGuard::saveAs(WindowContext &context)
+QString CurveGuard::proposedPath(const WindowContext &context)
+{
+    const QString file = context.model()->filePath();
+    if (!file.isEmpty())
+        return file;
+    const QString name = tr("profilo_%1.prf").arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd_HHmm")));
+    return QDir(context.profileFolder()).filePath(name);
+}
+
+bool CurveGuard::saveAs(WindowContext &context, const QString &why)
 {
     CurveModel *model = context.model();
-    QString path = context.prompts().getSaveFileName(context.window(), tr("Salva File di Profilo"),
-                                                     context.profileFolder(), tr("Profili (*.prf)"));
+    // The dialog opens in the profiles' folder, made on the first save.
+    QDir().mkpath(context.profileFolder());
+    QString path = context.prompts().getSaveFileName(context.window(), why.isEmpty() ? tr("Salva File di Profilo") : why,
+                                                     proposedPath(context), tr("Profili (*.prf)"));
     if (path.isEmpty())
         return false;
     // The load dialog lists *.prf only: a name without an extension gets one.

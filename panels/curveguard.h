@@ -17,6 +17,10 @@ public:
 
     // Asks for a file name and saves the curve and K there (adding ".prf" to
     // a name without an extension); the model then keeps the file. False when
-    // cancelled or refused (the user was told why).
-    static bool saveAs(WindowContext &context);
+    // cancelled or refused (the user was told why). `why` (one line) is the
+    // dialog's title when the save is not the user's own idea.
+    static bool saveAs(WindowContext &context, const QString &why = QString());
+    // The name the save dialog proposes: the file in use, else one made
+    // from today's date in the profiles' folder.
+    static QString proposedPath(const WindowContext &context);
 };

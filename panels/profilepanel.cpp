@@ -131,9 +131,17 @@ void ProfilePanel::loadProfile()
     model->setValues(profile.values, tr("Carica profilo"));
     model->setK(profile.k);
     model->setFile(path);
-    // A loaded file's K reaches a linked unit, as an edit of K does.
+    // A loaded file's K reaches a linked unit, as an edit of K does; one
+    // outside 1..4 is shown as it is and never sent.
     EcuSession *session = ctx.session();
-    if (session->isLinked() && (!session->hasContent() || session->content().k != profile.k))
+    if (!Curve::isValidK(profile.k))
+        ctx.prompts().warning(ctx.window(), tr("Apre File di Profilo"),
+                              tr("Il profilo ha K = %1, fuori dall'intervallo da %2 a %3: è mostrato com'è e non "
+                                 "viene scritto nella centralina.")
+                                  .arg(profile.k)
+                                  .arg(Curve::KMin)
+                                  .arg(Curve::KMax));
+    else if (session->isLinked() && (!session->hasContent() || session->content().k != profile.k))
         session->writeK(profile.k);
     const QVector<int> outside = model->outOfRange();
     if (!outside.isEmpty())
@@ -147,9 +155,12 @@ void ProfilePanel::loadProfile()
 
 void ProfilePanel::saveProfile(const QString &word)
 {
-    if (!CurveGuard::saveAs(ctx))
+    const bool forWrite = word == QLatin1String("SAVE_PROFILE_AND_SEND");
+    const QString why = forWrite ? tr("Salva la curva in un file prima di scriverla: la centralina ne conserva il nome")
+                                 : QString();
+    if (!CurveGuard::saveAs(ctx, why))
         return;  // nothing is sent to the ECU
-    if (word == QLatin1String("SAVE_PROFILE_AND_SEND"))
+    if (forWrite)
         emit savedForWrite();
 }
 
@@ -225,7 +236,7 @@ void ProfilePanel::editK(int k)
     if (Curve::isValidK(k))
         ui.k->setRange(Curve::KMin, Curve::KMax);
     model->setK(k);
-    if (ctx.session()->isLinked())
+    if (ctx.session()->isLinked() && Curve::isValidK(k))
         ctx.session()->writeK(k);
 }
 

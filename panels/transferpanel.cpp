@@ -3,12 +3,14 @@
 #include "link/protocol.h"
 #include "panels/curveguard.h"
 #include "panels/windowcontext.h"
+#include "profile/curvelimits.h"
 #include "profile/curvemodel.h"
 #include "session/ecusession.h"
 #include "uicommon/cmsg.h"
 
 #include <QFileInfo>
 #include <QLabel>
+#include <QLocale>
 #include <QMainWindow>
 #include <QProgressBar>
 #include <QPushButton>
@@ -65,11 +67,46 @@ void TransferPanel::write()
         emit fileNeededForWrite();
         return;
     }
+    // Nothing beyond the unit's limits is sent: the user limits the curve
+    // (one undo step, on show before it goes out) or keeps it as it is.
+    const CurveLimits limits = CurveLimits::forHardware(session->deviceInfo().hwVersion);
+    const LimitCheck check = checkLimits(limits, model->values());
+    if (!check.ok()) {
+        const QString question =
+            tr("%n punti della curva sono fuori dai limiti della centralina (da %1 a %2): %3.\n"
+               "Portarli entro i limiti e scrivere? Altrimenti non viene scritto nulla.",
+               nullptr, check.points.size())
+                .arg(int(limits.valueMin))
+                .arg(int(limits.valueMax))
+                .arg(pointNames(check.points));
+        if (!ctx.prompts().askYesNo(ctx.window(), CMsg::text(CMsg::FlashWrite), question))
+            return;
+        model->applyEdit(clampToLimits(limits, model->values()), tr("Entro i limiti della centralina"));
+    }
     profileLabel->clear();
     WriteOptions options;
     options.profileName = QFileInfo(model->filePath()).fileName();
     options.backupDir = ctx.backupFolder();
     session->writeCurve(model->values(), options);
+}
+
+QString TransferPanel::pointNames(const QVector<int> &points) const
+{
+    // "3 (1.275 giri/min), 7-9 (2.975-3.825 giri/min)": runs of neighbours as one.
+    const CurveModel *model = ctx.model();
+    const auto rpm = [model](int p) { return QLocale().toString(qRound(model->rpmAt(p))); };
+    QStringList parts;
+    for (int i = 0; i < points.size();) {
+        int j = i;
+        while (j + 1 < points.size() && points[j + 1] == points[j] + 1)
+            ++j;
+        const int a = points[i];
+        const int b = points[j];
+        parts << (a == b ? tr("%1 (%2 giri/min)").arg(a).arg(rpm(a))
+                         : tr("%1-%2 (%3-%4 giri/min)").arg(a).arg(b).arg(rpm(a), rpm(b)));
+        i = j + 1;
+    }
+    return parts.join(QStringLiteral(", "));
 }
 
 void TransferPanel::read()
@@ -106,6 +143,16 @@ void TransferPanel::showResult(const EcuResult &result)
             && ctx.prompts().askYesNo(ctx.window(), CMsg::text(CMsg::FlashWrite), tr("Scrivere di nuovo la curva?")))
             write();
         break;
+    case EcuResult::OutOfRange: {
+        QStringList what;
+        if (!result.outOfRange.isEmpty())
+            what << tr("punti fuori dai limiti: %1").arg(pointNames(result.outOfRange));
+        if (result.kOutside)
+            what << tr("K fuori dall'intervallo da %1 a %2").arg(Curve::KMin).arg(Curve::KMax);
+        ctx.prompts().warning(ctx.window(), CMsg::text(CMsg::FlashWrite),
+                              tr("Nulla è stato scritto nella centralina: %1.").arg(what.join(QStringLiteral("; "))));
+        break;
+    }
     case EcuResult::BackupFailed:
         clearProgress();
         ctx.prompts().warning(ctx.window(), CMsg::text(CMsg::FlashWrite),
@@ -156,17 +203,30 @@ void TransferPanel::applyRead()
 
 void TransferPanel::reportMismatches(const EcuResult &result)
 {
+    // In the user's terms: points and engine speeds, K, the profile's name.
+    const int kCell = Protocol::injectionKCell(ctx.session()->deviceInfo().hwVersion);
+    const auto shown = [](int byte) { return byte < 0 ? QStringLiteral("-") : QString::number(qint8(byte)); };
     QStringList lines;
     const QVector<EcuImage::Mismatch> &list = result.mismatches;
     for (const EcuImage::Mismatch &m : list) {
         if (lines.size() == 12) {
-            lines << tr("... e altre %1 celle").arg(list.size() - 12);
+            lines << tr("... e altre %1 differenze").arg(list.size() - 12);
             break;
         }
-        const auto shown = [](int byte) { return byte < 0 ? QStringLiteral("-") : QString::number(qint8(byte)); };
-        lines << tr("Cella %1: scritto %2, la centralina contiene %3").arg(m.cell).arg(shown(m.written), shown(m.read));
+        if (m.cell < Curve::Points)
+            lines << tr("Punto %1 (%2 giri/min): scritto %3, la centralina contiene %4")
+                         .arg(m.cell)
+                         .arg(QLocale().toString(qRound(ctx.model()->rpmAt(m.cell))))
+                         .arg(shown(m.written), shown(m.read));
+        else if (m.cell == kCell)
+            lines << tr("K: scritto %1, la centralina contiene %2").arg(shown(m.written), shown(m.read));
+        else
+            lines << tr("Nome del profilo, carattere %1: scritto %2, la centralina contiene %3")
+                         .arg(m.cell - Protocol::profileNameCell + 1)
+                         .arg(m.written)
+                         .arg(m.read);
     }
     ctx.prompts().warning(ctx.window(), CMsg::text(CMsg::FlashWrite),
-                          tr("Verifica fallita (KO_VERIFY): la centralina non contiene quanto scritto.")
-                              + QLatin1Char('\n') + lines.join(QLatin1Char('\n')));
+                          tr("Verifica fallita: la centralina non contiene quanto scritto.") + QLatin1Char('\n')
+                              + lines.join(QLatin1Char('\n')));
 }

@@ -6,6 +6,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QVector>
 
 #include "session/ecuresult.h"
 
@@ -43,6 +44,7 @@ signals:
 
 private:
     void applyRead();
+    QString pointNames(const QVector<int> &points) const;
     void reportMismatches(const EcuResult &result);
     void updateEnabled();
 

@@ -4,9 +4,12 @@
 #include <QMainWindow>
 #include <QStatusBar>
 
+#include "util/datafolders.h"
+
 WindowContext::WindowContext(QMainWindow *window, EcuSession *session, CurveModel *model,
                              QItemSelectionModel *selection)
-    : win(window), ses(session), curve(model), sel(selection), ask(new UserPrompts)
+    : win(window), ses(session), curve(model), sel(selection), ask(new UserPrompts),
+      profiles(DataFolders::profiles()), logs(DataFolders::logs())
 {
 }
 

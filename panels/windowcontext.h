@@ -29,8 +29,8 @@ public:
     // Replaces the file dialogs, questions and warnings (tests); takes ownership.
     void setPrompts(UserPrompts *prompts) { ask.reset(prompts); }
 
-    // Where profiles are looked for and backups go (default ./Profili), and
-    // where live-data recordings go (default ./Logs).
+    // Where profiles are looked for and backups go, and where live-data
+    // recordings go (by default the places DataFolders names).
     QString profileFolder() const { return profiles; }
     void setProfileFolder(const QString &folder) { profiles = folder; }
     QString backupFolder() const;
@@ -46,6 +46,6 @@ private:
     CurveModel *curve;
     QItemSelectionModel *sel;
     std::unique_ptr<UserPrompts> ask;
-    QString profiles = QStringLiteral("./Profili");
-    QString logs = QStringLiteral("./Logs");
+    QString profiles;
+    QString logs;
 };

@@ -21,3 +21,19 @@ struct CurveLimits {
     int keyStep = 10;
     static CurveLimits forHardware(unsigned char hwVersion);
 };
+
+#include <QVector>
+#include <optional>
+
+// What of a curve (and K) a unit with `limits` would refuse: the points
+// beyond its value range and a K outside 1..4. The one rule that every way
+// to the unit checks before a frame goes out.
+struct LimitCheck {
+    QVector<int> points;    // in order
+    bool kOutside = false;
+    bool ok() const { return points.isEmpty() && !kOutside; }
+};
+LimitCheck checkLimits(const CurveLimits &limits, const QVector<int> &values, std::optional<int> k = std::nullopt);
+// The curve with every point brought within the range, and K within 1..4.
+QVector<int> clampToLimits(const CurveLimits &limits, const QVector<int> &values);
+int clampK(int k);

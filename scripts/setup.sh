@@ -9,6 +9,7 @@ packages=(
   qttools5-dev qttools5-dev-tools
   libqwt-qt5-dev libqt5opengl5-dev
   libhidapi-dev libudev-dev
+  qttranslations5-l10n
   xvfb xauth
 )
 # Extra groups: "fuzz" adds clang and its sanitizer runtimes.

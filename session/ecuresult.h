@@ -20,6 +20,7 @@ struct EcuResult {
         LinkLost,      // the carrier went away (detail says why)
         NotLinked,     // asked for without a unit
         Busy,          // asked for while another operation runs
+        OutOfRange,    // values the unit would refuse: nothing was sent
     };
 
     Operation operation = None;
@@ -32,6 +33,10 @@ struct EcuResult {
     QString detail;
     // Write: frames went out, so the unit may hold part of the new curve.
     bool unitChanged = false;
+    // OutOfRange: the points beyond the unit's value range, and whether K
+    // lies outside 1..4.
+    QVector<int> outOfRange;
+    bool kOutside = false;
 
     bool ok() const { return code == Ok; }
 };

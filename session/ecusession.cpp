@@ -9,6 +9,7 @@
 #include "link/seriallink.h"
 #include "profile/backupstore.h"
 #include "profile/curvebytes.h"
+#include "profile/curvelimits.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -444,6 +445,28 @@ bool EcuSession::refuse(EcuResult::Operation operation)
         r.code = EcuResult::Busy;
     else
         return false;
+    deliverLater(r);
+    return true;
+}
+
+bool EcuSession::refuseOutOfRange(EcuResult::Operation operation, const QVector<int> &values, std::optional<int> k)
+{
+    // The last guard before the unit: whoever asks, nothing beyond its
+    // limits goes out.
+    const LimitCheck check = checkLimits(CurveLimits::forHardware(devInfo.hwVersion), values, k);
+    if (check.ok())
+        return false;
+    EcuResult r;
+    r.operation = operation;
+    r.code = EcuResult::OutOfRange;
+    r.outOfRange = check.points;
+    r.kOutside = check.kOutside;
+    deliverLater(r);
+    return true;
+}
+
+void EcuSession::deliverLater(const EcuResult &r)
+{
     // Always from the event loop, as every other outcome: a caller that
     // connects after asking hears it too.
     QMetaObject::invokeMethod(this, [this, r] {
@@ -452,7 +475,6 @@ bool EcuSession::refuse(EcuResult::Operation operation)
         if (!word.isEmpty())
             emit sgnEsito(word);
     }, Qt::QueuedConnection);
-    return true;
 }
 
 void EcuSession::begin(EcuResult::Operation operation, const QString &word)
@@ -476,7 +498,7 @@ void EcuSession::readCurve()
 
 void EcuSession::writeCurve(const QVector<int> &values, const WriteOptions &options)
 {
-    if (refuse(EcuResult::Write))
+    if (refuse(EcuResult::Write) || refuseOutOfRange(EcuResult::Write, values, options.k))
         return;
     job = Job();
     job.image = EcuImage::buildWrite(values, devInfo.hwVersion, options.profileName);
@@ -487,7 +509,7 @@ void EcuSession::writeCurve(const QVector<int> &values, const WriteOptions &opti
 
 void EcuSession::writeK(int k)
 {
-    if (refuse(EcuResult::WriteK))
+    if (refuse(EcuResult::WriteK) || refuseOutOfRange(EcuResult::WriteK, QVector<int>(), k))
         return;
     job = Job();
     job.operation = EcuResult::WriteK;

@@ -108,7 +108,9 @@ public:
     void disconnectLink();
 
     // --- The verbs. A verb asked for without a unit, or while another one
-    // runs, finishes at once (from the event loop) with NotLinked or Busy.
+    // runs, finishes at once (from the event loop) with NotLinked or Busy;
+    // values beyond the unit's limits (or K outside 1..4) with OutOfRange,
+    // before any frame.
     void readCurve();
     void writeCurve(const QVector<int> &values, const WriteOptions &options);
     void writeK(int k);
@@ -207,6 +209,8 @@ private:
 
     // Verbs.
     bool refuse(EcuResult::Operation operation);
+    bool refuseOutOfRange(EcuResult::Operation operation, const QVector<int> &values, std::optional<int> k);
+    void deliverLater(const EcuResult &result);
     void begin(EcuResult::Operation operation, const QString &word);
     void startWriteFrames();
     void startKWrite();

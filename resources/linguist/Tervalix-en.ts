@@ -2,14 +2,338 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_GB" sourcelanguage="it_IT">
 <context>
-    <name>frmProgPannel</name>
+    <name>BackupStore</name>
     <message>
-        <source>Apre File di Profilo</source>
-        <translation>Load Profile</translation>
+        <source>impossibile creare la cartella %1</source>
+        <translation>cannot create the folder %1</translation>
+    </message>
+</context>
+<context>
+    <name>CMsg</name>
+    <message>
+        <source>%1 Giri/min</source>
+        <translation>%1 RPM</translation>
     </message>
     <message>
-        <source>MainWindow</source>
-        <translation>MainWindow</translation>
+        <source>&lt;Nessun profilo&gt;</source>
+        <translation>&lt;No profile loaded&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;Nessuna&gt;</source>
+        <translation>&lt;None&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;Selezionare una porta&gt;</source>
+        <translation>&lt;Choose a port&gt;</translation>
+    </message>
+    <message>
+        <source>Aggiornamento FLASH</source>
+        <translation> Updating profile on Tervalix</translation>
+    </message>
+    <message>
+        <source>Banco OFF</source>
+        <translation>Test Mode OFF</translation>
+    </message>
+    <message>
+        <source>Banco ON</source>
+        <translation>Test Mode ON</translation>
+    </message>
+    <message>
+        <source>Curva iniezione</source>
+        <translation>Injection Plot</translation>
+    </message>
+    <message>
+        <source>Errore di comunicazione con la scheda</source>
+        <translation>Failure to communicate with Tervalix</translation>
+    </message>
+    <message>
+        <source>Giri al Minuto</source>
+        <translation>RPM</translation>
+    </message>
+    <message>
+        <source>Lettura FLASH</source>
+        <translation>Reading profile from Tervalix</translation>
+    </message>
+    <message>
+        <source>Link OFF</source>
+        <translation>RPM Monitor</translation>
+    </message>
+    <message>
+        <source>Link ON</source>
+        <translation>RPM Monitor</translation>
+    </message>
+    <message>
+        <source>Punti</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>Scheda non trovata</source>
+        <translation>Tervalix not found</translation>
+    </message>
+    <message>
+        <source>Scheda trovata</source>
+        <translation>Tervalix found</translation>
+    </message>
+</context>
+<context>
+    <name>CanvasPicker</name>
+    <message>
+        <source>Trascinamento punto %1</source>
+        <translation>Drag point %1</translation>
+    </message>
+</context>
+<context>
+    <name>ConnectionDoctor</name>
+    <message>
+        <source>%1 (proprietario %2, gruppo %3, permessi %4%5)</source>
+        <translation>%1 (owner %2, group %3, permissions %4%5)</translation>
+    </message>
+    <message>
+        <source>%1 lascia un file di blocco di un Tervalix chiuso (processo %2); verrà ripreso al prossimo collegamento.</source>
+        <translation>%1 is a lock file left by a Tervalix that has closed (process %2); it will be taken over at the next connection.</translation>
+    </message>
+    <message>
+        <source>%1 non è accessibile all&apos;utente %2.</source>
+        <translation>%1 is not accessible to user %2.</translation>
+    </message>
+    <message>
+        <source>%1 non è accessibile all&apos;utente %2: solo root può aprirla.</source>
+        <translation>%1 is not accessible to user %2: only root can open it.</translation>
+    </message>
+    <message>
+        <source>%1 non è leggibile e scrivibile dall&apos;utente %2.</source>
+        <translation>%1 cannot be read and written by user %2.</translation>
+    </message>
+    <message>
+        <source>%1 è accessibile all&apos;utente %2.</source>
+        <translation>%1 is accessible to user %2.</translation>
+    </message>
+    <message>
+        <source>%1 è accessibile: l&apos;utente %2 fa parte del gruppo %3.</source>
+        <translation>%1 is accessible: user %2 is in group %3.</translation>
+    </message>
+    <message>
+        <source>%1 è aperto da %2 (processo %3): chiudi quel programma.</source>
+        <translation>%1 is open in %2 (process %3): close that program.</translation>
+    </message>
+    <message>
+        <source>%1 è aperto da questo Tervalix.</source>
+        <translation>%1 is open in this Tervalix.</translation>
+    </message>
+    <message>
+        <source>%1 è collegato a un altro Tervalix (processo %2, %3): usa quella finestra o chiudila.</source>
+        <translation>%1 is linked to another Tervalix (process %2, %3): use that window or close it.</translation>
+    </message>
+    <message>
+        <source>%1 è leggibile e scrivibile dall&apos;utente %2.</source>
+        <translation>%1 can be read and written by user %2.</translation>
+    </message>
+    <message>
+        <source>%1 è riservato da %2 (processo %3) con il file %4: chiudi quel programma.</source>
+        <translation>%1 is locked by %2 (process %3) with the file %4: close that program.</translation>
+    </message>
+    <message>
+        <source>%1 è riservato da questo Tervalix (%2).</source>
+        <translation>%1 is locked by this Tervalix (%2).</translation>
+    </message>
+    <message>
+        <source>AVVISO</source>
+        <translation>WARNING</translation>
+    </message>
+    <message>
+        <source>Centralina USB</source>
+        <translation>USB ECU</translation>
+    </message>
+    <message>
+        <source>Diagnosi</source>
+        <translation>Diagnosis</translation>
+    </message>
+    <message>
+        <source>Diagnosi del collegamento di Tervalix</source>
+        <translation>Tervalix connection diagnosis</translation>
+    </message>
+    <message>
+        <source>Esito: %1</source>
+        <translation>Result: %1</translation>
+    </message>
+    <message>
+        <source>INFO</source>
+        <translation>INFO</translation>
+    </message>
+    <message>
+        <source>Il file %1 riserva %2 per il processo %3, che non esiste più: alcuni programmi non apriranno la porta finché c&apos;è.</source>
+        <translation>The file %1 locks %2 for process %3, which no longer exists: some programs will not open the port while it is there.</translation>
+    </message>
+    <message>
+        <source>Il kernel ha creato %1 ma il file non è in /dev.</source>
+        <translation>The kernel created %1 but the file is not in /dev.</translation>
+    </message>
+    <message>
+        <source>La centralina (USB 04D8:0080) è collegata; il suo nodo è %1.</source>
+        <translation>The ECU (USB 04D8:0080) is plugged in; its device node is %1.</translation>
+    </message>
+    <message>
+        <source>La centralina non è collegata direttamente al USB; se usi un adattatore seriale, guarda le porte seriali qui sotto.</source>
+        <translation>The ECU is not plugged straight into USB; if you use a serial adapter, see the serial ports below.</translation>
+    </message>
+    <message>
+        <source>La centralina è sul bus USB ma il sistema non le ha dato un nodo hidraw: scollegala e ricollegala; se non basta, il kernel non ha il supporto hidraw.</source>
+        <translation>The ECU is on the USB bus but the system has not given it a hidraw node: unplug it and plug it back in; if that does not help, the kernel lacks hidraw support.</translation>
+    </message>
+    <message>
+        <source>La diagnosi del collegamento è disponibile solo su Linux.</source>
+        <translation>The connection diagnosis is only available on Linux.</translation>
+    </message>
+    <message>
+        <source>La regola %1 non è installata: senza di essa solo root può aprire la centralina USB.</source>
+        <translation>The rule %1 is not installed: without it only root can open the USB ECU.</translation>
+    </message>
+    <message>
+        <source>La regola %1 non è stata applicata: ricaricala, oppure scollega e ricollega la centralina.</source>
+        <translation>The rule %1 has not been applied: reload it, or unplug the ECU and plug it back in.</translation>
+    </message>
+    <message>
+        <source>La regola udev di Tervalix non è installata.</source>
+        <translation>The Tervalix udev rule is not installed.</translation>
+    </message>
+    <message>
+        <source>La regola è installata in %1, ma il gruppo plugdev che nomina non esiste: solo chi siede al computer può aprire la centralina.</source>
+        <translation>The rule is installed in %1, but the plugdev group it names does not exist: only the user sitting at the computer can open the ECU.</translation>
+    </message>
+    <message>
+        <source>La regola è installata in %1.</source>
+        <translation>The rule is installed in %1.</translation>
+    </message>
+    <message>
+        <source>ModemManager non è installato.</source>
+        <translation>ModemManager is not installed.</translation>
+    </message>
+    <message>
+        <source>ModemManager è in esecuzione: interroga ogni nuovo adattatore seriale USB e può occupare la porta o disturbare la centralina.</source>
+        <translation>ModemManager is running: it probes every new USB serial adapter and can hold the port or disturb the ECU.</translation>
+    </message>
+    <message>
+        <source>ModemManager è installato (%1) ma non è in esecuzione.</source>
+        <translation>ModemManager is installed (%1) but not running.</translation>
+    </message>
+    <message>
+        <source>Nessun altro programma tiene aperta una porta o la centralina.</source>
+        <translation>No other program holds a port or the ECU open.</translation>
+    </message>
+    <message>
+        <source>Nessun nodo da controllare: la centralina USB non è collegata.</source>
+        <translation>No node to check: the USB ECU is not plugged in.</translation>
+    </message>
+    <message>
+        <source>Nessun problema bloccante; avvisi da controllare: %1.</source>
+        <translation>No blocking problems; warnings to check: %1.</translation>
+    </message>
+    <message>
+        <source>Nessun problema trovato nel collegamento.</source>
+        <translation>No problems found with the connection.</translation>
+    </message>
+    <message>
+        <source>Nessun programma tiene aperta una porta o la centralina (i programmi di altri utenti si vedono solo da root: %1).</source>
+        <translation>No program holds a port or the ECU open (other users&apos; programs are visible only to root: %1).</translation>
+    </message>
+    <message>
+        <source>Nessuna porta seriale trovata.</source>
+        <translation>No serial port found.</translation>
+    </message>
+    <message>
+        <source>Nessuna variabile del simulatore è impostata.</source>
+        <translation>No simulator variable is set.</translation>
+    </message>
+    <message>
+        <source>Non fai parte del gruppo %1; dopo il comando esci dalla sessione e rientra.</source>
+        <translation>You are not in group %1; after the command, log out and log back in.</translation>
+    </message>
+    <message>
+        <source>Non risultano collegati né la centralina USB (04D8:0080) né un adattatore seriale USB: controlla il cavo e che la centralina sia alimentata.</source>
+        <translation>Neither the USB ECU (04D8:0080) nor a USB serial adapter is plugged in: check the cable and that the ECU is powered.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>PROBLEMA</source>
+        <translation>PROBLEM</translation>
+    </message>
+    <message>
+        <source>Per un adattatore seriale servirà il gruppo dialout.</source>
+        <translation>A serial adapter will need the dialout group.</translation>
+    </message>
+    <message>
+        <source>Permessi della centralina USB</source>
+        <translation>USB ECU permissions</translation>
+    </message>
+    <message>
+        <source>Porta in uso: %1</source>
+        <translation>Port in use: %1</translation>
+    </message>
+    <message>
+        <source>Porta seriale %1</source>
+        <translation>Serial port %1</translation>
+    </message>
+    <message>
+        <source>Porte in uso</source>
+        <translation>Ports in use</translation>
+    </message>
+    <message>
+        <source>Porte seriali</source>
+        <translation>Serial ports</translation>
+    </message>
+    <message>
+        <source>Problemi che possono impedire il collegamento: %1; avvisi: %2. Applica i rimedi indicati.</source>
+        <translation>Problems that can prevent the connection: %1; warnings: %2. Apply the fixes shown.</translation>
+    </message>
+    <message>
+        <source>Regola udev</source>
+        <translation>udev rule</translation>
+    </message>
+    <message>
+        <source>Rimedio: %1</source>
+        <translation>Fix: %1</translation>
+    </message>
+    <message>
+        <source>Sei già nel gruppo %1, ma questa sessione è stata aperta prima dell&apos;iscrizione: esci dalla sessione e rientra.</source>
+        <translation>You are already in group %1, but this session was opened before you joined it: log out and log back in.</translation>
+    </message>
+    <message>
+        <source>Simulatore</source>
+        <translation>Simulator</translation>
+    </message>
+    <message>
+        <source>Utente: %1 (uid %2), gruppi: %3.</source>
+        <translation>User: %1 (uid %2), groups: %3.</translation>
+    </message>
+    <message>
+        <source>Variabili del simulatore impostate: %1. Con TERVALIX_SIMULATOR la finestra parla con una centralina simulata, non con quella vera.</source>
+        <translation>Simulator variables set: %1. With TERVALIX_SIMULATOR the window talks to a simulated ECU, not the real one.</translation>
+    </message>
+    <message>
+        <source>brltty non è installato.</source>
+        <translation>brltty is not installed.</translation>
+    </message>
+    <message>
+        <source>brltty è in esecuzione: si prende gli adattatori seriali USB più comuni e la loro porta sparisce. Se non usi un display braille, rimuovilo.</source>
+        <translation>brltty is running: it grabs the most common USB serial adapters and their port disappears. If you do not use a braille display, remove it.</translation>
+    </message>
+    <message>
+        <source>brltty è installato (%1): quando colleghi un adattatore seriale USB può prenderselo e farne sparire la porta. Se non usi un display braille, rimuovilo.</source>
+        <translation>brltty is installed (%1): when you plug in a USB serial adapter it may grab it and make its port disappear. If you do not use a braille display, remove it.</translation>
+    </message>
+</context>
+<context>
+    <name>CurveGuard</name>
+    <message>
+        <source>Curva modificata</source>
+        <translation>Curve Modified</translation>
+    </message>
+    <message>
+        <source>La curva contiene modifiche non salvate. Salvarle prima?</source>
+        <translation>The curve has unsaved changes. Save them first?</translation>
     </message>
     <message>
         <source>Profili (*.prf)</source>
@@ -18,6 +342,949 @@
     <message>
         <source>Salva File di Profilo</source>
         <translation>Save profile</translation>
+    </message>
+    <message>
+        <source>profilo_%1.prf</source>
+        <translation>profile_%1.prf</translation>
+    </message>
+</context>
+<context>
+    <name>CurveModel</name>
+    <message>
+        <source>Confronto</source>
+        <translation>Comparison</translation>
+    </message>
+    <message>
+        <source>Differenza</source>
+        <translation>Difference</translation>
+    </message>
+    <message>
+        <source>Giri/min</source>
+        <translation>RPM</translation>
+    </message>
+    <message>
+        <source>Modifica punto %1</source>
+        <translation>Edit point %1</translation>
+    </message>
+    <message>
+        <source>Valore</source>
+        <translation>Value</translation>
+    </message>
+</context>
+<context>
+    <name>CurveOps</name>
+    <message>
+        <source>&quot;%1&quot; non è un numero</source>
+        <translation>&quot;%1&quot; is not a number</translation>
+    </message>
+    <message>
+        <source>nessun numero da incollare</source>
+        <translation>no numbers to paste</translation>
+    </message>
+</context>
+<context>
+    <name>DataLog</name>
+    <message>
+        <source>impossibile creare %1: %2</source>
+        <translation>cannot create %1: %2</translation>
+    </message>
+    <message>
+        <source>impossibile scrivere %1: %2</source>
+        <translation>cannot write %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceLock</name>
+    <message>
+        <source>in uso da %1 (processo %2)</source>
+        <translation>in use by %1 (process %2)</translation>
+    </message>
+    <message>
+        <source>in uso da un altro programma</source>
+        <translation>in use by another program</translation>
+    </message>
+</context>
+<context>
+    <name>EcuLink</name>
+    <message>
+        <source>dispositivo scollegato</source>
+        <translation>device unplugged</translation>
+    </message>
+    <message>
+        <source>errore di lettura</source>
+        <translation>read error</translation>
+    </message>
+    <message>
+        <source>porta chiusa dal sistema</source>
+        <translation>port closed by the system</translation>
+    </message>
+</context>
+<context>
+    <name>EcuSession</name>
+    <message>
+        <source>la centralina non risponde più</source>
+        <translation>the ECU no longer answers</translation>
+    </message>
+    <message>
+        <source>nessuna centralina USB collegata</source>
+        <translation>no USB ECU plugged in</translation>
+    </message>
+    <message>
+        <source>nessuna risposta</source>
+        <translation>no reply</translation>
+    </message>
+    <message>
+        <source>risposta non riconosciuta</source>
+        <translation>unrecognised reply</translation>
+    </message>
+</context>
+<context>
+    <name>EditPanel</name>
+    <message>
+        <source>%1 valori incollati portati entro i limiti (da %2 a %3)</source>
+        <translation>%1 pasted values brought within the limits (%2 to %3)</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Annulla: %1</source>
+        <translation>Undo: %1</translation>
+    </message>
+    <message>
+        <source>Centralina</source>
+        <translation>ECU</translation>
+    </message>
+    <message>
+        <source>Confronta con file...</source>
+        <translation>Compare with File...</translation>
+    </message>
+    <message>
+        <source>Impossibile incollare: %1 valori dal punto %2 superano l&apos;ultimo punto (40).</source>
+        <translation>Cannot paste: %1 values from point %2 go past the last point (40).</translation>
+    </message>
+    <message>
+        <source>Impossibile incollare: %1.</source>
+        <translation>Cannot paste: %1.</translation>
+    </message>
+    <message>
+        <source>Incolla</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <source>Incolla valori</source>
+        <translation>Paste Values</translation>
+    </message>
+    <message>
+        <source>Percentuale (100 = invariato)</source>
+        <translation>Percentage (100 = unchanged)</translation>
+    </message>
+    <message>
+        <source>Profili (*.prf)</source>
+        <translation>Profiles (*.prf)</translation>
+    </message>
+    <message>
+        <source>Quantità da aggiungere (anche negativa)</source>
+        <translation>Amount to add (may be negative)</translation>
+    </message>
+    <message>
+        <source>Ripeti</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>Ripeti: %1</source>
+        <translation>Redo: %1</translation>
+    </message>
+    <message>
+        <source>Valore</source>
+        <translation>Value</translation>
+    </message>
+</context>
+<context>
+    <name>HidLink</name>
+    <message>
+        <source>La centralina USB è occupata: %1</source>
+        <translation>The USB ECU is busy: %1</translation>
+    </message>
+    <message>
+        <source>Nessuna centralina USB collegata</source>
+        <translation>No USB ECU plugged in</translation>
+    </message>
+</context>
+<context>
+    <name>LinkPanel</name>
+    <message>
+        <source>Collegamento con la centralina perso: %1.</source>
+        <translation>Link to the ECU lost: %1.</translation>
+    </message>
+    <message>
+        <source>Dispositivo collegato</source>
+        <translation>Device Plugged In</translation>
+    </message>
+    <message>
+        <source>Dispositivo collegato: %1</source>
+        <translation>Device plugged in: %1</translation>
+    </message>
+    <message>
+        <source>Il backup della curva precedente è in %1</source>
+        <translation>The backup of the previous curve is in %1</translation>
+    </message>
+    <message>
+        <source>La lettura è stata interrotta.</source>
+        <translation>The read was interrupted.</translation>
+    </message>
+    <message>
+        <source>La scrittura è stata interrotta: la centralina può essere scritta solo in parte.</source>
+        <translation>The write was interrupted: the ECU may be only partly written.</translation>
+    </message>
+    <message>
+        <source>Linea disturbata: valori dal vivo non affidabili</source>
+        <translation>Noisy line: live data not reliable</translation>
+    </message>
+    <message>
+        <source>È stato collegato %1. Cercare la centralina adesso?</source>
+        <translation>%1 has been plugged in. Search for the ECU now?</translation>
+    </message>
+</context>
+<context>
+    <name>LiveHistory</name>
+    <message>
+        <source>ADC sonda</source>
+        <translation>Probe ADC</translation>
+    </message>
+    <message>
+        <source>Giri/min</source>
+        <translation>RPM</translation>
+    </message>
+    <message>
+        <source>Secondi</source>
+        <translation>Seconds</translation>
+    </message>
+</context>
+<context>
+    <name>LivePanel</name>
+    <message>
+        <source>%1 letture/s, %2 perse</source>
+        <translation>%1 readings/s, %2 lost</translation>
+    </message>
+    <message>
+        <source>Ferma registrazione</source>
+        <translation>Stop Recording</translation>
+    </message>
+    <message>
+        <source>La registrazione non è iniziata: %1.</source>
+        <translation>Recording did not start: %1.</translation>
+    </message>
+    <message>
+        <source>REC</source>
+        <translation>REC</translation>
+    </message>
+    <message>
+        <source>Registra</source>
+        <translation>Record</translation>
+    </message>
+    <message>
+        <source>Registra dati dal vivo</source>
+        <translation>Record Live Data</translation>
+    </message>
+    <message>
+        <source>Registrazione in %1</source>
+        <translation>Recording to %1</translation>
+    </message>
+    <message>
+        <source>Registrazione interrotta: %1. Il collegamento resta attivo.</source>
+        <translation>Recording interrupted: %1. The link stays active.</translation>
+    </message>
+    <message>
+        <source>Registrazione salvata: %1 (%2 righe)</source>
+        <translation>Recording saved: %1 (%2 lines)</translation>
+    </message>
+    <message>
+        <source>Storico giri e sonda</source>
+        <translation>RPM and Probe History</translation>
+    </message>
+</context>
+<context>
+    <name>LiveRecorder</name>
+    <message>
+        <source>impossibile creare la cartella %1</source>
+        <translation>cannot create the folder %1</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileFile</name>
+    <message>
+        <source>Il file non è un profilo valido: %1 byte invece di %2.</source>
+        <translation>The file is not a valid profile: %1 bytes instead of %2.</translation>
+    </message>
+    <message>
+        <source>Impossibile aprire il profilo %1: %2</source>
+        <translation>Cannot open the profile %1: %2</translation>
+    </message>
+    <message>
+        <source>Impossibile leggere il profilo %1: %2</source>
+        <translation>Cannot read the profile %1: %2</translation>
+    </message>
+    <message>
+        <source>Impossibile salvare il profilo %1: %2</source>
+        <translation>Cannot save the profile %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ProfilePanel</name>
+    <message>
+        <source>%1 punti del profilo sono fuori dai limiti di questa centralina (da %2 a %3). Sono mostrati in rosso e restano come sono finché non li modifichi.</source>
+        <translation>%1 points of the profile are outside the limits of this ECU (%2 to %3). They are shown in red and stay as they are until you edit them.</translation>
+    </message>
+    <message>
+        <source>Apre File di Profilo</source>
+        <translation>Load Profile</translation>
+    </message>
+    <message>
+        <source>Backup caricato: %1. Scrivilo nella centralina per ripristinarla.</source>
+        <translation>Backup loaded: %1. Write it to the ECU to restore it.</translation>
+    </message>
+    <message>
+        <source>Carica profilo</source>
+        <translation>Load profile</translation>
+    </message>
+    <message>
+        <source>Divisore numero di giri</source>
+        <translation>Engine speed divider</translation>
+    </message>
+    <message>
+        <source>Il profilo ha K = %1, fuori dall&apos;intervallo da %2 a %3: è mostrato com&apos;è e non viene scritto nella centralina.</source>
+        <translation>The profile has K = %1, outside the range %2 to %3: it is shown as it is and not written to the ECU.</translation>
+    </message>
+    <message>
+        <source>K = %1 è fuori dall&apos;intervallo da %2 a %3</source>
+        <translation>K = %1 is outside the range %2 to %3</translation>
+    </message>
+    <message>
+        <source>Nessun backup in %1.</source>
+        <translation>No backup in %1.</translation>
+    </message>
+    <message>
+        <source>Profili (*.prf)</source>
+        <translation>Profiles (*.prf)</translation>
+    </message>
+    <message>
+        <source>Profilo piatto</source>
+        <translation>Flat profile</translation>
+    </message>
+    <message>
+        <source>Ripristina ultimo backup</source>
+        <translation>Restore Last Backup</translation>
+    </message>
+    <message>
+        <source>Ripristino backup</source>
+        <translation>Restore backup</translation>
+    </message>
+    <message>
+        <source>Salva la curva in un file prima di scriverla: la centralina ne conserva il nome</source>
+        <translation>Save the curve to a file before writing it: the ECU keeps its name</translation>
+    </message>
+</context>
+<context>
+    <name>SafeFile</name>
+    <message>
+        <source>disco pieno</source>
+        <translation>disk full</translation>
+    </message>
+    <message>
+        <source>errore di ingresso/uscita</source>
+        <translation>input/output error</translation>
+    </message>
+    <message>
+        <source>file system in sola lettura</source>
+        <translation>read-only file system</translation>
+    </message>
+    <message>
+        <source>il file non esiste</source>
+        <translation>the file does not exist</translation>
+    </message>
+    <message>
+        <source>il file scritto ha una dimensione errata</source>
+        <translation>the written file has the wrong size</translation>
+    </message>
+    <message>
+        <source>il file è di %1 byte</source>
+        <translation>the file is %1 bytes</translation>
+    </message>
+    <message>
+        <source>il file è di più di %1 byte</source>
+        <translation>the file is larger than %1 bytes</translation>
+    </message>
+    <message>
+        <source>non è un file regolare</source>
+        <translation>it is not a regular file</translation>
+    </message>
+    <message>
+        <source>permesso negato</source>
+        <translation>permission denied</translation>
+    </message>
+    <message>
+        <source>troppi collegamenti simbolici</source>
+        <translation>too many symbolic links</translation>
+    </message>
+    <message>
+        <source>è una cartella</source>
+        <translation>it is a folder</translation>
+    </message>
+</context>
+<context>
+    <name>SerialLink</name>
+    <message>
+        <source>Impossibile aprire la porta %1: %2</source>
+        <translation>Cannot open port %1: %2</translation>
+    </message>
+    <message>
+        <source>La porta %1 non esiste</source>
+        <translation>Port %1 does not exist</translation>
+    </message>
+    <message>
+        <source>La porta %1 è occupata da un altro programma</source>
+        <translation>Port %1 is in use by another program</translation>
+    </message>
+    <message>
+        <source>La porta %1 è occupata: %2</source>
+        <translation>Port %1 is busy: %2</translation>
+    </message>
+    <message>
+        <source>Permesso negato sulla porta %1</source>
+        <translation>Permission denied on port %1</translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <source>Le impostazioni in %1 non si possono usare (%2): questa volta non verranno ricordate.</source>
+        <translation>The settings in %1 cannot be used (%2): this time they will not be remembered.</translation>
+    </message>
+</context>
+<context>
+    <name>TervalixCli</name>
+    <message>
+        <source>%1  giri %2  ADC %3  cella %4  valore %5</source>
+        <translation>%1  rpm %2  ADC %3  cell %4  value %5</translation>
+    </message>
+    <message>
+        <source>%1 (%2 giri/min)</source>
+        <translation>%1 (%2 rpm)</translation>
+    </message>
+    <message>
+        <source>%1 righe registrate in %2</source>
+        <translation>%1 lines recorded in %2</translation>
+    </message>
+    <message>
+        <source>%1-%2 (%3-%4 giri/min)</source>
+        <translation>%1-%2 (%3-%4 rpm)</translation>
+    </message>
+    <message>
+        <source>%1: %2. Con --clamp vengono portati entro i limiti.</source>
+        <translation>%1: %2. With --clamp they are brought within the limits.</translation>
+    </message>
+    <message>
+        <source>%1: il profilo ha %2, la centralina contiene %3</source>
+        <translation>%1: the profile has %2, the ECU holds %3</translation>
+    </message>
+    <message>
+        <source>%1: scritto %2, la centralina contiene %3</source>
+        <translation>%1: wrote %2, the ECU holds %3</translation>
+    </message>
+    <message>
+        <source>--port e --hid si escludono a vicenda</source>
+        <translation>--port and --hid cannot be used together</translation>
+    </message>
+    <message>
+        <source>--port vuole il percorso di una porta</source>
+        <translation>--port needs the path of a port</translation>
+    </message>
+    <message>
+        <source>--seconds vuole un numero intero positivo</source>
+        <translation>--seconds needs a positive whole number</translation>
+    </message>
+    <message>
+        <source>Cartella della copia di sicurezza presa prima di scrivere (di solito %1).</source>
+        <translation>Folder of the backup taken before writing (default %1).</translation>
+    </message>
+    <message>
+        <source>Cella %1</source>
+        <translation>Cell %1</translation>
+    </message>
+    <message>
+        <source>Cella %1 (K)</source>
+        <translation>Cell %1 (K)</translation>
+    </message>
+    <message>
+        <source>Centralina non raggiungibile su %1: %2</source>
+        <translation>ECU not reachable on %1: %2</translation>
+    </message>
+    <message>
+        <source>Codici di uscita: 0 riuscito, 2 errore d&apos;uso, 3 nessuna centralina (porta mancante o occupata, nessuna risposta),
+4 trasferimento non riuscito (collegamento perso, copia di sicurezza o file del risultato non scritti), 5 la centralina
+non contiene il profilo, 130 interrotto (Ctrl+C).
+Ctrl+C durante una scrittura la lascia finire; un secondo Ctrl+C la interrompe (uscita 4).
+Ctrl+C termina monitor normalmente (uscita 0).
+Profili, copie di sicurezza e registrazioni: %1
+</source>
+        <translation>Exit codes: 0 success, 2 usage error, 3 no ECU (port missing or busy, no answer),
+4 transfer failed (link lost, no backup, result file not written), 5 the ECU does not
+hold the profile, 130 interrupted (Ctrl+C).
+Ctrl+C during a write lets the write finish; a second Ctrl+C aborts it (exit 4).
+Ctrl+C ends monitor normally (exit 0).
+Profiles, backups and recordings: %1
+</translation>
+    </message>
+    <message>
+        <source>Collegamento perso: %1</source>
+        <translation>Link lost: %1</translation>
+    </message>
+    <message>
+        <source>Comandi:</source>
+        <translation>Commands:</translation>
+    </message>
+    <message>
+        <source>Confronta curva e K della centralina con un profilo.</source>
+        <translation>Compare the ECU&apos;s curve and K with a profile.</translation>
+    </message>
+    <message>
+        <source>Copia di sicurezza non riuscita, nulla è stato scritto: %1</source>
+        <translation>Backup failed, nothing was written: %1</translation>
+    </message>
+    <message>
+        <source>Copia di sicurezza non riuscita: %1</source>
+        <translation>Backup failed: %1</translation>
+    </message>
+    <message>
+        <source>Copia di sicurezza: %1</source>
+        <translation>Backup: %1</translation>
+    </message>
+    <message>
+        <source>Curva e K letti in %1</source>
+        <translation>Curve and K read into %1</translation>
+    </message>
+    <message>
+        <source>Curva e K scritti e verificati.</source>
+        <translation>Curve and K written and verified.</translation>
+    </message>
+    <message>
+        <source>Dice perché la centralina può non essere trovata: la centralina USB, i permessi, la regola udev, le porte seriali e i loro gruppi, i programmi che tengono una porta; con il comando che risolve ciascun problema.</source>
+        <translation>Say why the ECU may not be found: the unit on USB, rights, the udev rule, serial ports and their groups, programs that hold a port; with the command that fixes each.</translation>
+    </message>
+    <message>
+        <source>Dove va la curva: FILE.prf, FILE.csv, o - (CSV sullo standard output).</source>
+        <translation>Where the curve goes: FILE.prf, FILE.csv, or - (CSV on standard output).</translation>
+    </message>
+    <message>
+        <source>Elenca la centralina USB (HID), se collegata, e le porte seriali.</source>
+        <translation>List the HID unit, if one is plugged in, and the serial ports.</translation>
+    </message>
+    <message>
+        <source>HID: nessuna centralina USB collegata</source>
+        <translation>HID: no USB ECU plugged in</translation>
+    </message>
+    <message>
+        <source>Il comando.</source>
+        <translation>The command.</translation>
+    </message>
+    <message>
+        <source>Impossibile salvare %1: %2</source>
+        <translation>Cannot save %1: %2</translation>
+    </message>
+    <message>
+        <source>Interrotto.</source>
+        <translation>Interrupted.</translation>
+    </message>
+    <message>
+        <source>K = %1 fuori da %2..%3</source>
+        <translation>K = %1 outside %2..%3</translation>
+    </message>
+    <message>
+        <source>La centralina contiene il profilo (curva e K).</source>
+        <translation>The ECU holds the profile (curve and K).</translation>
+    </message>
+    <message>
+        <source>La centralina non contiene il profilo (celle diverse: %1).</source>
+        <translation>The ECU does not hold the profile (cells that differ: %1).</translation>
+    </message>
+    <message>
+        <source>La centralina non tiene quanto scritto (celle diverse: %1). Quello che conteneva prima è in %2</source>
+        <translation>The ECU does not keep what was written (cells that differ: %1). What it held before is in %2</translation>
+    </message>
+    <message>
+        <source>La centralina può essere scritta a metà.</source>
+        <translation>The ECU may be half-written.</translation>
+    </message>
+    <message>
+        <source>La centralina può essere scritta a metà. Quello che conteneva prima è in %1</source>
+        <translation>The ECU may be half-written. What it held before is in %1</translation>
+    </message>
+    <message>
+        <source>La scrittura viene portata a termine. Un secondo Ctrl+C la interrompe e può lasciare la centralina scritta a metà.</source>
+        <translation>The write will be completed. A second Ctrl+C interrupts it and may leave the ECU half written.</translation>
+    </message>
+    <message>
+        <source>Legge curva e K in FILE.prf, in FILE.csv (point,rpm,value) o come CSV sullo standard output (-o -).</source>
+        <translation>Read the curve and K into FILE.prf, into FILE.csv (point,rpm,value), or as CSV on standard output (-o -).</translation>
+    </message>
+    <message>
+        <source>Legge, scrive, verifica e controlla dal vivo la centralina Tervalix senza finestra.</source>
+        <translation>Reads, writes, verifies and monitors the Tervalix ECU without a window.</translation>
+    </message>
+    <message>
+        <source>Lettura non riuscita: la centralina non risponde.</source>
+        <translation>Read failed: the ECU does not respond.</translation>
+    </message>
+    <message>
+        <source>Mostra hardware, cilindri e firmware della centralina.</source>
+        <translation>Show the ECU&apos;s hardware, cylinders and firmware.</translation>
+    </message>
+    <message>
+        <source>Mostra i dati dal vivo (ora, giri, ADC, cella, valore); con --csv li registra anche.</source>
+        <translation>Show live data (time, rpm, ADC, cell index, cell value); with --csv record it too.</translation>
+    </message>
+    <message>
+        <source>Mostra questo aiuto (con un comando: l&apos;aiuto del comando).</source>
+        <translation>Show this help (with a command: that command&apos;s help).</translation>
+    </message>
+    <message>
+        <source>Per l&apos;aiuto: %1 --help</source>
+        <translation>For help: %1 --help</translation>
+    </message>
+    <message>
+        <source>Porta entro i limiti i punti fuori dall&apos;intervallo della centralina e un K fuori da 1..4 (senza, un profilo così è rifiutato).</source>
+        <translation>Bring points beyond the unit&apos;s value range, and a K outside 1..4, within them (without it such a profile is refused).</translation>
+    </message>
+    <message>
+        <source>Portati entro i limiti: %1</source>
+        <translation>Brought within the limits: %1</translation>
+    </message>
+    <message>
+        <source>Registra anche i dati dal vivo in questo nuovo file CSV.</source>
+        <translation>Also record the live data into this new CSV file.</translation>
+    </message>
+    <message>
+        <source>Registrazione impossibile: %1</source>
+        <translation>Cannot record: %1</translation>
+    </message>
+    <message>
+        <source>Registrazione interrotta: %1</source>
+        <translation>Recording interrupted: %1</translation>
+    </message>
+    <message>
+        <source>Salva quello che la centralina contiene come profilo datato in DIR.</source>
+        <translation>Save what the ECU holds as a dated profile in DIR.</translation>
+    </message>
+    <message>
+        <source>Salva una copia della centralina, scrive curva e K del profilo e li verifica.</source>
+        <translation>Back up the ECU, write the profile&apos;s curve and K, and verify both.</translation>
+    </message>
+    <message>
+        <source>Scrittura interrotta prima che la centralina fosse modificata.</source>
+        <translation>Write interrupted before the ECU was changed.</translation>
+    </message>
+    <message>
+        <source>Scrittura interrotta: la centralina può essere scritta a metà. Quello che conteneva prima è in %1</source>
+        <translation>Write interrupted: the ECU may be half written. What it held before is in %1</translation>
+    </message>
+    <message>
+        <source>Scrittura non riuscita: la centralina non risponde.</source>
+        <translation>Write failed: the ECU does not respond.</translation>
+    </message>
+    <message>
+        <source>Si ferma dopo questi secondi (di solito: fino a Ctrl+C).</source>
+        <translation>Stop after this many seconds (default: run until Ctrl+C).</translation>
+    </message>
+    <message>
+        <source>Stampa il risultato come JSON.</source>
+        <translation>Print the result as JSON.</translation>
+    </message>
+    <message>
+        <source>Uno dei comandi qui sotto.</source>
+        <translation>One of the commands below.</translation>
+    </message>
+    <message>
+        <source>Usa la centralina USB (HID), come senza --port.</source>
+        <translation>Use the ECU on USB HID (the default).</translation>
+    </message>
+    <message>
+        <source>Usa la centralina su questa porta seriale (per esempio /dev/ttyUSB0).</source>
+        <translation>Use the ECU on this serial port (for example /dev/ttyUSB0).</translation>
+    </message>
+    <message>
+        <source>argomento di troppo: %1</source>
+        <translation>unexpected argument: %1</translation>
+    </message>
+    <message>
+        <source>comando [argomenti]</source>
+        <translation>command [arguments]</translation>
+    </message>
+    <message>
+        <source>comando sconosciuto: %1</source>
+        <translation>unknown command: %1</translation>
+    </message>
+    <message>
+        <source>copia di sicurezza</source>
+        <translation>backup</translation>
+    </message>
+    <message>
+        <source>formato non riconosciuto: %1 (usare .prf, .csv o -)</source>
+        <translation>unrecognised format: %1 (use .prf, .csv or -)</translation>
+    </message>
+    <message>
+        <source>lettura</source>
+        <translation>reading</translation>
+    </message>
+    <message>
+        <source>manca -o FILE (.prf, .csv, o - per lo standard output)</source>
+        <translation>missing -o FILE (.prf, .csv, or - for standard output)</translation>
+    </message>
+    <message>
+        <source>manca il comando</source>
+        <translation>missing command</translation>
+    </message>
+    <message>
+        <source>manca il file del profilo (.prf)</source>
+        <translation>missing profile file (.prf)</translation>
+    </message>
+    <message>
+        <source>punti fuori dai limiti della centralina (da %1 a %2): %3</source>
+        <translation>points beyond the ECU&apos;s limits (%1 to %2): %3</translation>
+    </message>
+    <message>
+        <source>scrittura</source>
+        <translation>writing</translation>
+    </message>
+    <message>
+        <source>verifica</source>
+        <translation>verifying</translation>
+    </message>
+</context>
+<context>
+    <name>TransferPanel</name>
+    <message>
+        <source>%1 (%2 giri/min)</source>
+        <translation>%1 (%2 rpm)</translation>
+    </message>
+    <message>
+        <source>%1 punti fuori dai limiti della centralina: evidenziati in rosso</source>
+        <translation>%1 points outside the ECU&apos;s limits: highlighted in red</translation>
+    </message>
+    <message>
+        <source>%1-%2 (%3-%4 giri/min)</source>
+        <translation>%1-%2 (%3-%4 rpm)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n punti della curva sono fuori dai limiti della centralina (da %1 a %2): %3.
+Portarli entro i limiti e scrivere? Altrimenti non viene scritto nulla.</source>
+        <translation>
+            <numerusform>%n point of the curve is beyond the ECU&apos;s limits (%1 to %2): %3.
+Bring it within the limits and write? Otherwise nothing is written.</numerusform>
+            <numerusform>%n points of the curve are beyond the ECU&apos;s limits (%1 to %2): %3.
+Bring them within the limits and write? Otherwise nothing is written.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>... e altre %1 differenze</source>
+        <translation>... and %1 more differences</translation>
+    </message>
+    <message>
+        <source>Backup: %1</source>
+        <translation>Backup: %1</translation>
+    </message>
+    <message>
+        <source>Entro i limiti della centralina</source>
+        <translation>Within the ECU&apos;s limits</translation>
+    </message>
+    <message>
+        <source>K fuori dall&apos;intervallo da %1 a %2</source>
+        <translation>K outside the range %1 to %2</translation>
+    </message>
+    <message>
+        <source>K: scritto %1, la centralina contiene %2</source>
+        <translation>K: written %1, the ECU holds %2</translation>
+    </message>
+    <message>
+        <source>La centralina contiene K = %1, fuori dall&apos;intervallo da %2 a %3: la centralina non è stata modificata.</source>
+        <translation>The ECU holds K = %1, outside the range %2 to %3: the ECU was left as it is.</translation>
+    </message>
+    <message>
+        <source>La scrittura non è iniziata: impossibile salvare il backup della curva presente nella centralina (%1).</source>
+        <translation>The write did not start: the backup of the curve in the ECU could not be saved (%1).</translation>
+    </message>
+    <message>
+        <source>Lettura centralina</source>
+        <translation>ECU read</translation>
+    </message>
+    <message>
+        <source>Nome del profilo, carattere %1: scritto %2, la centralina contiene %3</source>
+        <translation>Profile name, character %1: written %2, the ECU holds %3</translation>
+    </message>
+    <message>
+        <source>Nulla è stato scritto nella centralina: %1.</source>
+        <translation>Nothing was written to the ECU: %1.</translation>
+    </message>
+    <message>
+        <source>Punto %1 (%2 giri/min): scritto %3, la centralina contiene %4</source>
+        <translation>Point %1 (%2 rpm): written %3, the ECU holds %4</translation>
+    </message>
+    <message>
+        <source>Scrittura verificata: %1 celle uguali a quanto inviato.</source>
+        <translation>Write verified: %1 cells match what was sent.</translation>
+    </message>
+    <message>
+        <source>Scrivere di nuovo la curva?</source>
+        <translation>Write the curve again?</translation>
+    </message>
+    <message>
+        <source>Verifica fallita: la centralina non contiene quanto scritto.</source>
+        <translation>Verification failed: the ECU does not hold what was written.</translation>
+    </message>
+    <message>
+        <source>punti fuori dai limiti: %1</source>
+        <translation>points beyond the limits: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Ui::frmLogin</name>
+    <message>
+        <source>tr(&quot;Accesso modo esperto&quot;)</source>
+        <translation>Expert Mode</translation>
+    </message>
+    <message>
+        <source>tr(&quot;Conferma&quot;)</source>
+        <translation>Confirm</translation>
+    </message>
+    <message>
+        <source>tr(&quot;Digitare la password&quot;)</source>
+        <translation>Enter the  password</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>tr(&quot;Chiudi&quot;)</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>tr(&quot;Informazioni&quot;)</source>
+        <translation>Info</translation>
+    </message>
+</context>
+<context>
+    <name>frmDiagnosi</name>
+    <message>
+        <source>Chiudi</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Copia il rapporto</source>
+        <translation>Copy Report</translation>
+    </message>
+    <message>
+        <source>Diagnosi del collegamento</source>
+        <translation>Connection Diagnosis</translation>
+    </message>
+    <message>
+        <source>Rapporto copiato negli appunti.</source>
+        <translation>Report copied to the clipboard.</translation>
+    </message>
+    <message>
+        <source>Rimedio:</source>
+        <translation>Fix:</translation>
+    </message>
+    <message>
+        <source>Ripeti la diagnosi</source>
+        <translation>Run Again</translation>
+    </message>
+</context>
+<context>
+    <name>frmProgPannel</name>
+    <message>
+        <source>Aggiungi...</source>
+        <translation>Add...</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Cerca la centralina appena viene collegata</source>
+        <translation>Search for the ECU When Plugged In</translation>
+    </message>
+    <message>
+        <source>Chiusura al termine del trasferimento in corso...</source>
+        <translation>Closing when the current transfer ends...</translation>
+    </message>
+    <message>
+        <source>Confronta con file...</source>
+        <translation>Compare with File...</translation>
+    </message>
+    <message>
+        <source>Confronta con la centralina</source>
+        <translation>Compare with ECU</translation>
+    </message>
+    <message>
+        <source>Copia valori</source>
+        <translation>Copy Values</translation>
+    </message>
+    <message>
+        <source>Dati dal vivo</source>
+        <translation>Live Data</translation>
+    </message>
+    <message>
+        <source>Diagnosi del collegamento</source>
+        <translation>Connection Diagnosis</translation>
+    </message>
+    <message>
+        <source>Imposta valore...</source>
+        <translation>Set Value...</translation>
+    </message>
+    <message>
+        <source>Incolla valori</source>
+        <translation>Paste Values</translation>
+    </message>
+    <message>
+        <source>Interpola</source>
+        <translation>Interpolate</translation>
+    </message>
+    <message>
+        <source>Leviga</source>
+        <translation>Smooth</translation>
+    </message>
+    <message>
+        <source>MainWindow</source>
+        <translation>MainWindow</translation>
+    </message>
+    <message>
+        <source>Modifica</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>Nascondi confronto</source>
+        <translation>Hide Comparison</translation>
+    </message>
+    <message>
+        <source>Registra dati dal vivo</source>
+        <translation>Record Live Data</translation>
+    </message>
+    <message>
+        <source>Ripeti</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>Ripristina ultimo backup</source>
+        <translation>Restore Last Backup</translation>
+    </message>
+    <message>
+        <source>Scala in percentuale...</source>
+        <translation>Scale by Percentage...</translation>
+    </message>
+    <message>
+        <source>Storico giri e sonda</source>
+        <translation>RPM and Probe History</translation>
     </message>
     <message>
         <source>tr(&quot;     Ricerca Porta&quot;)</source>
@@ -44,12 +1311,12 @@
         <translation>Load Profile</translation>
     </message>
     <message>
-        <source>tr(&quot;Carica la curva profilo da file&quot;) </source>
-        <translation>Load from file a profile plot</translation>
-    </message>
-    <message>
         <source>tr(&quot;Carica Profilo&quot;)</source>
         <translation>Load Profile</translation>
+    </message>
+    <message>
+        <source>tr(&quot;Carica la curva profilo da file&quot;) </source>
+        <translation>Load from file a profile plot</translation>
     </message>
     <message>
         <source>tr(&quot;Centralina 2 cilindri&quot;)</source>
@@ -176,12 +1443,12 @@
         <translation>Save Profile</translation>
     </message>
     <message>
-        <source>tr(&quot;Salva la curva profilo su file&quot;)</source>
-        <translation>Save on file the current profile plot</translation>
-    </message>
-    <message>
         <source>tr(&quot;Salva Profilo&quot;)</source>
         <translation>Save Profile</translation>
+    </message>
+    <message>
+        <source>tr(&quot;Salva la curva profilo su file&quot;)</source>
+        <translation>Save on file the current profile plot</translation>
     </message>
     <message>
         <source>tr(&quot;Seleziona Centralina&quot;)</source>
@@ -203,339 +1470,17 @@
         <source>tr(&quot;Virtual Port&quot;)</source>
         <translation>Virtual Comm</translation>
     </message>
-    <message>
-        <source>Chiusura al termine del trasferimento in corso...</source>
-        <translation>Closing when the current transfer ends...</translation>
-    </message>
-    <message>
-        <source>Annulla: %1</source>
-        <translation>Undo: %1</translation>
-    </message>
-    <message>
-        <source>Annulla</source>
-        <translation>Undo</translation>
-    </message>
-    <message>
-        <source>Ripeti: %1</source>
-        <translation>Redo: %1</translation>
-    </message>
-    <message>
-        <source>Ripeti</source>
-        <translation>Redo</translation>
-    </message>
-    <message>
-        <source>Incolla valori</source>
-        <translation>Paste Values</translation>
-    </message>
-    <message>
-        <source>Impossibile incollare: %1.</source>
-        <translation>Cannot paste: %1.</translation>
-    </message>
-    <message>
-        <source>Impossibile incollare: %1 valori dal punto %2 superano l&apos;ultimo punto (40).</source>
-        <translation>Cannot paste: %1 values from point %2 go past the last point (40).</translation>
-    </message>
-    <message>
-        <source>Incolla</source>
-        <translation>Paste</translation>
-    </message>
-    <message>
-        <source>%1 valori incollati portati entro i limiti (da %2 a %3)</source>
-        <translation>%1 pasted values brought within the limits (%2 to %3)</translation>
-    </message>
-    <message>
-        <source>Valore</source>
-        <translation>Value</translation>
-    </message>
-    <message>
-        <source>Quantità da aggiungere (anche negativa)</source>
-        <translation>Amount to add (may be negative)</translation>
-    </message>
-    <message>
-        <source>Percentuale (100 = invariato)</source>
-        <translation>Percentage (100 = unchanged)</translation>
-    </message>
-    <message>
-        <source>Confronta con file...</source>
-        <translation>Compare with File...</translation>
-    </message>
-    <message>
-        <source>Centralina</source>
-        <translation>ECU</translation>
-    </message>
-    <message>
-        <source>Curva modificata</source>
-        <translation>Curve Modified</translation>
-    </message>
-    <message>
-        <source>La curva contiene modifiche non salvate. Salvarle prima?</source>
-        <translation>The curve has unsaved changes. Save them first?</translation>
-    </message>
-    <message>
-        <source>Carica profilo</source>
-        <translation>Load profile</translation>
-    </message>
-    <message>
-        <source>%1 punti del profilo sono fuori dai limiti di questa centralina (da %2 a %3). Sono mostrati in rosso e restano come sono finché non li modifichi.</source>
-        <translation>%1 points of the profile are outside the limits of this ECU (%2 to %3). They are shown in red and stay as they are until you edit them.</translation>
-    </message>
-    <message>
-        <source>Ripristina ultimo backup</source>
-        <translation>Restore Last Backup</translation>
-    </message>
-    <message>
-        <source>Nessun backup in %1.</source>
-        <translation>No backup in %1.</translation>
-    </message>
-    <message>
-        <source>Ripristino backup</source>
-        <translation>Restore backup</translation>
-    </message>
-    <message>
-        <source>Backup caricato: %1. Scrivilo nella centralina per ripristinarla.</source>
-        <translation>Backup loaded: %1. Write it to the ECU to restore it.</translation>
-    </message>
-    <message>
-        <source>Dispositivo collegato: %1</source>
-        <translation>Device plugged in: %1</translation>
-    </message>
-    <message>
-        <source>Dispositivo collegato</source>
-        <translation>Device Plugged In</translation>
-    </message>
-    <message>
-        <source>È stato collegato %1. Cercare la centralina adesso?</source>
-        <translation>%1 has been plugged in. Search for the ECU now?</translation>
-    </message>
-    <message>
-        <source>Collegamento con la centralina perso: %1.</source>
-        <translation>Link to the ECU lost: %1.</translation>
-    </message>
-    <message>
-        <source>La scrittura è stata interrotta: la centralina può essere scritta solo in parte.</source>
-        <translation>The write was interrupted: the ECU may be only partly written.</translation>
-    </message>
-    <message>
-        <source>Il backup della curva precedente è in %1</source>
-        <translation>The backup of the previous curve is in %1</translation>
-    </message>
-    <message>
-        <source>La lettura è stata interrotta.</source>
-        <translation>The read was interrupted.</translation>
-    </message>
-    <message>
-        <source>Linea disturbata: valori dal vivo non affidabili</source>
-        <translation>Noisy line: live data not reliable</translation>
-    </message>
-    <message>
-        <source>%1 letture/s, %2 perse</source>
-        <translation>%1 readings/s, %2 lost</translation>
-    </message>
-    <message>
-        <source>Storico giri e sonda</source>
-        <translation>RPM and Probe History</translation>
-    </message>
-    <message>
-        <source>Registra dati dal vivo</source>
-        <translation>Record Live Data</translation>
-    </message>
-    <message>
-        <source>La registrazione non è iniziata: %1.</source>
-        <translation>Recording did not start: %1.</translation>
-    </message>
-    <message>
-        <source>Registrazione in %1</source>
-        <translation>Recording to %1</translation>
-    </message>
-    <message>
-        <source>Registrazione interrotta: %1. Il collegamento resta attivo.</source>
-        <translation>Recording interrupted: %1. The link stays active.</translation>
-    </message>
-    <message>
-        <source>Registrazione salvata: %1 (%2 righe)</source>
-        <translation>Recording saved: %1 (%2 lines)</translation>
-    </message>
-    <message>
-        <source>Ferma registrazione</source>
-        <translation>Stop Recording</translation>
-    </message>
-    <message>
-        <source>REC</source>
-        <translation>REC</translation>
-    </message>
-    <message>
-        <source>Registra</source>
-        <translation>Record</translation>
-    </message>
-    <message>
-        <source>Profilo piatto</source>
-        <translation>Flat profile</translation>
-    </message>
-    <message>
-        <source>Scrittura verificata: %1 celle uguali a quanto inviato.</source>
-        <translation>Write verified: %1 cells match what was sent.</translation>
-    </message>
-    <message>
-        <source>Backup: %1</source>
-        <translation>Backup: %1</translation>
-    </message>
-    <message>
-        <source>Scrivere di nuovo la curva?</source>
-        <translation>Write the curve again?</translation>
-    </message>
-    <message>
-        <source>La scrittura non è iniziata: impossibile salvare il backup della curva presente nella centralina (%1).</source>
-        <translation>The write did not start: the backup of the curve in the ECU could not be saved (%1).</translation>
-    </message>
-    <message>
-        <source>... e altre %1 celle</source>
-        <translation>... and %1 more cells</translation>
-    </message>
-    <message>
-        <source>Cella %1: scritto %2, la centralina contiene %3</source>
-        <translation>Cell %1: wrote %2, the ECU holds %3</translation>
-    </message>
-    <message>
-        <source>Verifica fallita (KO_VERIFY): la centralina non contiene quanto scritto.</source>
-        <translation>Verification failed (KO_VERIFY): the ECU does not hold what was written.</translation>
-    </message>
-    <message>
-        <source>%1 punti fuori dai limiti della centralina: evidenziati in rosso</source>
-        <translation>%1 points outside the ECU&apos;s limits: highlighted in red</translation>
-    </message>
-    <message>
-        <source>Copia valori</source>
-        <translation>Copy Values</translation>
-    </message>
-    <message>
-        <source>Imposta valore...</source>
-        <translation>Set Value...</translation>
-    </message>
-    <message>
-        <source>Aggiungi...</source>
-        <translation>Add...</translation>
-    </message>
-    <message>
-        <source>Scala in percentuale...</source>
-        <translation>Scale by Percentage...</translation>
-    </message>
-    <message>
-        <source>Interpola</source>
-        <translation>Interpolate</translation>
-    </message>
-    <message>
-        <source>Leviga</source>
-        <translation>Smooth</translation>
-    </message>
-    <message>
-        <source>Confronta con la centralina</source>
-        <translation>Compare with ECU</translation>
-    </message>
-    <message>
-        <source>Nascondi confronto</source>
-        <translation>Hide Comparison</translation>
-    </message>
-    <message>
-        <source>Diagnosi del collegamento</source>
-        <translation>Connection Diagnosis</translation>
-    </message>
-    <message>
-        <source>Cerca la centralina appena viene collegata</source>
-        <translation>Search for the ECU When Plugged In</translation>
-    </message>
-    <message>
-        <source>Modifica</source>
-        <translation>Edit</translation>
-    </message>
-    <message>
-        <source>Dati dal vivo</source>
-        <translation>Live Data</translation>
-    </message>
-</context>
-<context>
-    <name>CMsg</name>
-    <message>
-        <source>%1 Giri/min</source>
-        <translation>%1 RPM</translation>
-    </message>
-    <message>
-        <source>&lt;Nessun profilo&gt;</source>
-        <translation>&lt;No profile loaded&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;Nessuna&gt;</source>
-        <translation>&lt;None&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;Selezionare una porta&gt;</source>
-        <translation>&lt;Choose a port&gt;</translation>
-    </message>
-    <message>
-        <source>Aggiornamento FLASH</source>
-        <translation> Updating profile on Tervalix</translation>
-    </message>
-    <message>
-        <source>Banco OFF</source>
-        <translation>Test Mode OFF</translation>
-    </message>
-    <message>
-        <source>Banco ON</source>
-        <translation>Test Mode ON</translation>
-    </message>
-    <message>
-        <source>Curva iniezione</source>
-        <translation>Injection Plot</translation>
-    </message>
-    <message>
-        <source>Errore di comunicazione con la scheda</source>
-        <translation>Failure to communicate with Tervalix</translation>
-    </message>
-    <message>
-        <source>Giri al Minuto</source>
-        <translation>RPM</translation>
-    </message>
-    <message>
-        <source>Lettura FLASH</source>
-        <translation>Reading profile from Tervalix</translation>
-    </message>
-    <message>
-        <source>Link OFF</source>
-        <translation>RPM Monitor</translation>
-    </message>
-    <message>
-        <source>Link ON</source>
-        <translation>RPM Monitor</translation>
-    </message>
-    <message>
-        <source>Punti</source>
-        <translation>Points</translation>
-    </message>
-    <message>
-        <source>Scheda non trovata</source>
-        <translation>Tervalix not found</translation>
-    </message>
-    <message>
-        <source>Scheda trovata</source>
-        <translation>Tervalix found</translation>
-    </message>
-</context>
-<context>
-    <name>frmLogin</name>
-    <message>
-        <source>tr(&quot;Accesso modo esperto&quot;)</source>
-        <translation>Expert Mode</translation>
-    </message>
-    <message>
-        <source>tr(&quot;Conferma&quot;)</source>
-        <translation>Confirm</translation>
-    </message>
-    <message>
-        <source>tr(&quot;Digitare la password&quot;)</source>
-        <translation>Enter the  password</translation>
-    </message>
 </context>
 <context>
     <name>frmRicercaPorta</name>
+    <message>
+        <source>Altra porta (es. /dev/pts/3), Invio</source>
+        <translation>Other port (e.g. /dev/pts/3), Enter</translation>
+    </message>
+    <message>
+        <source>Ricerca della centralina USB...</source>
+        <translation>Searching for the USB ECU...</translation>
+    </message>
     <message>
         <source>tr(&quot;Chiudi&quot;)</source>
         <translation>Close</translation>
@@ -547,691 +1492,6 @@
     <message>
         <source>tr(&quot;Ricerca porta di collegamento con la centralina&quot;)</source>
         <translation>Search for Tervalix</translation>
-    </message>
-    <message>
-        <source>Altra porta (es. /dev/pts/3), Invio</source>
-        <translation>Other port (e.g. /dev/pts/3), Enter</translation>
-    </message>
-    <message>
-        <source>Ricerca della centralina USB...</source>
-        <translation>Searching for the USB ECU...</translation>
-    </message>
-</context>
-<context>
-    <name>frmAbout</name>
-    <message>
-        <source>tr(&quot;Chiudi&quot;)</source>
-        <translation>Close</translation>
-    </message>
-    <message>
-        <source>tr(&quot;Informazioni&quot;)</source>
-        <translation>Info</translation>
-    </message>
-</context>
-<context>
-    <name>frmDiagnosi</name>
-    <message>
-        <source>Diagnosi del collegamento</source>
-        <translation>Connection Diagnosis</translation>
-    </message>
-    <message>
-        <source>Copia il rapporto</source>
-        <translation>Copy Report</translation>
-    </message>
-    <message>
-        <source>Ripeti la diagnosi</source>
-        <translation>Run Again</translation>
-    </message>
-    <message>
-        <source>Chiudi</source>
-        <translation>Close</translation>
-    </message>
-    <message>
-        <source>Rimedio:</source>
-        <translation>Fix:</translation>
-    </message>
-    <message>
-        <source>Rapporto copiato negli appunti.</source>
-        <translation>Report copied to the clipboard.</translation>
-    </message>
-</context>
-<context>
-    <name>CanvasPicker</name>
-    <message>
-        <source>Trascinamento punto %1</source>
-        <translation>Drag point %1</translation>
-    </message>
-</context>
-<context>
-    <name>LiveHistory</name>
-    <message>
-        <source>Giri/min</source>
-        <translation>RPM</translation>
-    </message>
-    <message>
-        <source>ADC sonda</source>
-        <translation>Probe ADC</translation>
-    </message>
-    <message>
-        <source>Secondi</source>
-        <translation>Seconds</translation>
-    </message>
-</context>
-<context>
-    <name>CurveModel</name>
-    <message>
-        <source>Giri/min</source>
-        <translation>RPM</translation>
-    </message>
-    <message>
-        <source>Valore</source>
-        <translation>Value</translation>
-    </message>
-    <message>
-        <source>Confronto</source>
-        <translation>Comparison</translation>
-    </message>
-    <message>
-        <source>Differenza</source>
-        <translation>Difference</translation>
-    </message>
-    <message>
-        <source>Modifica punto %1</source>
-        <translation>Edit point %1</translation>
-    </message>
-</context>
-<context>
-    <name>CurveOps</name>
-    <message>
-        <source>&quot;%1&quot; non è un numero</source>
-        <translation>&quot;%1&quot; is not a number</translation>
-    </message>
-    <message>
-        <source>nessun numero da incollare</source>
-        <translation>no numbers to paste</translation>
-    </message>
-</context>
-<context>
-    <name>ProfileFile</name>
-    <message>
-        <source>Il file non è un profilo valido: %1 byte invece di %2.</source>
-        <translation>The file is not a valid profile: %1 bytes instead of %2.</translation>
-    </message>
-    <message>
-        <source>Impossibile salvare il profilo %1: %2</source>
-        <translation>Cannot save the profile %1: %2</translation>
-    </message>
-    <message>
-        <source>Impossibile aprire il profilo %1: %2</source>
-        <translation>Cannot open the profile %1: %2</translation>
-    </message>
-    <message>
-        <source>Impossibile leggere il profilo %1: %2</source>
-        <translation>Cannot read the profile %1: %2</translation>
-    </message>
-</context>
-<context>
-    <name>BackupStore</name>
-    <message>
-        <source>impossibile creare la cartella %1</source>
-        <translation>cannot create the folder %1</translation>
-    </message>
-</context>
-<context>
-    <name>SafeFile</name>
-    <message>
-        <source>disco pieno</source>
-        <translation>disk full</translation>
-    </message>
-    <message>
-        <source>permesso negato</source>
-        <translation>permission denied</translation>
-    </message>
-    <message>
-        <source>file system in sola lettura</source>
-        <translation>read-only file system</translation>
-    </message>
-    <message>
-        <source>troppi collegamenti simbolici</source>
-        <translation>too many symbolic links</translation>
-    </message>
-    <message>
-        <source>il file non esiste</source>
-        <translation>the file does not exist</translation>
-    </message>
-    <message>
-        <source>errore di ingresso/uscita</source>
-        <translation>input/output error</translation>
-    </message>
-    <message>
-        <source>è una cartella</source>
-        <translation>it is a folder</translation>
-    </message>
-    <message>
-        <source>non è un file regolare</source>
-        <translation>it is not a regular file</translation>
-    </message>
-    <message>
-        <source>il file è di %1 byte</source>
-        <translation>the file is %1 bytes</translation>
-    </message>
-    <message>
-        <source>il file è di più di %1 byte</source>
-        <translation>the file is larger than %1 bytes</translation>
-    </message>
-    <message>
-        <source>il file scritto ha una dimensione errata</source>
-        <translation>the written file has the wrong size</translation>
-    </message>
-</context>
-<context>
-    <name>EcuSession</name>
-    <message>
-        <source>risposta non riconosciuta</source>
-        <translation>unrecognised reply</translation>
-    </message>
-    <message>
-        <source>nessuna centralina USB collegata</source>
-        <translation>no USB ECU plugged in</translation>
-    </message>
-    <message>
-        <source>nessuna risposta</source>
-        <translation>no reply</translation>
-    </message>
-</context>
-<context>
-    <name>LiveRecorder</name>
-    <message>
-        <source>impossibile creare la cartella %1</source>
-        <translation>cannot create the folder %1</translation>
-    </message>
-</context>
-<context>
-    <name>DataLog</name>
-    <message>
-        <source>impossibile creare %1: %2</source>
-        <translation>cannot create %1: %2</translation>
-    </message>
-    <message>
-        <source>impossibile scrivere %1: %2</source>
-        <translation>cannot write %1: %2</translation>
-    </message>
-</context>
-<context>
-    <name>EcuLink</name>
-    <message>
-        <source>dispositivo scollegato</source>
-        <translation>device unplugged</translation>
-    </message>
-    <message>
-        <source>errore di lettura</source>
-        <translation>read error</translation>
-    </message>
-    <message>
-        <source>porta chiusa dal sistema</source>
-        <translation>port closed by the system</translation>
-    </message>
-</context>
-<context>
-    <name>SerialLink</name>
-    <message>
-        <source>La porta %1 è occupata: %2</source>
-        <translation>Port %1 is busy: %2</translation>
-    </message>
-    <message>
-        <source>La porta %1 non esiste</source>
-        <translation>Port %1 does not exist</translation>
-    </message>
-    <message>
-        <source>La porta %1 è occupata da un altro programma</source>
-        <translation>Port %1 is in use by another program</translation>
-    </message>
-    <message>
-        <source>Permesso negato sulla porta %1</source>
-        <translation>Permission denied on port %1</translation>
-    </message>
-    <message>
-        <source>Impossibile aprire la porta %1: %2</source>
-        <translation>Cannot open port %1: %2</translation>
-    </message>
-</context>
-<context>
-    <name>HidLink</name>
-    <message>
-        <source>Nessuna centralina USB collegata</source>
-        <translation>No USB ECU plugged in</translation>
-    </message>
-    <message>
-        <source>La centralina USB è occupata: %1</source>
-        <translation>The USB ECU is busy: %1</translation>
-    </message>
-</context>
-<context>
-    <name>DeviceLock</name>
-    <message>
-        <source>in uso da %1 (processo %2)</source>
-        <translation>in use by %1 (process %2)</translation>
-    </message>
-    <message>
-        <source>in uso da un altro programma</source>
-        <translation>in use by another program</translation>
-    </message>
-</context>
-<context>
-    <name>ConnectionDoctor</name>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>INFO</source>
-        <translation>INFO</translation>
-    </message>
-    <message>
-        <source>AVVISO</source>
-        <translation>WARNING</translation>
-    </message>
-    <message>
-        <source>PROBLEMA</source>
-        <translation>PROBLEM</translation>
-    </message>
-    <message>
-        <source>Nessun problema trovato nel collegamento.</source>
-        <translation>No problems found with the connection.</translation>
-    </message>
-    <message>
-        <source>Nessun problema bloccante; avvisi da controllare: %1.</source>
-        <translation>No blocking problems; warnings to check: %1.</translation>
-    </message>
-    <message>
-        <source>Problemi che possono impedire il collegamento: %1; avvisi: %2. Applica i rimedi indicati.</source>
-        <translation>Problems that can prevent the connection: %1; warnings: %2. Apply the fixes shown.</translation>
-    </message>
-    <message>
-        <source>Diagnosi del collegamento di Tervalix</source>
-        <translation>Tervalix connection diagnosis</translation>
-    </message>
-    <message>
-        <source>Utente: %1 (uid %2), gruppi: %3.</source>
-        <translation>User: %1 (uid %2), groups: %3.</translation>
-    </message>
-    <message>
-        <source>Esito: %1</source>
-        <translation>Result: %1</translation>
-    </message>
-    <message>
-        <source>Rimedio: %1</source>
-        <translation>Fix: %1</translation>
-    </message>
-    <message>
-        <source>Diagnosi</source>
-        <translation>Diagnosis</translation>
-    </message>
-    <message>
-        <source>La diagnosi del collegamento è disponibile solo su Linux.</source>
-        <translation>The connection diagnosis is only available on Linux.</translation>
-    </message>
-    <message>
-        <source>%1 (proprietario %2, gruppo %3, permessi %4%5)</source>
-        <translation>%1 (owner %2, group %3, permissions %4%5)</translation>
-    </message>
-    <message>
-        <source>Sei già nel gruppo %1, ma questa sessione è stata aperta prima dell&apos;iscrizione: esci dalla sessione e rientra.</source>
-        <translation>You are already in group %1, but this session was opened before you joined it: log out and log back in.</translation>
-    </message>
-    <message>
-        <source>Non fai parte del gruppo %1; dopo il comando esci dalla sessione e rientra.</source>
-        <translation>You are not in group %1; after the command, log out and log back in.</translation>
-    </message>
-    <message>
-        <source>Centralina USB</source>
-        <translation>USB ECU</translation>
-    </message>
-    <message>
-        <source>La centralina (USB 04D8:0080) è collegata; il suo nodo è %1.</source>
-        <translation>The ECU (USB 04D8:0080) is plugged in; its device node is %1.</translation>
-    </message>
-    <message>
-        <source>La centralina è sul bus USB ma il sistema non le ha dato un nodo hidraw: scollegala e ricollegala; se non basta, il kernel non ha il supporto hidraw.</source>
-        <translation>The ECU is on the USB bus but the system has not given it a hidraw node: unplug it and plug it back in; if that does not help, the kernel lacks hidraw support.</translation>
-    </message>
-    <message>
-        <source>La centralina non è collegata direttamente al USB; se usi un adattatore seriale, guarda le porte seriali qui sotto.</source>
-        <translation>The ECU is not plugged straight into USB; if you use a serial adapter, see the serial ports below.</translation>
-    </message>
-    <message>
-        <source>Non risultano collegati né la centralina USB (04D8:0080) né un adattatore seriale USB: controlla il cavo e che la centralina sia alimentata.</source>
-        <translation>Neither the USB ECU (04D8:0080) nor a USB serial adapter is plugged in: check the cable and that the ECU is powered.</translation>
-    </message>
-    <message>
-        <source>Permessi della centralina USB</source>
-        <translation>USB ECU permissions</translation>
-    </message>
-    <message>
-        <source>Nessun nodo da controllare: la centralina USB non è collegata.</source>
-        <translation>No node to check: the USB ECU is not plugged in.</translation>
-    </message>
-    <message>
-        <source>Il kernel ha creato %1 ma il file non è in /dev.</source>
-        <translation>The kernel created %1 but the file is not in /dev.</translation>
-    </message>
-    <message>
-        <source>%1 è leggibile e scrivibile dall&apos;utente %2.</source>
-        <translation>%1 can be read and written by user %2.</translation>
-    </message>
-    <message>
-        <source>%1 non è leggibile e scrivibile dall&apos;utente %2.</source>
-        <translation>%1 cannot be read and written by user %2.</translation>
-    </message>
-    <message>
-        <source>La regola udev di Tervalix non è installata.</source>
-        <translation>The Tervalix udev rule is not installed.</translation>
-    </message>
-    <message>
-        <source>La regola %1 non è stata applicata: ricaricala, oppure scollega e ricollega la centralina.</source>
-        <translation>The rule %1 has not been applied: reload it, or unplug the ECU and plug it back in.</translation>
-    </message>
-    <message>
-        <source>Regola udev</source>
-        <translation>udev rule</translation>
-    </message>
-    <message>
-        <source>La regola %1 non è installata: senza di essa solo root può aprire la centralina USB.</source>
-        <translation>The rule %1 is not installed: without it only root can open the USB ECU.</translation>
-    </message>
-    <message>
-        <source>La regola è installata in %1, ma il gruppo plugdev che nomina non esiste: solo chi siede al computer può aprire la centralina.</source>
-        <translation>The rule is installed in %1, but the plugdev group it names does not exist: only the user sitting at the computer can open the ECU.</translation>
-    </message>
-    <message>
-        <source>La regola è installata in %1.</source>
-        <translation>The rule is installed in %1.</translation>
-    </message>
-    <message>
-        <source>Porte seriali</source>
-        <translation>Serial ports</translation>
-    </message>
-    <message>
-        <source>Nessuna porta seriale trovata.</source>
-        <translation>No serial port found.</translation>
-    </message>
-    <message>
-        <source>Per un adattatore seriale servirà il gruppo dialout.</source>
-        <translation>A serial adapter will need the dialout group.</translation>
-    </message>
-    <message>
-        <source>Porta seriale %1</source>
-        <translation>Serial port %1</translation>
-    </message>
-    <message>
-        <source>%1 è accessibile all&apos;utente %2.</source>
-        <translation>%1 is accessible to user %2.</translation>
-    </message>
-    <message>
-        <source>%1 è accessibile: l&apos;utente %2 fa parte del gruppo %3.</source>
-        <translation>%1 is accessible: user %2 is in group %3.</translation>
-    </message>
-    <message>
-        <source>%1 non è accessibile all&apos;utente %2.</source>
-        <translation>%1 is not accessible to user %2.</translation>
-    </message>
-    <message>
-        <source>%1 non è accessibile all&apos;utente %2: solo root può aprirla.</source>
-        <translation>%1 is not accessible to user %2: only root can open it.</translation>
-    </message>
-    <message>
-        <source>ModemManager è in esecuzione: interroga ogni nuovo adattatore seriale USB e può occupare la porta o disturbare la centralina.</source>
-        <translation>ModemManager is running: it probes every new USB serial adapter and can hold the port or disturb the ECU.</translation>
-    </message>
-    <message>
-        <source>ModemManager è installato (%1) ma non è in esecuzione.</source>
-        <translation>ModemManager is installed (%1) but not running.</translation>
-    </message>
-    <message>
-        <source>ModemManager non è installato.</source>
-        <translation>ModemManager is not installed.</translation>
-    </message>
-    <message>
-        <source>brltty è in esecuzione: si prende gli adattatori seriali USB più comuni e la loro porta sparisce. Se non usi un display braille, rimuovilo.</source>
-        <translation>brltty is running: it grabs the most common USB serial adapters and their port disappears. If you do not use a braille display, remove it.</translation>
-    </message>
-    <message>
-        <source>brltty è installato (%1): quando colleghi un adattatore seriale USB può prenderselo e farne sparire la porta. Se non usi un display braille, rimuovilo.</source>
-        <translation>brltty is installed (%1): when you plug in a USB serial adapter it may grab it and make its port disappear. If you do not use a braille display, remove it.</translation>
-    </message>
-    <message>
-        <source>brltty non è installato.</source>
-        <translation>brltty is not installed.</translation>
-    </message>
-    <message>
-        <source>Porte in uso</source>
-        <translation>Ports in use</translation>
-    </message>
-    <message>
-        <source>%1 è aperto da questo Tervalix.</source>
-        <translation>%1 is open in this Tervalix.</translation>
-    </message>
-    <message>
-        <source>%1 è aperto da %2 (processo %3): chiudi quel programma.</source>
-        <translation>%1 is open in %2 (process %3): close that program.</translation>
-    </message>
-    <message>
-        <source>%1 è riservato da questo Tervalix (%2).</source>
-        <translation>%1 is locked by this Tervalix (%2).</translation>
-    </message>
-    <message>
-        <source>%1 è riservato da %2 (processo %3) con il file %4: chiudi quel programma.</source>
-        <translation>%1 is locked by %2 (process %3) with the file %4: close that program.</translation>
-    </message>
-    <message>
-        <source>Il file %1 riserva %2 per il processo %3, che non esiste più: alcuni programmi non apriranno la porta finché c&apos;è.</source>
-        <translation>The file %1 locks %2 for process %3, which no longer exists: some programs will not open the port while it is there.</translation>
-    </message>
-    <message>
-        <source>%1 è collegato a un altro Tervalix (processo %2, %3): usa quella finestra o chiudila.</source>
-        <translation>%1 is linked to another Tervalix (process %2, %3): use that window or close it.</translation>
-    </message>
-    <message>
-        <source>%1 lascia un file di blocco di un Tervalix chiuso (processo %2); verrà ripreso al prossimo collegamento.</source>
-        <translation>%1 is a lock file left by a Tervalix that has closed (process %2); it will be taken over at the next connection.</translation>
-    </message>
-    <message>
-        <source>Porta in uso: %1</source>
-        <translation>Port in use: %1</translation>
-    </message>
-    <message>
-        <source>Nessun altro programma tiene aperta una porta o la centralina.</source>
-        <translation>No other program holds a port or the ECU open.</translation>
-    </message>
-    <message>
-        <source>Nessun programma tiene aperta una porta o la centralina (i programmi di altri utenti si vedono solo da root: %1).</source>
-        <translation>No program holds a port or the ECU open (other users&apos; programs are visible only to root: %1).</translation>
-    </message>
-    <message>
-        <source>Simulatore</source>
-        <translation>Simulator</translation>
-    </message>
-    <message>
-        <source>Nessuna variabile del simulatore è impostata.</source>
-        <translation>No simulator variable is set.</translation>
-    </message>
-    <message>
-        <source>Variabili del simulatore impostate: %1. Con TERVALIX_SIMULATOR la finestra parla con una centralina simulata, non con quella vera.</source>
-        <translation>Simulator variables set: %1. With TERVALIX_SIMULATOR the window talks to a simulated ECU, not the real one.</translation>
-    </message>
-</context>
-<context>
-    <name>Startup</name>
-    <message>
-        <source>Le impostazioni in %1 non si possono usare (%2): questa volta non verranno ricordate.</source>
-        <translation>The settings in %1 cannot be used (%2): this time they will not be remembered.</translation>
-    </message>
-</context>
-<context>
-    <name>TervalixCli</name>
-    <message>
-        <source>Per l&apos;aiuto: %1 --help</source>
-        <translation>For help: %1 --help</translation>
-    </message>
-    <message>
-        <source>manca il comando</source>
-        <translation>missing command</translation>
-    </message>
-    <message>
-        <source>comando sconosciuto: %1</source>
-        <translation>unknown command: %1</translation>
-    </message>
-    <message>
-        <source>--port e --hid si escludono a vicenda</source>
-        <translation>--port and --hid cannot be used together</translation>
-    </message>
-    <message>
-        <source>--port vuole il percorso di una porta</source>
-        <translation>--port needs the path of a port</translation>
-    </message>
-    <message>
-        <source>argomento di troppo: %1</source>
-        <translation>unexpected argument: %1</translation>
-    </message>
-    <message>
-        <source>manca il file del profilo (.prf)</source>
-        <translation>missing profile file (.prf)</translation>
-    </message>
-    <message>
-        <source>manca -o FILE (.prf, .csv, o - per lo standard output)</source>
-        <translation>missing -o FILE (.prf, .csv, or - for standard output)</translation>
-    </message>
-    <message>
-        <source>formato non riconosciuto: %1 (usare .prf, .csv o -)</source>
-        <translation>unrecognised format: %1 (use .prf, .csv or -)</translation>
-    </message>
-    <message>
-        <source>--seconds vuole un numero intero positivo</source>
-        <translation>--seconds needs a positive whole number</translation>
-    </message>
-    <message>
-        <source>HID: nessuna centralina USB collegata</source>
-        <translation>HID: no USB ECU plugged in</translation>
-    </message>
-    <message>
-        <source>Impossibile salvare %1: %2</source>
-        <translation>Cannot save %1: %2</translation>
-    </message>
-    <message>
-        <source>Curva e K letti in %1</source>
-        <translation>Curve and K read into %1</translation>
-    </message>
-    <message>
-        <source>La centralina non contiene il profilo (celle diverse: %1).</source>
-        <translation>The ECU does not hold the profile (cells that differ: %1).</translation>
-    </message>
-    <message>
-        <source>La centralina contiene il profilo (curva e K).</source>
-        <translation>The ECU holds the profile (curve and K).</translation>
-    </message>
-    <message>
-        <source>Copia di sicurezza non riuscita: %1</source>
-        <translation>Backup failed: %1</translation>
-    </message>
-    <message>
-        <source>Interrotto.</source>
-        <translation>Interrupted.</translation>
-    </message>
-    <message>
-        <source>Collegamento perso: %1</source>
-        <translation>Link lost: %1</translation>
-    </message>
-    <message>
-        <source>La centralina non risponde più.</source>
-        <translation>The ECU no longer responds.</translation>
-    </message>
-    <message>
-        <source>Centralina non raggiungibile su %1: %2</source>
-        <translation>ECU not reachable on %1: %2</translation>
-    </message>
-    <message>
-        <source>lettura</source>
-        <translation>reading</translation>
-    </message>
-    <message>
-        <source>Lettura non riuscita: la centralina non risponde.</source>
-        <translation>Read failed: the ECU does not respond.</translation>
-    </message>
-    <message>
-        <source>Registrazione interrotta: %1</source>
-        <translation>Recording interrupted: %1</translation>
-    </message>
-    <message>
-        <source>Registrazione impossibile: %1</source>
-        <translation>Cannot record: %1</translation>
-    </message>
-    <message>
-        <source>%1  giri %2  ADC %3  cella %4  valore %5</source>
-        <translation>%1  rpm %2  ADC %3  cell %4  value %5</translation>
-    </message>
-    <message>
-        <source>%1 righe registrate in %2</source>
-        <translation>%1 lines recorded in %2</translation>
-    </message>
-    <message>
-        <source>Cella %1 (K)</source>
-        <translation>Cell %1 (K)</translation>
-    </message>
-    <message>
-        <source>Cella %1</source>
-        <translation>Cell %1</translation>
-    </message>
-    <message>
-        <source>%1: scritto %2, la centralina contiene %3</source>
-        <translation>%1: wrote %2, the ECU holds %3</translation>
-    </message>
-    <message>
-        <source>%1: il profilo ha %2, la centralina contiene %3</source>
-        <translation>%1: the profile has %2, the ECU holds %3</translation>
-    </message>
-    <message>
-        <source>Copia di sicurezza: %1</source>
-        <translation>Backup: %1</translation>
-    </message>
-    <message>
-        <source>scrittura</source>
-        <translation>writing</translation>
-    </message>
-    <message>
-        <source>controllo di K</source>
-        <translation>checking K</translation>
-    </message>
-    <message>
-        <source>Curva scritta, ma K non si può rileggere: la centralina non risponde.</source>
-        <translation>Curve written, but K cannot be read back: the ECU does not respond.</translation>
-    </message>
-    <message>
-        <source>Copia di sicurezza non riuscita, nulla è stato scritto: %1</source>
-        <translation>Backup failed, nothing was written: %1</translation>
-    </message>
-    <message>
-        <source>Scrittura non riuscita: la centralina non risponde.</source>
-        <translation>Write failed: the ECU does not respond.</translation>
-    </message>
-    <message>
-        <source>La scrittura viene portata a termine. Un secondo Ctrl+C la interrompe e può lasciare la centralina scritta a metà.</source>
-        <translation>The write will be completed. A second Ctrl+C interrupts it and may leave the ECU half written.</translation>
-    </message>
-    <message>
-        <source>Scrittura interrotta prima che la centralina fosse modificata.</source>
-        <translation>Write interrupted before the ECU was changed.</translation>
-    </message>
-    <message>
-        <source>Scrittura interrotta: la centralina può essere scritta a metà. Quello che conteneva prima è in %1</source>
-        <translation>Write interrupted: the ECU may be half written. What it held before is in %1</translation>
-    </message>
-    <message>
-        <source>La centralina non tiene quanto scritto (celle diverse: %1). Quello che conteneva prima è in %2</source>
-        <translation>The ECU does not keep what was written (cells that differ: %1). What it held before is in %2</translation>
-    </message>
-    <message>
-        <source>Curva e K scritti e verificati.</source>
-        <translation>Curve and K written and verified.</translation>
     </message>
 </context>
 </TS>

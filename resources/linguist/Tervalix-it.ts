@@ -2,14 +2,338 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT" sourcelanguage="it_IT">
 <context>
-    <name>frmProgPannel</name>
+    <name>BackupStore</name>
     <message>
-        <source>Apre File di Profilo</source>
-        <translation>Apre file di Mappa</translation>
+        <source>impossibile creare la cartella %1</source>
+        <translation>impossibile creare la cartella %1</translation>
+    </message>
+</context>
+<context>
+    <name>CMsg</name>
+    <message>
+        <source>%1 Giri/min</source>
+        <translation>%1 Giri/min</translation>
     </message>
     <message>
-        <source>MainWindow</source>
-        <translation>MainWindow</translation>
+        <source>&lt;Nessun profilo&gt;</source>
+        <translation>&lt;Nessuna mappa caricata&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;Nessuna&gt;</source>
+        <translation>&lt;Nessuna&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;Selezionare una porta&gt;</source>
+        <translation>&lt;Selezionare una porta&gt;</translation>
+    </message>
+    <message>
+        <source>Aggiornamento FLASH</source>
+        <translation>Aggiornamento mappa su Tervalix</translation>
+    </message>
+    <message>
+        <source>Banco OFF</source>
+        <translation>Banco OFF</translation>
+    </message>
+    <message>
+        <source>Banco ON</source>
+        <translation>Banco ON</translation>
+    </message>
+    <message>
+        <source>Curva iniezione</source>
+        <translation>Mappa Iniezione</translation>
+    </message>
+    <message>
+        <source>Errore di comunicazione con la scheda</source>
+        <translation>Errore di comunicazione con Tervalix</translation>
+    </message>
+    <message>
+        <source>Giri al Minuto</source>
+        <translation>Giri al minuto</translation>
+    </message>
+    <message>
+        <source>Lettura FLASH</source>
+        <translation>Lettura mappa da Tervalix</translation>
+    </message>
+    <message>
+        <source>Link OFF</source>
+        <translation>Monitor n.ro giri</translation>
+    </message>
+    <message>
+        <source>Link ON</source>
+        <translation>Monitor n.ro giri</translation>
+    </message>
+    <message>
+        <source>Punti</source>
+        <translation>Punti</translation>
+    </message>
+    <message>
+        <source>Scheda non trovata</source>
+        <translation>Tervalix non trovato</translation>
+    </message>
+    <message>
+        <source>Scheda trovata</source>
+        <translation>Tervalix trovato</translation>
+    </message>
+</context>
+<context>
+    <name>CanvasPicker</name>
+    <message>
+        <source>Trascinamento punto %1</source>
+        <translation>Trascinamento punto %1</translation>
+    </message>
+</context>
+<context>
+    <name>ConnectionDoctor</name>
+    <message>
+        <source>%1 (proprietario %2, gruppo %3, permessi %4%5)</source>
+        <translation>%1 (proprietario %2, gruppo %3, permessi %4%5)</translation>
+    </message>
+    <message>
+        <source>%1 lascia un file di blocco di un Tervalix chiuso (processo %2); verrà ripreso al prossimo collegamento.</source>
+        <translation>%1 lascia un file di blocco di un Tervalix chiuso (processo %2); verrà ripreso al prossimo collegamento.</translation>
+    </message>
+    <message>
+        <source>%1 non è accessibile all&apos;utente %2.</source>
+        <translation>%1 non è accessibile all&apos;utente %2.</translation>
+    </message>
+    <message>
+        <source>%1 non è accessibile all&apos;utente %2: solo root può aprirla.</source>
+        <translation>%1 non è accessibile all&apos;utente %2: solo root può aprirla.</translation>
+    </message>
+    <message>
+        <source>%1 non è leggibile e scrivibile dall&apos;utente %2.</source>
+        <translation>%1 non è leggibile e scrivibile dall&apos;utente %2.</translation>
+    </message>
+    <message>
+        <source>%1 è accessibile all&apos;utente %2.</source>
+        <translation>%1 è accessibile all&apos;utente %2.</translation>
+    </message>
+    <message>
+        <source>%1 è accessibile: l&apos;utente %2 fa parte del gruppo %3.</source>
+        <translation>%1 è accessibile: l&apos;utente %2 fa parte del gruppo %3.</translation>
+    </message>
+    <message>
+        <source>%1 è aperto da %2 (processo %3): chiudi quel programma.</source>
+        <translation>%1 è aperto da %2 (processo %3): chiudi quel programma.</translation>
+    </message>
+    <message>
+        <source>%1 è aperto da questo Tervalix.</source>
+        <translation>%1 è aperto da questo Tervalix.</translation>
+    </message>
+    <message>
+        <source>%1 è collegato a un altro Tervalix (processo %2, %3): usa quella finestra o chiudila.</source>
+        <translation>%1 è collegato a un altro Tervalix (processo %2, %3): usa quella finestra o chiudila.</translation>
+    </message>
+    <message>
+        <source>%1 è leggibile e scrivibile dall&apos;utente %2.</source>
+        <translation>%1 è leggibile e scrivibile dall&apos;utente %2.</translation>
+    </message>
+    <message>
+        <source>%1 è riservato da %2 (processo %3) con il file %4: chiudi quel programma.</source>
+        <translation>%1 è riservato da %2 (processo %3) con il file %4: chiudi quel programma.</translation>
+    </message>
+    <message>
+        <source>%1 è riservato da questo Tervalix (%2).</source>
+        <translation>%1 è riservato da questo Tervalix (%2).</translation>
+    </message>
+    <message>
+        <source>AVVISO</source>
+        <translation>AVVISO</translation>
+    </message>
+    <message>
+        <source>Centralina USB</source>
+        <translation>Centralina USB</translation>
+    </message>
+    <message>
+        <source>Diagnosi</source>
+        <translation>Diagnosi</translation>
+    </message>
+    <message>
+        <source>Diagnosi del collegamento di Tervalix</source>
+        <translation>Diagnosi del collegamento di Tervalix</translation>
+    </message>
+    <message>
+        <source>Esito: %1</source>
+        <translation>Esito: %1</translation>
+    </message>
+    <message>
+        <source>INFO</source>
+        <translation>INFO</translation>
+    </message>
+    <message>
+        <source>Il file %1 riserva %2 per il processo %3, che non esiste più: alcuni programmi non apriranno la porta finché c&apos;è.</source>
+        <translation>Il file %1 riserva %2 per il processo %3, che non esiste più: alcuni programmi non apriranno la porta finché c&apos;è.</translation>
+    </message>
+    <message>
+        <source>Il kernel ha creato %1 ma il file non è in /dev.</source>
+        <translation>Il kernel ha creato %1 ma il file non è in /dev.</translation>
+    </message>
+    <message>
+        <source>La centralina (USB 04D8:0080) è collegata; il suo nodo è %1.</source>
+        <translation>La centralina (USB 04D8:0080) è collegata; il suo nodo è %1.</translation>
+    </message>
+    <message>
+        <source>La centralina non è collegata direttamente al USB; se usi un adattatore seriale, guarda le porte seriali qui sotto.</source>
+        <translation>La centralina non è collegata direttamente al USB; se usi un adattatore seriale, guarda le porte seriali qui sotto.</translation>
+    </message>
+    <message>
+        <source>La centralina è sul bus USB ma il sistema non le ha dato un nodo hidraw: scollegala e ricollegala; se non basta, il kernel non ha il supporto hidraw.</source>
+        <translation>La centralina è sul bus USB ma il sistema non le ha dato un nodo hidraw: scollegala e ricollegala; se non basta, il kernel non ha il supporto hidraw.</translation>
+    </message>
+    <message>
+        <source>La diagnosi del collegamento è disponibile solo su Linux.</source>
+        <translation>La diagnosi del collegamento è disponibile solo su Linux.</translation>
+    </message>
+    <message>
+        <source>La regola %1 non è installata: senza di essa solo root può aprire la centralina USB.</source>
+        <translation>La regola %1 non è installata: senza di essa solo root può aprire la centralina USB.</translation>
+    </message>
+    <message>
+        <source>La regola %1 non è stata applicata: ricaricala, oppure scollega e ricollega la centralina.</source>
+        <translation>La regola %1 non è stata applicata: ricaricala, oppure scollega e ricollega la centralina.</translation>
+    </message>
+    <message>
+        <source>La regola udev di Tervalix non è installata.</source>
+        <translation>La regola udev di Tervalix non è installata.</translation>
+    </message>
+    <message>
+        <source>La regola è installata in %1, ma il gruppo plugdev che nomina non esiste: solo chi siede al computer può aprire la centralina.</source>
+        <translation>La regola è installata in %1, ma il gruppo plugdev che nomina non esiste: solo chi siede al computer può aprire la centralina.</translation>
+    </message>
+    <message>
+        <source>La regola è installata in %1.</source>
+        <translation>La regola è installata in %1.</translation>
+    </message>
+    <message>
+        <source>ModemManager non è installato.</source>
+        <translation>ModemManager non è installato.</translation>
+    </message>
+    <message>
+        <source>ModemManager è in esecuzione: interroga ogni nuovo adattatore seriale USB e può occupare la porta o disturbare la centralina.</source>
+        <translation>ModemManager è in esecuzione: interroga ogni nuovo adattatore seriale USB e può occupare la porta o disturbare la centralina.</translation>
+    </message>
+    <message>
+        <source>ModemManager è installato (%1) ma non è in esecuzione.</source>
+        <translation>ModemManager è installato (%1) ma non è in esecuzione.</translation>
+    </message>
+    <message>
+        <source>Nessun altro programma tiene aperta una porta o la centralina.</source>
+        <translation>Nessun altro programma tiene aperta una porta o la centralina.</translation>
+    </message>
+    <message>
+        <source>Nessun nodo da controllare: la centralina USB non è collegata.</source>
+        <translation>Nessun nodo da controllare: la centralina USB non è collegata.</translation>
+    </message>
+    <message>
+        <source>Nessun problema bloccante; avvisi da controllare: %1.</source>
+        <translation>Nessun problema bloccante; avvisi da controllare: %1.</translation>
+    </message>
+    <message>
+        <source>Nessun problema trovato nel collegamento.</source>
+        <translation>Nessun problema trovato nel collegamento.</translation>
+    </message>
+    <message>
+        <source>Nessun programma tiene aperta una porta o la centralina (i programmi di altri utenti si vedono solo da root: %1).</source>
+        <translation>Nessun programma tiene aperta una porta o la centralina (i programmi di altri utenti si vedono solo da root: %1).</translation>
+    </message>
+    <message>
+        <source>Nessuna porta seriale trovata.</source>
+        <translation>Nessuna porta seriale trovata.</translation>
+    </message>
+    <message>
+        <source>Nessuna variabile del simulatore è impostata.</source>
+        <translation>Nessuna variabile del simulatore è impostata.</translation>
+    </message>
+    <message>
+        <source>Non fai parte del gruppo %1; dopo il comando esci dalla sessione e rientra.</source>
+        <translation>Non fai parte del gruppo %1; dopo il comando esci dalla sessione e rientra.</translation>
+    </message>
+    <message>
+        <source>Non risultano collegati né la centralina USB (04D8:0080) né un adattatore seriale USB: controlla il cavo e che la centralina sia alimentata.</source>
+        <translation>Non risultano collegati né la centralina USB (04D8:0080) né un adattatore seriale USB: controlla il cavo e che la centralina sia alimentata.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>PROBLEMA</source>
+        <translation>PROBLEMA</translation>
+    </message>
+    <message>
+        <source>Per un adattatore seriale servirà il gruppo dialout.</source>
+        <translation>Per un adattatore seriale servirà il gruppo dialout.</translation>
+    </message>
+    <message>
+        <source>Permessi della centralina USB</source>
+        <translation>Permessi della centralina USB</translation>
+    </message>
+    <message>
+        <source>Porta in uso: %1</source>
+        <translation>Porta in uso: %1</translation>
+    </message>
+    <message>
+        <source>Porta seriale %1</source>
+        <translation>Porta seriale %1</translation>
+    </message>
+    <message>
+        <source>Porte in uso</source>
+        <translation>Porte in uso</translation>
+    </message>
+    <message>
+        <source>Porte seriali</source>
+        <translation>Porte seriali</translation>
+    </message>
+    <message>
+        <source>Problemi che possono impedire il collegamento: %1; avvisi: %2. Applica i rimedi indicati.</source>
+        <translation>Problemi che possono impedire il collegamento: %1; avvisi: %2. Applica i rimedi indicati.</translation>
+    </message>
+    <message>
+        <source>Regola udev</source>
+        <translation>Regola udev</translation>
+    </message>
+    <message>
+        <source>Rimedio: %1</source>
+        <translation>Rimedio: %1</translation>
+    </message>
+    <message>
+        <source>Sei già nel gruppo %1, ma questa sessione è stata aperta prima dell&apos;iscrizione: esci dalla sessione e rientra.</source>
+        <translation>Sei già nel gruppo %1, ma questa sessione è stata aperta prima dell&apos;iscrizione: esci dalla sessione e rientra.</translation>
+    </message>
+    <message>
+        <source>Simulatore</source>
+        <translation>Simulatore</translation>
+    </message>
+    <message>
+        <source>Utente: %1 (uid %2), gruppi: %3.</source>
+        <translation>Utente: %1 (uid %2), gruppi: %3.</translation>
+    </message>
+    <message>
+        <source>Variabili del simulatore impostate: %1. Con TERVALIX_SIMULATOR la finestra parla con una centralina simulata, non con quella vera.</source>
+        <translation>Variabili del simulatore impostate: %1. Con TERVALIX_SIMULATOR la finestra parla con una centralina simulata, non con quella vera.</translation>
+    </message>
+    <message>
+        <source>brltty non è installato.</source>
+        <translation>brltty non è installato.</translation>
+    </message>
+    <message>
+        <source>brltty è in esecuzione: si prende gli adattatori seriali USB più comuni e la loro porta sparisce. Se non usi un display braille, rimuovilo.</source>
+        <translation>brltty è in esecuzione: si prende gli adattatori seriali USB più comuni e la loro porta sparisce. Se non usi un display braille, rimuovilo.</translation>
+    </message>
+    <message>
+        <source>brltty è installato (%1): quando colleghi un adattatore seriale USB può prenderselo e farne sparire la porta. Se non usi un display braille, rimuovilo.</source>
+        <translation>brltty è installato (%1): quando colleghi un adattatore seriale USB può prenderselo e farne sparire la porta. Se non usi un display braille, rimuovilo.</translation>
+    </message>
+</context>
+<context>
+    <name>CurveGuard</name>
+    <message>
+        <source>Curva modificata</source>
+        <translation>Curva modificata</translation>
+    </message>
+    <message>
+        <source>La curva contiene modifiche non salvate. Salvarle prima?</source>
+        <translation>La curva contiene modifiche non salvate. Salvarle prima?</translation>
     </message>
     <message>
         <source>Profili (*.prf)</source>
@@ -18,6 +342,949 @@
     <message>
         <source>Salva File di Profilo</source>
         <translation>Salva file di Mappa</translation>
+    </message>
+    <message>
+        <source>profilo_%1.prf</source>
+        <translation>profilo_%1.prf</translation>
+    </message>
+</context>
+<context>
+    <name>CurveModel</name>
+    <message>
+        <source>Confronto</source>
+        <translation>Confronto</translation>
+    </message>
+    <message>
+        <source>Differenza</source>
+        <translation>Differenza</translation>
+    </message>
+    <message>
+        <source>Giri/min</source>
+        <translation>Giri/min</translation>
+    </message>
+    <message>
+        <source>Modifica punto %1</source>
+        <translation>Modifica punto %1</translation>
+    </message>
+    <message>
+        <source>Valore</source>
+        <translation>Valore</translation>
+    </message>
+</context>
+<context>
+    <name>CurveOps</name>
+    <message>
+        <source>&quot;%1&quot; non è un numero</source>
+        <translation>&quot;%1&quot; non è un numero</translation>
+    </message>
+    <message>
+        <source>nessun numero da incollare</source>
+        <translation>nessun numero da incollare</translation>
+    </message>
+</context>
+<context>
+    <name>DataLog</name>
+    <message>
+        <source>impossibile creare %1: %2</source>
+        <translation>impossibile creare %1: %2</translation>
+    </message>
+    <message>
+        <source>impossibile scrivere %1: %2</source>
+        <translation>impossibile scrivere %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>DeviceLock</name>
+    <message>
+        <source>in uso da %1 (processo %2)</source>
+        <translation>in uso da %1 (processo %2)</translation>
+    </message>
+    <message>
+        <source>in uso da un altro programma</source>
+        <translation>in uso da un altro programma</translation>
+    </message>
+</context>
+<context>
+    <name>EcuLink</name>
+    <message>
+        <source>dispositivo scollegato</source>
+        <translation>dispositivo scollegato</translation>
+    </message>
+    <message>
+        <source>errore di lettura</source>
+        <translation>errore di lettura</translation>
+    </message>
+    <message>
+        <source>porta chiusa dal sistema</source>
+        <translation>porta chiusa dal sistema</translation>
+    </message>
+</context>
+<context>
+    <name>EcuSession</name>
+    <message>
+        <source>la centralina non risponde più</source>
+        <translation>la centralina non risponde più</translation>
+    </message>
+    <message>
+        <source>nessuna centralina USB collegata</source>
+        <translation>nessuna centralina USB collegata</translation>
+    </message>
+    <message>
+        <source>nessuna risposta</source>
+        <translation>nessuna risposta</translation>
+    </message>
+    <message>
+        <source>risposta non riconosciuta</source>
+        <translation>risposta non riconosciuta</translation>
+    </message>
+</context>
+<context>
+    <name>EditPanel</name>
+    <message>
+        <source>%1 valori incollati portati entro i limiti (da %2 a %3)</source>
+        <translation>%1 valori incollati portati entro i limiti (da %2 a %3)</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Annulla: %1</source>
+        <translation>Annulla: %1</translation>
+    </message>
+    <message>
+        <source>Centralina</source>
+        <translation>Centralina</translation>
+    </message>
+    <message>
+        <source>Confronta con file...</source>
+        <translation>Confronta con file...</translation>
+    </message>
+    <message>
+        <source>Impossibile incollare: %1 valori dal punto %2 superano l&apos;ultimo punto (40).</source>
+        <translation>Impossibile incollare: %1 valori dal punto %2 superano l&apos;ultimo punto (40).</translation>
+    </message>
+    <message>
+        <source>Impossibile incollare: %1.</source>
+        <translation>Impossibile incollare: %1.</translation>
+    </message>
+    <message>
+        <source>Incolla</source>
+        <translation>Incolla</translation>
+    </message>
+    <message>
+        <source>Incolla valori</source>
+        <translation>Incolla valori</translation>
+    </message>
+    <message>
+        <source>Percentuale (100 = invariato)</source>
+        <translation>Percentuale (100 = invariato)</translation>
+    </message>
+    <message>
+        <source>Profili (*.prf)</source>
+        <translation>Mappe (*.prf)</translation>
+    </message>
+    <message>
+        <source>Quantità da aggiungere (anche negativa)</source>
+        <translation>Quantità da aggiungere (anche negativa)</translation>
+    </message>
+    <message>
+        <source>Ripeti</source>
+        <translation>Ripeti</translation>
+    </message>
+    <message>
+        <source>Ripeti: %1</source>
+        <translation>Ripeti: %1</translation>
+    </message>
+    <message>
+        <source>Valore</source>
+        <translation>Valore</translation>
+    </message>
+</context>
+<context>
+    <name>HidLink</name>
+    <message>
+        <source>La centralina USB è occupata: %1</source>
+        <translation>La centralina USB è occupata: %1</translation>
+    </message>
+    <message>
+        <source>Nessuna centralina USB collegata</source>
+        <translation>Nessuna centralina USB collegata</translation>
+    </message>
+</context>
+<context>
+    <name>LinkPanel</name>
+    <message>
+        <source>Collegamento con la centralina perso: %1.</source>
+        <translation>Collegamento con la centralina perso: %1.</translation>
+    </message>
+    <message>
+        <source>Dispositivo collegato</source>
+        <translation>Dispositivo collegato</translation>
+    </message>
+    <message>
+        <source>Dispositivo collegato: %1</source>
+        <translation>Dispositivo collegato: %1</translation>
+    </message>
+    <message>
+        <source>Il backup della curva precedente è in %1</source>
+        <translation>Il backup della curva precedente è in %1</translation>
+    </message>
+    <message>
+        <source>La lettura è stata interrotta.</source>
+        <translation>La lettura è stata interrotta.</translation>
+    </message>
+    <message>
+        <source>La scrittura è stata interrotta: la centralina può essere scritta solo in parte.</source>
+        <translation>La scrittura è stata interrotta: la centralina può essere scritta solo in parte.</translation>
+    </message>
+    <message>
+        <source>Linea disturbata: valori dal vivo non affidabili</source>
+        <translation>Linea disturbata: valori dal vivo non affidabili</translation>
+    </message>
+    <message>
+        <source>È stato collegato %1. Cercare la centralina adesso?</source>
+        <translation>È stato collegato %1. Cercare la centralina adesso?</translation>
+    </message>
+</context>
+<context>
+    <name>LiveHistory</name>
+    <message>
+        <source>ADC sonda</source>
+        <translation>ADC sonda</translation>
+    </message>
+    <message>
+        <source>Giri/min</source>
+        <translation>Giri/min</translation>
+    </message>
+    <message>
+        <source>Secondi</source>
+        <translation>Secondi</translation>
+    </message>
+</context>
+<context>
+    <name>LivePanel</name>
+    <message>
+        <source>%1 letture/s, %2 perse</source>
+        <translation>%1 letture/s, %2 perse</translation>
+    </message>
+    <message>
+        <source>Ferma registrazione</source>
+        <translation>Ferma registrazione</translation>
+    </message>
+    <message>
+        <source>La registrazione non è iniziata: %1.</source>
+        <translation>La registrazione non è iniziata: %1.</translation>
+    </message>
+    <message>
+        <source>REC</source>
+        <translation>REC</translation>
+    </message>
+    <message>
+        <source>Registra</source>
+        <translation>Registra</translation>
+    </message>
+    <message>
+        <source>Registra dati dal vivo</source>
+        <translation>Registra dati dal vivo</translation>
+    </message>
+    <message>
+        <source>Registrazione in %1</source>
+        <translation>Registrazione in %1</translation>
+    </message>
+    <message>
+        <source>Registrazione interrotta: %1. Il collegamento resta attivo.</source>
+        <translation>Registrazione interrotta: %1. Il collegamento resta attivo.</translation>
+    </message>
+    <message>
+        <source>Registrazione salvata: %1 (%2 righe)</source>
+        <translation>Registrazione salvata: %1 (%2 righe)</translation>
+    </message>
+    <message>
+        <source>Storico giri e sonda</source>
+        <translation>Storico giri e sonda</translation>
+    </message>
+</context>
+<context>
+    <name>LiveRecorder</name>
+    <message>
+        <source>impossibile creare la cartella %1</source>
+        <translation>impossibile creare la cartella %1</translation>
+    </message>
+</context>
+<context>
+    <name>ProfileFile</name>
+    <message>
+        <source>Il file non è un profilo valido: %1 byte invece di %2.</source>
+        <translation>Il file non è un profilo valido: %1 byte invece di %2.</translation>
+    </message>
+    <message>
+        <source>Impossibile aprire il profilo %1: %2</source>
+        <translation>Impossibile aprire il profilo %1: %2</translation>
+    </message>
+    <message>
+        <source>Impossibile leggere il profilo %1: %2</source>
+        <translation>Impossibile leggere il profilo %1: %2</translation>
+    </message>
+    <message>
+        <source>Impossibile salvare il profilo %1: %2</source>
+        <translation>Impossibile salvare il profilo %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ProfilePanel</name>
+    <message>
+        <source>%1 punti del profilo sono fuori dai limiti di questa centralina (da %2 a %3). Sono mostrati in rosso e restano come sono finché non li modifichi.</source>
+        <translation>%1 punti del profilo sono fuori dai limiti di questa centralina (da %2 a %3). Sono mostrati in rosso e restano come sono finché non li modifichi.</translation>
+    </message>
+    <message>
+        <source>Apre File di Profilo</source>
+        <translation>Apre file di Mappa</translation>
+    </message>
+    <message>
+        <source>Backup caricato: %1. Scrivilo nella centralina per ripristinarla.</source>
+        <translation>Backup caricato: %1. Scrivilo nella centralina per ripristinarla.</translation>
+    </message>
+    <message>
+        <source>Carica profilo</source>
+        <translation>Carica profilo</translation>
+    </message>
+    <message>
+        <source>Divisore numero di giri</source>
+        <translation>Divisore numero di giri</translation>
+    </message>
+    <message>
+        <source>Il profilo ha K = %1, fuori dall&apos;intervallo da %2 a %3: è mostrato com&apos;è e non viene scritto nella centralina.</source>
+        <translation>Il profilo ha K = %1, fuori dall&apos;intervallo da %2 a %3: è mostrato com&apos;è e non viene scritto nella centralina.</translation>
+    </message>
+    <message>
+        <source>K = %1 è fuori dall&apos;intervallo da %2 a %3</source>
+        <translation>K = %1 è fuori dall&apos;intervallo da %2 a %3</translation>
+    </message>
+    <message>
+        <source>Nessun backup in %1.</source>
+        <translation>Nessun backup in %1.</translation>
+    </message>
+    <message>
+        <source>Profili (*.prf)</source>
+        <translation>Mappe (*.prf)</translation>
+    </message>
+    <message>
+        <source>Profilo piatto</source>
+        <translation>Profilo piatto</translation>
+    </message>
+    <message>
+        <source>Ripristina ultimo backup</source>
+        <translation>Ripristina ultimo backup</translation>
+    </message>
+    <message>
+        <source>Ripristino backup</source>
+        <translation>Ripristino backup</translation>
+    </message>
+    <message>
+        <source>Salva la curva in un file prima di scriverla: la centralina ne conserva il nome</source>
+        <translation>Salva la curva in un file prima di scriverla: la centralina ne conserva il nome</translation>
+    </message>
+</context>
+<context>
+    <name>SafeFile</name>
+    <message>
+        <source>disco pieno</source>
+        <translation>disco pieno</translation>
+    </message>
+    <message>
+        <source>errore di ingresso/uscita</source>
+        <translation>errore di ingresso/uscita</translation>
+    </message>
+    <message>
+        <source>file system in sola lettura</source>
+        <translation>file system in sola lettura</translation>
+    </message>
+    <message>
+        <source>il file non esiste</source>
+        <translation>il file non esiste</translation>
+    </message>
+    <message>
+        <source>il file scritto ha una dimensione errata</source>
+        <translation>il file scritto ha una dimensione errata</translation>
+    </message>
+    <message>
+        <source>il file è di %1 byte</source>
+        <translation>il file è di %1 byte</translation>
+    </message>
+    <message>
+        <source>il file è di più di %1 byte</source>
+        <translation>il file è di più di %1 byte</translation>
+    </message>
+    <message>
+        <source>non è un file regolare</source>
+        <translation>non è un file regolare</translation>
+    </message>
+    <message>
+        <source>permesso negato</source>
+        <translation>permesso negato</translation>
+    </message>
+    <message>
+        <source>troppi collegamenti simbolici</source>
+        <translation>troppi collegamenti simbolici</translation>
+    </message>
+    <message>
+        <source>è una cartella</source>
+        <translation>è una cartella</translation>
+    </message>
+</context>
+<context>
+    <name>SerialLink</name>
+    <message>
+        <source>Impossibile aprire la porta %1: %2</source>
+        <translation>Impossibile aprire la porta %1: %2</translation>
+    </message>
+    <message>
+        <source>La porta %1 non esiste</source>
+        <translation>La porta %1 non esiste</translation>
+    </message>
+    <message>
+        <source>La porta %1 è occupata da un altro programma</source>
+        <translation>La porta %1 è occupata da un altro programma</translation>
+    </message>
+    <message>
+        <source>La porta %1 è occupata: %2</source>
+        <translation>La porta %1 è occupata: %2</translation>
+    </message>
+    <message>
+        <source>Permesso negato sulla porta %1</source>
+        <translation>Permesso negato sulla porta %1</translation>
+    </message>
+</context>
+<context>
+    <name>Startup</name>
+    <message>
+        <source>Le impostazioni in %1 non si possono usare (%2): questa volta non verranno ricordate.</source>
+        <translation>Le impostazioni in %1 non si possono usare (%2): questa volta non verranno ricordate.</translation>
+    </message>
+</context>
+<context>
+    <name>TervalixCli</name>
+    <message>
+        <source>%1  giri %2  ADC %3  cella %4  valore %5</source>
+        <translation>%1  giri %2  ADC %3  cella %4  valore %5</translation>
+    </message>
+    <message>
+        <source>%1 (%2 giri/min)</source>
+        <translation>%1 (%2 giri/min)</translation>
+    </message>
+    <message>
+        <source>%1 righe registrate in %2</source>
+        <translation>%1 righe registrate in %2</translation>
+    </message>
+    <message>
+        <source>%1-%2 (%3-%4 giri/min)</source>
+        <translation>%1-%2 (%3-%4 giri/min)</translation>
+    </message>
+    <message>
+        <source>%1: %2. Con --clamp vengono portati entro i limiti.</source>
+        <translation>%1: %2. Con --clamp vengono portati entro i limiti.</translation>
+    </message>
+    <message>
+        <source>%1: il profilo ha %2, la centralina contiene %3</source>
+        <translation>%1: il profilo ha %2, la centralina contiene %3</translation>
+    </message>
+    <message>
+        <source>%1: scritto %2, la centralina contiene %3</source>
+        <translation>%1: scritto %2, la centralina contiene %3</translation>
+    </message>
+    <message>
+        <source>--port e --hid si escludono a vicenda</source>
+        <translation>--port e --hid si escludono a vicenda</translation>
+    </message>
+    <message>
+        <source>--port vuole il percorso di una porta</source>
+        <translation>--port vuole il percorso di una porta</translation>
+    </message>
+    <message>
+        <source>--seconds vuole un numero intero positivo</source>
+        <translation>--seconds vuole un numero intero positivo</translation>
+    </message>
+    <message>
+        <source>Cartella della copia di sicurezza presa prima di scrivere (di solito %1).</source>
+        <translation>Cartella della copia di sicurezza presa prima di scrivere (di solito %1).</translation>
+    </message>
+    <message>
+        <source>Cella %1</source>
+        <translation>Cella %1</translation>
+    </message>
+    <message>
+        <source>Cella %1 (K)</source>
+        <translation>Cella %1 (K)</translation>
+    </message>
+    <message>
+        <source>Centralina non raggiungibile su %1: %2</source>
+        <translation>Centralina non raggiungibile su %1: %2</translation>
+    </message>
+    <message>
+        <source>Codici di uscita: 0 riuscito, 2 errore d&apos;uso, 3 nessuna centralina (porta mancante o occupata, nessuna risposta),
+4 trasferimento non riuscito (collegamento perso, copia di sicurezza o file del risultato non scritti), 5 la centralina
+non contiene il profilo, 130 interrotto (Ctrl+C).
+Ctrl+C durante una scrittura la lascia finire; un secondo Ctrl+C la interrompe (uscita 4).
+Ctrl+C termina monitor normalmente (uscita 0).
+Profili, copie di sicurezza e registrazioni: %1
+</source>
+        <translation>Codici di uscita: 0 riuscito, 2 errore d&apos;uso, 3 nessuna centralina (porta mancante o occupata, nessuna risposta),
+4 trasferimento non riuscito (collegamento perso, copia di sicurezza o file del risultato non scritti), 5 la centralina
+non contiene il profilo, 130 interrotto (Ctrl+C).
+Ctrl+C durante una scrittura la lascia finire; un secondo Ctrl+C la interrompe (uscita 4).
+Ctrl+C termina monitor normalmente (uscita 0).
+Profili, copie di sicurezza e registrazioni: %1
+</translation>
+    </message>
+    <message>
+        <source>Collegamento perso: %1</source>
+        <translation>Collegamento perso: %1</translation>
+    </message>
+    <message>
+        <source>Comandi:</source>
+        <translation>Comandi:</translation>
+    </message>
+    <message>
+        <source>Confronta curva e K della centralina con un profilo.</source>
+        <translation>Confronta curva e K della centralina con un profilo.</translation>
+    </message>
+    <message>
+        <source>Copia di sicurezza non riuscita, nulla è stato scritto: %1</source>
+        <translation>Copia di sicurezza non riuscita, nulla è stato scritto: %1</translation>
+    </message>
+    <message>
+        <source>Copia di sicurezza non riuscita: %1</source>
+        <translation>Copia di sicurezza non riuscita: %1</translation>
+    </message>
+    <message>
+        <source>Copia di sicurezza: %1</source>
+        <translation>Copia di sicurezza: %1</translation>
+    </message>
+    <message>
+        <source>Curva e K letti in %1</source>
+        <translation>Curva e K letti in %1</translation>
+    </message>
+    <message>
+        <source>Curva e K scritti e verificati.</source>
+        <translation>Curva e K scritti e verificati.</translation>
+    </message>
+    <message>
+        <source>Dice perché la centralina può non essere trovata: la centralina USB, i permessi, la regola udev, le porte seriali e i loro gruppi, i programmi che tengono una porta; con il comando che risolve ciascun problema.</source>
+        <translation>Dice perché la centralina può non essere trovata: la centralina USB, i permessi, la regola udev, le porte seriali e i loro gruppi, i programmi che tengono una porta; con il comando che risolve ciascun problema.</translation>
+    </message>
+    <message>
+        <source>Dove va la curva: FILE.prf, FILE.csv, o - (CSV sullo standard output).</source>
+        <translation>Dove va la curva: FILE.prf, FILE.csv, o - (CSV sullo standard output).</translation>
+    </message>
+    <message>
+        <source>Elenca la centralina USB (HID), se collegata, e le porte seriali.</source>
+        <translation>Elenca la centralina USB (HID), se collegata, e le porte seriali.</translation>
+    </message>
+    <message>
+        <source>HID: nessuna centralina USB collegata</source>
+        <translation>HID: nessuna centralina USB collegata</translation>
+    </message>
+    <message>
+        <source>Il comando.</source>
+        <translation>Il comando.</translation>
+    </message>
+    <message>
+        <source>Impossibile salvare %1: %2</source>
+        <translation>Impossibile salvare %1: %2</translation>
+    </message>
+    <message>
+        <source>Interrotto.</source>
+        <translation>Interrotto.</translation>
+    </message>
+    <message>
+        <source>K = %1 fuori da %2..%3</source>
+        <translation>K = %1 fuori da %2..%3</translation>
+    </message>
+    <message>
+        <source>La centralina contiene il profilo (curva e K).</source>
+        <translation>La centralina contiene il profilo (curva e K).</translation>
+    </message>
+    <message>
+        <source>La centralina non contiene il profilo (celle diverse: %1).</source>
+        <translation>La centralina non contiene il profilo (celle diverse: %1).</translation>
+    </message>
+    <message>
+        <source>La centralina non tiene quanto scritto (celle diverse: %1). Quello che conteneva prima è in %2</source>
+        <translation>La centralina non tiene quanto scritto (celle diverse: %1). Quello che conteneva prima è in %2</translation>
+    </message>
+    <message>
+        <source>La centralina può essere scritta a metà.</source>
+        <translation>La centralina può essere scritta a metà.</translation>
+    </message>
+    <message>
+        <source>La centralina può essere scritta a metà. Quello che conteneva prima è in %1</source>
+        <translation>La centralina può essere scritta a metà. Quello che conteneva prima è in %1</translation>
+    </message>
+    <message>
+        <source>La scrittura viene portata a termine. Un secondo Ctrl+C la interrompe e può lasciare la centralina scritta a metà.</source>
+        <translation>La scrittura viene portata a termine. Un secondo Ctrl+C la interrompe e può lasciare la centralina scritta a metà.</translation>
+    </message>
+    <message>
+        <source>Legge curva e K in FILE.prf, in FILE.csv (point,rpm,value) o come CSV sullo standard output (-o -).</source>
+        <translation>Legge curva e K in FILE.prf, in FILE.csv (point,rpm,value) o come CSV sullo standard output (-o -).</translation>
+    </message>
+    <message>
+        <source>Legge, scrive, verifica e controlla dal vivo la centralina Tervalix senza finestra.</source>
+        <translation>Legge, scrive, verifica e controlla dal vivo la centralina Tervalix senza finestra.</translation>
+    </message>
+    <message>
+        <source>Lettura non riuscita: la centralina non risponde.</source>
+        <translation>Lettura non riuscita: la centralina non risponde.</translation>
+    </message>
+    <message>
+        <source>Mostra hardware, cilindri e firmware della centralina.</source>
+        <translation>Mostra hardware, cilindri e firmware della centralina.</translation>
+    </message>
+    <message>
+        <source>Mostra i dati dal vivo (ora, giri, ADC, cella, valore); con --csv li registra anche.</source>
+        <translation>Mostra i dati dal vivo (ora, giri, ADC, cella, valore); con --csv li registra anche.</translation>
+    </message>
+    <message>
+        <source>Mostra questo aiuto (con un comando: l&apos;aiuto del comando).</source>
+        <translation>Mostra questo aiuto (con un comando: l&apos;aiuto del comando).</translation>
+    </message>
+    <message>
+        <source>Per l&apos;aiuto: %1 --help</source>
+        <translation>Per l&apos;aiuto: %1 --help</translation>
+    </message>
+    <message>
+        <source>Porta entro i limiti i punti fuori dall&apos;intervallo della centralina e un K fuori da 1..4 (senza, un profilo così è rifiutato).</source>
+        <translation>Porta entro i limiti i punti fuori dall&apos;intervallo della centralina e un K fuori da 1..4 (senza, un profilo così è rifiutato).</translation>
+    </message>
+    <message>
+        <source>Portati entro i limiti: %1</source>
+        <translation>Portati entro i limiti: %1</translation>
+    </message>
+    <message>
+        <source>Registra anche i dati dal vivo in questo nuovo file CSV.</source>
+        <translation>Registra anche i dati dal vivo in questo nuovo file CSV.</translation>
+    </message>
+    <message>
+        <source>Registrazione impossibile: %1</source>
+        <translation>Registrazione impossibile: %1</translation>
+    </message>
+    <message>
+        <source>Registrazione interrotta: %1</source>
+        <translation>Registrazione interrotta: %1</translation>
+    </message>
+    <message>
+        <source>Salva quello che la centralina contiene come profilo datato in DIR.</source>
+        <translation>Salva quello che la centralina contiene come profilo datato in DIR.</translation>
+    </message>
+    <message>
+        <source>Salva una copia della centralina, scrive curva e K del profilo e li verifica.</source>
+        <translation>Salva una copia della centralina, scrive curva e K del profilo e li verifica.</translation>
+    </message>
+    <message>
+        <source>Scrittura interrotta prima che la centralina fosse modificata.</source>
+        <translation>Scrittura interrotta prima che la centralina fosse modificata.</translation>
+    </message>
+    <message>
+        <source>Scrittura interrotta: la centralina può essere scritta a metà. Quello che conteneva prima è in %1</source>
+        <translation>Scrittura interrotta: la centralina può essere scritta a metà. Quello che conteneva prima è in %1</translation>
+    </message>
+    <message>
+        <source>Scrittura non riuscita: la centralina non risponde.</source>
+        <translation>Scrittura non riuscita: la centralina non risponde.</translation>
+    </message>
+    <message>
+        <source>Si ferma dopo questi secondi (di solito: fino a Ctrl+C).</source>
+        <translation>Si ferma dopo questi secondi (di solito: fino a Ctrl+C).</translation>
+    </message>
+    <message>
+        <source>Stampa il risultato come JSON.</source>
+        <translation>Stampa il risultato come JSON.</translation>
+    </message>
+    <message>
+        <source>Uno dei comandi qui sotto.</source>
+        <translation>Uno dei comandi qui sotto.</translation>
+    </message>
+    <message>
+        <source>Usa la centralina USB (HID), come senza --port.</source>
+        <translation>Usa la centralina USB (HID), come senza --port.</translation>
+    </message>
+    <message>
+        <source>Usa la centralina su questa porta seriale (per esempio /dev/ttyUSB0).</source>
+        <translation>Usa la centralina su questa porta seriale (per esempio /dev/ttyUSB0).</translation>
+    </message>
+    <message>
+        <source>argomento di troppo: %1</source>
+        <translation>argomento di troppo: %1</translation>
+    </message>
+    <message>
+        <source>comando [argomenti]</source>
+        <translation>comando [argomenti]</translation>
+    </message>
+    <message>
+        <source>comando sconosciuto: %1</source>
+        <translation>comando sconosciuto: %1</translation>
+    </message>
+    <message>
+        <source>copia di sicurezza</source>
+        <translation>copia di sicurezza</translation>
+    </message>
+    <message>
+        <source>formato non riconosciuto: %1 (usare .prf, .csv o -)</source>
+        <translation>formato non riconosciuto: %1 (usare .prf, .csv o -)</translation>
+    </message>
+    <message>
+        <source>lettura</source>
+        <translation>lettura</translation>
+    </message>
+    <message>
+        <source>manca -o FILE (.prf, .csv, o - per lo standard output)</source>
+        <translation>manca -o FILE (.prf, .csv, o - per lo standard output)</translation>
+    </message>
+    <message>
+        <source>manca il comando</source>
+        <translation>manca il comando</translation>
+    </message>
+    <message>
+        <source>manca il file del profilo (.prf)</source>
+        <translation>manca il file del profilo (.prf)</translation>
+    </message>
+    <message>
+        <source>punti fuori dai limiti della centralina (da %1 a %2): %3</source>
+        <translation>punti fuori dai limiti della centralina (da %1 a %2): %3</translation>
+    </message>
+    <message>
+        <source>scrittura</source>
+        <translation>scrittura</translation>
+    </message>
+    <message>
+        <source>verifica</source>
+        <translation>verifica</translation>
+    </message>
+</context>
+<context>
+    <name>TransferPanel</name>
+    <message>
+        <source>%1 (%2 giri/min)</source>
+        <translation>%1 (%2 giri/min)</translation>
+    </message>
+    <message>
+        <source>%1 punti fuori dai limiti della centralina: evidenziati in rosso</source>
+        <translation>%1 punti fuori dai limiti della centralina: evidenziati in rosso</translation>
+    </message>
+    <message>
+        <source>%1-%2 (%3-%4 giri/min)</source>
+        <translation>%1-%2 (%3-%4 giri/min)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n punti della curva sono fuori dai limiti della centralina (da %1 a %2): %3.
+Portarli entro i limiti e scrivere? Altrimenti non viene scritto nulla.</source>
+        <translation>
+            <numerusform>%n punti della curva sono fuori dai limiti della centralina (da %1 a %2): %3.
+Portarli entro i limiti e scrivere? Altrimenti non viene scritto nulla.</numerusform>
+            <numerusform>%n punti della curva sono fuori dai limiti della centralina (da %1 a %2): %3.
+Portarli entro i limiti e scrivere? Altrimenti non viene scritto nulla.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>... e altre %1 differenze</source>
+        <translation>... e altre %1 differenze</translation>
+    </message>
+    <message>
+        <source>Backup: %1</source>
+        <translation>Backup: %1</translation>
+    </message>
+    <message>
+        <source>Entro i limiti della centralina</source>
+        <translation>Entro i limiti della centralina</translation>
+    </message>
+    <message>
+        <source>K fuori dall&apos;intervallo da %1 a %2</source>
+        <translation>K fuori dall&apos;intervallo da %1 a %2</translation>
+    </message>
+    <message>
+        <source>K: scritto %1, la centralina contiene %2</source>
+        <translation>K: scritto %1, la centralina contiene %2</translation>
+    </message>
+    <message>
+        <source>La centralina contiene K = %1, fuori dall&apos;intervallo da %2 a %3: la centralina non è stata modificata.</source>
+        <translation>La centralina contiene K = %1, fuori dall&apos;intervallo da %2 a %3: la centralina non è stata modificata.</translation>
+    </message>
+    <message>
+        <source>La scrittura non è iniziata: impossibile salvare il backup della curva presente nella centralina (%1).</source>
+        <translation>La scrittura non è iniziata: impossibile salvare il backup della curva presente nella centralina (%1).</translation>
+    </message>
+    <message>
+        <source>Lettura centralina</source>
+        <translation>Lettura centralina</translation>
+    </message>
+    <message>
+        <source>Nome del profilo, carattere %1: scritto %2, la centralina contiene %3</source>
+        <translation>Nome del profilo, carattere %1: scritto %2, la centralina contiene %3</translation>
+    </message>
+    <message>
+        <source>Nulla è stato scritto nella centralina: %1.</source>
+        <translation>Nulla è stato scritto nella centralina: %1.</translation>
+    </message>
+    <message>
+        <source>Punto %1 (%2 giri/min): scritto %3, la centralina contiene %4</source>
+        <translation>Punto %1 (%2 giri/min): scritto %3, la centralina contiene %4</translation>
+    </message>
+    <message>
+        <source>Scrittura verificata: %1 celle uguali a quanto inviato.</source>
+        <translation>Scrittura verificata: %1 celle uguali a quanto inviato.</translation>
+    </message>
+    <message>
+        <source>Scrivere di nuovo la curva?</source>
+        <translation>Scrivere di nuovo la curva?</translation>
+    </message>
+    <message>
+        <source>Verifica fallita: la centralina non contiene quanto scritto.</source>
+        <translation>Verifica fallita: la centralina non contiene quanto scritto.</translation>
+    </message>
+    <message>
+        <source>punti fuori dai limiti: %1</source>
+        <translation>punti fuori dai limiti: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Ui::frmLogin</name>
+    <message>
+        <source>tr(&quot;Accesso modo esperto&quot;)</source>
+        <translation>Modalità esperto</translation>
+    </message>
+    <message>
+        <source>tr(&quot;Conferma&quot;)</source>
+        <translation>Conferma</translation>
+    </message>
+    <message>
+        <source>tr(&quot;Digitare la password&quot;)</source>
+        <translation>Digitare la password</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>tr(&quot;Chiudi&quot;)</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>tr(&quot;Informazioni&quot;)</source>
+        <translation>Informazioni</translation>
+    </message>
+</context>
+<context>
+    <name>frmDiagnosi</name>
+    <message>
+        <source>Chiudi</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Copia il rapporto</source>
+        <translation>Copia il rapporto</translation>
+    </message>
+    <message>
+        <source>Diagnosi del collegamento</source>
+        <translation>Diagnosi del collegamento</translation>
+    </message>
+    <message>
+        <source>Rapporto copiato negli appunti.</source>
+        <translation>Rapporto copiato negli appunti.</translation>
+    </message>
+    <message>
+        <source>Rimedio:</source>
+        <translation>Rimedio:</translation>
+    </message>
+    <message>
+        <source>Ripeti la diagnosi</source>
+        <translation>Ripeti la diagnosi</translation>
+    </message>
+</context>
+<context>
+    <name>frmProgPannel</name>
+    <message>
+        <source>Aggiungi...</source>
+        <translation>Aggiungi...</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Cerca la centralina appena viene collegata</source>
+        <translation>Cerca la centralina appena viene collegata</translation>
+    </message>
+    <message>
+        <source>Chiusura al termine del trasferimento in corso...</source>
+        <translation>Chiusura al termine del trasferimento in corso...</translation>
+    </message>
+    <message>
+        <source>Confronta con file...</source>
+        <translation>Confronta con file...</translation>
+    </message>
+    <message>
+        <source>Confronta con la centralina</source>
+        <translation>Confronta con la centralina</translation>
+    </message>
+    <message>
+        <source>Copia valori</source>
+        <translation>Copia valori</translation>
+    </message>
+    <message>
+        <source>Dati dal vivo</source>
+        <translation>Dati dal vivo</translation>
+    </message>
+    <message>
+        <source>Diagnosi del collegamento</source>
+        <translation>Diagnosi del collegamento</translation>
+    </message>
+    <message>
+        <source>Imposta valore...</source>
+        <translation>Imposta valore...</translation>
+    </message>
+    <message>
+        <source>Incolla valori</source>
+        <translation>Incolla valori</translation>
+    </message>
+    <message>
+        <source>Interpola</source>
+        <translation>Interpola</translation>
+    </message>
+    <message>
+        <source>Leviga</source>
+        <translation>Leviga</translation>
+    </message>
+    <message>
+        <source>MainWindow</source>
+        <translation>MainWindow</translation>
+    </message>
+    <message>
+        <source>Modifica</source>
+        <translation>Modifica</translation>
+    </message>
+    <message>
+        <source>Nascondi confronto</source>
+        <translation>Nascondi confronto</translation>
+    </message>
+    <message>
+        <source>Registra dati dal vivo</source>
+        <translation>Registra dati dal vivo</translation>
+    </message>
+    <message>
+        <source>Ripeti</source>
+        <translation>Ripeti</translation>
+    </message>
+    <message>
+        <source>Ripristina ultimo backup</source>
+        <translation>Ripristina ultimo backup</translation>
+    </message>
+    <message>
+        <source>Scala in percentuale...</source>
+        <translation>Scala in percentuale...</translation>
+    </message>
+    <message>
+        <source>Storico giri e sonda</source>
+        <translation>Storico giri e sonda</translation>
     </message>
     <message>
         <source>tr(&quot;     Ricerca Porta&quot;)</source>
@@ -44,12 +1311,12 @@
         <translation>Carica Mappa</translation>
     </message>
     <message>
-        <source>tr(&quot;Carica la curva profilo da file&quot;) </source>
-        <translation>Carica Mappa da file</translation>
-    </message>
-    <message>
         <source>tr(&quot;Carica Profilo&quot;)</source>
         <translation>Carica Mappa</translation>
+    </message>
+    <message>
+        <source>tr(&quot;Carica la curva profilo da file&quot;) </source>
+        <translation>Carica Mappa da file</translation>
     </message>
     <message>
         <source>tr(&quot;Centralina 2 cilindri&quot;)</source>
@@ -176,12 +1443,12 @@
         <translation>Salva Mappa</translation>
     </message>
     <message>
-        <source>tr(&quot;Salva la curva profilo su file&quot;)</source>
-        <translation>Salva Mappa in uso su file</translation>
-    </message>
-    <message>
         <source>tr(&quot;Salva Profilo&quot;)</source>
         <translation>Salva Mappa</translation>
+    </message>
+    <message>
+        <source>tr(&quot;Salva la curva profilo su file&quot;)</source>
+        <translation>Salva Mappa in uso su file</translation>
     </message>
     <message>
         <source>tr(&quot;Seleziona Centralina&quot;)</source>
@@ -203,339 +1470,17 @@
         <source>tr(&quot;Virtual Port&quot;)</source>
         <translation>Porta Virtuale</translation>
     </message>
-    <message>
-        <source>Chiusura al termine del trasferimento in corso...</source>
-        <translation>Chiusura al termine del trasferimento in corso...</translation>
-    </message>
-    <message>
-        <source>Annulla: %1</source>
-        <translation>Annulla: %1</translation>
-    </message>
-    <message>
-        <source>Annulla</source>
-        <translation>Annulla</translation>
-    </message>
-    <message>
-        <source>Ripeti: %1</source>
-        <translation>Ripeti: %1</translation>
-    </message>
-    <message>
-        <source>Ripeti</source>
-        <translation>Ripeti</translation>
-    </message>
-    <message>
-        <source>Incolla valori</source>
-        <translation>Incolla valori</translation>
-    </message>
-    <message>
-        <source>Impossibile incollare: %1.</source>
-        <translation>Impossibile incollare: %1.</translation>
-    </message>
-    <message>
-        <source>Impossibile incollare: %1 valori dal punto %2 superano l&apos;ultimo punto (40).</source>
-        <translation>Impossibile incollare: %1 valori dal punto %2 superano l&apos;ultimo punto (40).</translation>
-    </message>
-    <message>
-        <source>Incolla</source>
-        <translation>Incolla</translation>
-    </message>
-    <message>
-        <source>%1 valori incollati portati entro i limiti (da %2 a %3)</source>
-        <translation>%1 valori incollati portati entro i limiti (da %2 a %3)</translation>
-    </message>
-    <message>
-        <source>Valore</source>
-        <translation>Valore</translation>
-    </message>
-    <message>
-        <source>Quantità da aggiungere (anche negativa)</source>
-        <translation>Quantità da aggiungere (anche negativa)</translation>
-    </message>
-    <message>
-        <source>Percentuale (100 = invariato)</source>
-        <translation>Percentuale (100 = invariato)</translation>
-    </message>
-    <message>
-        <source>Confronta con file...</source>
-        <translation>Confronta con file...</translation>
-    </message>
-    <message>
-        <source>Centralina</source>
-        <translation>Centralina</translation>
-    </message>
-    <message>
-        <source>Curva modificata</source>
-        <translation>Curva modificata</translation>
-    </message>
-    <message>
-        <source>La curva contiene modifiche non salvate. Salvarle prima?</source>
-        <translation>La curva contiene modifiche non salvate. Salvarle prima?</translation>
-    </message>
-    <message>
-        <source>Carica profilo</source>
-        <translation>Carica profilo</translation>
-    </message>
-    <message>
-        <source>%1 punti del profilo sono fuori dai limiti di questa centralina (da %2 a %3). Sono mostrati in rosso e restano come sono finché non li modifichi.</source>
-        <translation>%1 punti del profilo sono fuori dai limiti di questa centralina (da %2 a %3). Sono mostrati in rosso e restano come sono finché non li modifichi.</translation>
-    </message>
-    <message>
-        <source>Ripristina ultimo backup</source>
-        <translation>Ripristina ultimo backup</translation>
-    </message>
-    <message>
-        <source>Nessun backup in %1.</source>
-        <translation>Nessun backup in %1.</translation>
-    </message>
-    <message>
-        <source>Ripristino backup</source>
-        <translation>Ripristino backup</translation>
-    </message>
-    <message>
-        <source>Backup caricato: %1. Scrivilo nella centralina per ripristinarla.</source>
-        <translation>Backup caricato: %1. Scrivilo nella centralina per ripristinarla.</translation>
-    </message>
-    <message>
-        <source>Dispositivo collegato: %1</source>
-        <translation>Dispositivo collegato: %1</translation>
-    </message>
-    <message>
-        <source>Dispositivo collegato</source>
-        <translation>Dispositivo collegato</translation>
-    </message>
-    <message>
-        <source>È stato collegato %1. Cercare la centralina adesso?</source>
-        <translation>È stato collegato %1. Cercare la centralina adesso?</translation>
-    </message>
-    <message>
-        <source>Collegamento con la centralina perso: %1.</source>
-        <translation>Collegamento con la centralina perso: %1.</translation>
-    </message>
-    <message>
-        <source>La scrittura è stata interrotta: la centralina può essere scritta solo in parte.</source>
-        <translation>La scrittura è stata interrotta: la centralina può essere scritta solo in parte.</translation>
-    </message>
-    <message>
-        <source>Il backup della curva precedente è in %1</source>
-        <translation>Il backup della curva precedente è in %1</translation>
-    </message>
-    <message>
-        <source>La lettura è stata interrotta.</source>
-        <translation>La lettura è stata interrotta.</translation>
-    </message>
-    <message>
-        <source>Linea disturbata: valori dal vivo non affidabili</source>
-        <translation>Linea disturbata: valori dal vivo non affidabili</translation>
-    </message>
-    <message>
-        <source>%1 letture/s, %2 perse</source>
-        <translation>%1 letture/s, %2 perse</translation>
-    </message>
-    <message>
-        <source>Storico giri e sonda</source>
-        <translation>Storico giri e sonda</translation>
-    </message>
-    <message>
-        <source>Registra dati dal vivo</source>
-        <translation>Registra dati dal vivo</translation>
-    </message>
-    <message>
-        <source>La registrazione non è iniziata: %1.</source>
-        <translation>La registrazione non è iniziata: %1.</translation>
-    </message>
-    <message>
-        <source>Registrazione in %1</source>
-        <translation>Registrazione in %1</translation>
-    </message>
-    <message>
-        <source>Registrazione interrotta: %1. Il collegamento resta attivo.</source>
-        <translation>Registrazione interrotta: %1. Il collegamento resta attivo.</translation>
-    </message>
-    <message>
-        <source>Registrazione salvata: %1 (%2 righe)</source>
-        <translation>Registrazione salvata: %1 (%2 righe)</translation>
-    </message>
-    <message>
-        <source>Ferma registrazione</source>
-        <translation>Ferma registrazione</translation>
-    </message>
-    <message>
-        <source>REC</source>
-        <translation>REC</translation>
-    </message>
-    <message>
-        <source>Registra</source>
-        <translation>Registra</translation>
-    </message>
-    <message>
-        <source>Profilo piatto</source>
-        <translation>Profilo piatto</translation>
-    </message>
-    <message>
-        <source>Scrittura verificata: %1 celle uguali a quanto inviato.</source>
-        <translation>Scrittura verificata: %1 celle uguali a quanto inviato.</translation>
-    </message>
-    <message>
-        <source>Backup: %1</source>
-        <translation>Backup: %1</translation>
-    </message>
-    <message>
-        <source>Scrivere di nuovo la curva?</source>
-        <translation>Scrivere di nuovo la curva?</translation>
-    </message>
-    <message>
-        <source>La scrittura non è iniziata: impossibile salvare il backup della curva presente nella centralina (%1).</source>
-        <translation>La scrittura non è iniziata: impossibile salvare il backup della curva presente nella centralina (%1).</translation>
-    </message>
-    <message>
-        <source>... e altre %1 celle</source>
-        <translation>... e altre %1 celle</translation>
-    </message>
-    <message>
-        <source>Cella %1: scritto %2, la centralina contiene %3</source>
-        <translation>Cella %1: scritto %2, la centralina contiene %3</translation>
-    </message>
-    <message>
-        <source>Verifica fallita (KO_VERIFY): la centralina non contiene quanto scritto.</source>
-        <translation>Verifica fallita (KO_VERIFY): la centralina non contiene quanto scritto.</translation>
-    </message>
-    <message>
-        <source>%1 punti fuori dai limiti della centralina: evidenziati in rosso</source>
-        <translation>%1 punti fuori dai limiti della centralina: evidenziati in rosso</translation>
-    </message>
-    <message>
-        <source>Copia valori</source>
-        <translation>Copia valori</translation>
-    </message>
-    <message>
-        <source>Imposta valore...</source>
-        <translation>Imposta valore...</translation>
-    </message>
-    <message>
-        <source>Aggiungi...</source>
-        <translation>Aggiungi...</translation>
-    </message>
-    <message>
-        <source>Scala in percentuale...</source>
-        <translation>Scala in percentuale...</translation>
-    </message>
-    <message>
-        <source>Interpola</source>
-        <translation>Interpola</translation>
-    </message>
-    <message>
-        <source>Leviga</source>
-        <translation>Leviga</translation>
-    </message>
-    <message>
-        <source>Confronta con la centralina</source>
-        <translation>Confronta con la centralina</translation>
-    </message>
-    <message>
-        <source>Nascondi confronto</source>
-        <translation>Nascondi confronto</translation>
-    </message>
-    <message>
-        <source>Diagnosi del collegamento</source>
-        <translation>Diagnosi del collegamento</translation>
-    </message>
-    <message>
-        <source>Cerca la centralina appena viene collegata</source>
-        <translation>Cerca la centralina appena viene collegata</translation>
-    </message>
-    <message>
-        <source>Modifica</source>
-        <translation>Modifica</translation>
-    </message>
-    <message>
-        <source>Dati dal vivo</source>
-        <translation>Dati dal vivo</translation>
-    </message>
-</context>
-<context>
-    <name>CMsg</name>
-    <message>
-        <source>%1 Giri/min</source>
-        <translation>%1 Giri/min</translation>
-    </message>
-    <message>
-        <source>&lt;Nessun profilo&gt;</source>
-        <translation>&lt;Nessuna mappa caricata&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;Nessuna&gt;</source>
-        <translation>&lt;Nessuna&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;Selezionare una porta&gt;</source>
-        <translation>&lt;Selezionare una porta&gt;</translation>
-    </message>
-    <message>
-        <source>Aggiornamento FLASH</source>
-        <translation>Aggiornamento mappa su Tervalix</translation>
-    </message>
-    <message>
-        <source>Banco OFF</source>
-        <translation>Banco OFF</translation>
-    </message>
-    <message>
-        <source>Banco ON</source>
-        <translation>Banco ON</translation>
-    </message>
-    <message>
-        <source>Curva iniezione</source>
-        <translation>Mappa Iniezione</translation>
-    </message>
-    <message>
-        <source>Errore di comunicazione con la scheda</source>
-        <translation>Errore di comunicazione con Tervalix</translation>
-    </message>
-    <message>
-        <source>Giri al Minuto</source>
-        <translation>Giri al minuto</translation>
-    </message>
-    <message>
-        <source>Lettura FLASH</source>
-        <translation>Lettura mappa da Tervalix</translation>
-    </message>
-    <message>
-        <source>Link OFF</source>
-        <translation>Monitor n.ro giri</translation>
-    </message>
-    <message>
-        <source>Link ON</source>
-        <translation>Monitor n.ro giri</translation>
-    </message>
-    <message>
-        <source>Punti</source>
-        <translation>Punti</translation>
-    </message>
-    <message>
-        <source>Scheda non trovata</source>
-        <translation>Tervalix non trovato</translation>
-    </message>
-    <message>
-        <source>Scheda trovata</source>
-        <translation>Tervalix trovato</translation>
-    </message>
-</context>
-<context>
-    <name>frmLogin</name>
-    <message>
-        <source>tr(&quot;Accesso modo esperto&quot;)</source>
-        <translation>Modalità esperto</translation>
-    </message>
-    <message>
-        <source>tr(&quot;Conferma&quot;)</source>
-        <translation>Conferma</translation>
-    </message>
-    <message>
-        <source>tr(&quot;Digitare la password&quot;)</source>
-        <translation>Digitare la password</translation>
-    </message>
 </context>
 <context>
     <name>frmRicercaPorta</name>
+    <message>
+        <source>Altra porta (es. /dev/pts/3), Invio</source>
+        <translation>Altra porta (es. /dev/pts/3), Invio</translation>
+    </message>
+    <message>
+        <source>Ricerca della centralina USB...</source>
+        <translation>Ricerca della centralina USB...</translation>
+    </message>
     <message>
         <source>tr(&quot;Chiudi&quot;)</source>
         <translation>Chiudi</translation>
@@ -547,691 +1492,6 @@
     <message>
         <source>tr(&quot;Ricerca porta di collegamento con la centralina&quot;)</source>
         <translation>Cerca Tervalix</translation>
-    </message>
-    <message>
-        <source>Altra porta (es. /dev/pts/3), Invio</source>
-        <translation>Altra porta (es. /dev/pts/3), Invio</translation>
-    </message>
-    <message>
-        <source>Ricerca della centralina USB...</source>
-        <translation>Ricerca della centralina USB...</translation>
-    </message>
-</context>
-<context>
-    <name>frmAbout</name>
-    <message>
-        <source>tr(&quot;Chiudi&quot;)</source>
-        <translation>Chiudi</translation>
-    </message>
-    <message>
-        <source>tr(&quot;Informazioni&quot;)</source>
-        <translation>Informazioni</translation>
-    </message>
-</context>
-<context>
-    <name>frmDiagnosi</name>
-    <message>
-        <source>Diagnosi del collegamento</source>
-        <translation>Diagnosi del collegamento</translation>
-    </message>
-    <message>
-        <source>Copia il rapporto</source>
-        <translation>Copia il rapporto</translation>
-    </message>
-    <message>
-        <source>Ripeti la diagnosi</source>
-        <translation>Ripeti la diagnosi</translation>
-    </message>
-    <message>
-        <source>Chiudi</source>
-        <translation>Chiudi</translation>
-    </message>
-    <message>
-        <source>Rimedio:</source>
-        <translation>Rimedio:</translation>
-    </message>
-    <message>
-        <source>Rapporto copiato negli appunti.</source>
-        <translation>Rapporto copiato negli appunti.</translation>
-    </message>
-</context>
-<context>
-    <name>CanvasPicker</name>
-    <message>
-        <source>Trascinamento punto %1</source>
-        <translation>Trascinamento punto %1</translation>
-    </message>
-</context>
-<context>
-    <name>LiveHistory</name>
-    <message>
-        <source>Giri/min</source>
-        <translation>Giri/min</translation>
-    </message>
-    <message>
-        <source>ADC sonda</source>
-        <translation>ADC sonda</translation>
-    </message>
-    <message>
-        <source>Secondi</source>
-        <translation>Secondi</translation>
-    </message>
-</context>
-<context>
-    <name>CurveModel</name>
-    <message>
-        <source>Giri/min</source>
-        <translation>Giri/min</translation>
-    </message>
-    <message>
-        <source>Valore</source>
-        <translation>Valore</translation>
-    </message>
-    <message>
-        <source>Confronto</source>
-        <translation>Confronto</translation>
-    </message>
-    <message>
-        <source>Differenza</source>
-        <translation>Differenza</translation>
-    </message>
-    <message>
-        <source>Modifica punto %1</source>
-        <translation>Modifica punto %1</translation>
-    </message>
-</context>
-<context>
-    <name>CurveOps</name>
-    <message>
-        <source>&quot;%1&quot; non è un numero</source>
-        <translation>&quot;%1&quot; non è un numero</translation>
-    </message>
-    <message>
-        <source>nessun numero da incollare</source>
-        <translation>nessun numero da incollare</translation>
-    </message>
-</context>
-<context>
-    <name>ProfileFile</name>
-    <message>
-        <source>Il file non è un profilo valido: %1 byte invece di %2.</source>
-        <translation>Il file non è un profilo valido: %1 byte invece di %2.</translation>
-    </message>
-    <message>
-        <source>Impossibile salvare il profilo %1: %2</source>
-        <translation>Impossibile salvare il profilo %1: %2</translation>
-    </message>
-    <message>
-        <source>Impossibile aprire il profilo %1: %2</source>
-        <translation>Impossibile aprire il profilo %1: %2</translation>
-    </message>
-    <message>
-        <source>Impossibile leggere il profilo %1: %2</source>
-        <translation>Impossibile leggere il profilo %1: %2</translation>
-    </message>
-</context>
-<context>
-    <name>BackupStore</name>
-    <message>
-        <source>impossibile creare la cartella %1</source>
-        <translation>impossibile creare la cartella %1</translation>
-    </message>
-</context>
-<context>
-    <name>SafeFile</name>
-    <message>
-        <source>disco pieno</source>
-        <translation>disco pieno</translation>
-    </message>
-    <message>
-        <source>permesso negato</source>
-        <translation>permesso negato</translation>
-    </message>
-    <message>
-        <source>file system in sola lettura</source>
-        <translation>file system in sola lettura</translation>
-    </message>
-    <message>
-        <source>troppi collegamenti simbolici</source>
-        <translation>troppi collegamenti simbolici</translation>
-    </message>
-    <message>
-        <source>il file non esiste</source>
-        <translation>il file non esiste</translation>
-    </message>
-    <message>
-        <source>errore di ingresso/uscita</source>
-        <translation>errore di ingresso/uscita</translation>
-    </message>
-    <message>
-        <source>è una cartella</source>
-        <translation>è una cartella</translation>
-    </message>
-    <message>
-        <source>non è un file regolare</source>
-        <translation>non è un file regolare</translation>
-    </message>
-    <message>
-        <source>il file è di %1 byte</source>
-        <translation>il file è di %1 byte</translation>
-    </message>
-    <message>
-        <source>il file è di più di %1 byte</source>
-        <translation>il file è di più di %1 byte</translation>
-    </message>
-    <message>
-        <source>il file scritto ha una dimensione errata</source>
-        <translation>il file scritto ha una dimensione errata</translation>
-    </message>
-</context>
-<context>
-    <name>EcuSession</name>
-    <message>
-        <source>risposta non riconosciuta</source>
-        <translation>risposta non riconosciuta</translation>
-    </message>
-    <message>
-        <source>nessuna centralina USB collegata</source>
-        <translation>nessuna centralina USB collegata</translation>
-    </message>
-    <message>
-        <source>nessuna risposta</source>
-        <translation>nessuna risposta</translation>
-    </message>
-</context>
-<context>
-    <name>LiveRecorder</name>
-    <message>
-        <source>impossibile creare la cartella %1</source>
-        <translation>impossibile creare la cartella %1</translation>
-    </message>
-</context>
-<context>
-    <name>DataLog</name>
-    <message>
-        <source>impossibile creare %1: %2</source>
-        <translation>impossibile creare %1: %2</translation>
-    </message>
-    <message>
-        <source>impossibile scrivere %1: %2</source>
-        <translation>impossibile scrivere %1: %2</translation>
-    </message>
-</context>
-<context>
-    <name>EcuLink</name>
-    <message>
-        <source>dispositivo scollegato</source>
-        <translation>dispositivo scollegato</translation>
-    </message>
-    <message>
-        <source>errore di lettura</source>
-        <translation>errore di lettura</translation>
-    </message>
-    <message>
-        <source>porta chiusa dal sistema</source>
-        <translation>porta chiusa dal sistema</translation>
-    </message>
-</context>
-<context>
-    <name>SerialLink</name>
-    <message>
-        <source>La porta %1 è occupata: %2</source>
-        <translation>La porta %1 è occupata: %2</translation>
-    </message>
-    <message>
-        <source>La porta %1 non esiste</source>
-        <translation>La porta %1 non esiste</translation>
-    </message>
-    <message>
-        <source>La porta %1 è occupata da un altro programma</source>
-        <translation>La porta %1 è occupata da un altro programma</translation>
-    </message>
-    <message>
-        <source>Permesso negato sulla porta %1</source>
-        <translation>Permesso negato sulla porta %1</translation>
-    </message>
-    <message>
-        <source>Impossibile aprire la porta %1: %2</source>
-        <translation>Impossibile aprire la porta %1: %2</translation>
-    </message>
-</context>
-<context>
-    <name>HidLink</name>
-    <message>
-        <source>Nessuna centralina USB collegata</source>
-        <translation>Nessuna centralina USB collegata</translation>
-    </message>
-    <message>
-        <source>La centralina USB è occupata: %1</source>
-        <translation>La centralina USB è occupata: %1</translation>
-    </message>
-</context>
-<context>
-    <name>DeviceLock</name>
-    <message>
-        <source>in uso da %1 (processo %2)</source>
-        <translation>in uso da %1 (processo %2)</translation>
-    </message>
-    <message>
-        <source>in uso da un altro programma</source>
-        <translation>in uso da un altro programma</translation>
-    </message>
-</context>
-<context>
-    <name>ConnectionDoctor</name>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>INFO</source>
-        <translation>INFO</translation>
-    </message>
-    <message>
-        <source>AVVISO</source>
-        <translation>AVVISO</translation>
-    </message>
-    <message>
-        <source>PROBLEMA</source>
-        <translation>PROBLEMA</translation>
-    </message>
-    <message>
-        <source>Nessun problema trovato nel collegamento.</source>
-        <translation>Nessun problema trovato nel collegamento.</translation>
-    </message>
-    <message>
-        <source>Nessun problema bloccante; avvisi da controllare: %1.</source>
-        <translation>Nessun problema bloccante; avvisi da controllare: %1.</translation>
-    </message>
-    <message>
-        <source>Problemi che possono impedire il collegamento: %1; avvisi: %2. Applica i rimedi indicati.</source>
-        <translation>Problemi che possono impedire il collegamento: %1; avvisi: %2. Applica i rimedi indicati.</translation>
-    </message>
-    <message>
-        <source>Diagnosi del collegamento di Tervalix</source>
-        <translation>Diagnosi del collegamento di Tervalix</translation>
-    </message>
-    <message>
-        <source>Utente: %1 (uid %2), gruppi: %3.</source>
-        <translation>Utente: %1 (uid %2), gruppi: %3.</translation>
-    </message>
-    <message>
-        <source>Esito: %1</source>
-        <translation>Esito: %1</translation>
-    </message>
-    <message>
-        <source>Rimedio: %1</source>
-        <translation>Rimedio: %1</translation>
-    </message>
-    <message>
-        <source>Diagnosi</source>
-        <translation>Diagnosi</translation>
-    </message>
-    <message>
-        <source>La diagnosi del collegamento è disponibile solo su Linux.</source>
-        <translation>La diagnosi del collegamento è disponibile solo su Linux.</translation>
-    </message>
-    <message>
-        <source>%1 (proprietario %2, gruppo %3, permessi %4%5)</source>
-        <translation>%1 (proprietario %2, gruppo %3, permessi %4%5)</translation>
-    </message>
-    <message>
-        <source>Sei già nel gruppo %1, ma questa sessione è stata aperta prima dell&apos;iscrizione: esci dalla sessione e rientra.</source>
-        <translation>Sei già nel gruppo %1, ma questa sessione è stata aperta prima dell&apos;iscrizione: esci dalla sessione e rientra.</translation>
-    </message>
-    <message>
-        <source>Non fai parte del gruppo %1; dopo il comando esci dalla sessione e rientra.</source>
-        <translation>Non fai parte del gruppo %1; dopo il comando esci dalla sessione e rientra.</translation>
-    </message>
-    <message>
-        <source>Centralina USB</source>
-        <translation>Centralina USB</translation>
-    </message>
-    <message>
-        <source>La centralina (USB 04D8:0080) è collegata; il suo nodo è %1.</source>
-        <translation>La centralina (USB 04D8:0080) è collegata; il suo nodo è %1.</translation>
-    </message>
-    <message>
-        <source>La centralina è sul bus USB ma il sistema non le ha dato un nodo hidraw: scollegala e ricollegala; se non basta, il kernel non ha il supporto hidraw.</source>
-        <translation>La centralina è sul bus USB ma il sistema non le ha dato un nodo hidraw: scollegala e ricollegala; se non basta, il kernel non ha il supporto hidraw.</translation>
-    </message>
-    <message>
-        <source>La centralina non è collegata direttamente al USB; se usi un adattatore seriale, guarda le porte seriali qui sotto.</source>
-        <translation>La centralina non è collegata direttamente al USB; se usi un adattatore seriale, guarda le porte seriali qui sotto.</translation>
-    </message>
-    <message>
-        <source>Non risultano collegati né la centralina USB (04D8:0080) né un adattatore seriale USB: controlla il cavo e che la centralina sia alimentata.</source>
-        <translation>Non risultano collegati né la centralina USB (04D8:0080) né un adattatore seriale USB: controlla il cavo e che la centralina sia alimentata.</translation>
-    </message>
-    <message>
-        <source>Permessi della centralina USB</source>
-        <translation>Permessi della centralina USB</translation>
-    </message>
-    <message>
-        <source>Nessun nodo da controllare: la centralina USB non è collegata.</source>
-        <translation>Nessun nodo da controllare: la centralina USB non è collegata.</translation>
-    </message>
-    <message>
-        <source>Il kernel ha creato %1 ma il file non è in /dev.</source>
-        <translation>Il kernel ha creato %1 ma il file non è in /dev.</translation>
-    </message>
-    <message>
-        <source>%1 è leggibile e scrivibile dall&apos;utente %2.</source>
-        <translation>%1 è leggibile e scrivibile dall&apos;utente %2.</translation>
-    </message>
-    <message>
-        <source>%1 non è leggibile e scrivibile dall&apos;utente %2.</source>
-        <translation>%1 non è leggibile e scrivibile dall&apos;utente %2.</translation>
-    </message>
-    <message>
-        <source>La regola udev di Tervalix non è installata.</source>
-        <translation>La regola udev di Tervalix non è installata.</translation>
-    </message>
-    <message>
-        <source>La regola %1 non è stata applicata: ricaricala, oppure scollega e ricollega la centralina.</source>
-        <translation>La regola %1 non è stata applicata: ricaricala, oppure scollega e ricollega la centralina.</translation>
-    </message>
-    <message>
-        <source>Regola udev</source>
-        <translation>Regola udev</translation>
-    </message>
-    <message>
-        <source>La regola %1 non è installata: senza di essa solo root può aprire la centralina USB.</source>
-        <translation>La regola %1 non è installata: senza di essa solo root può aprire la centralina USB.</translation>
-    </message>
-    <message>
-        <source>La regola è installata in %1, ma il gruppo plugdev che nomina non esiste: solo chi siede al computer può aprire la centralina.</source>
-        <translation>La regola è installata in %1, ma il gruppo plugdev che nomina non esiste: solo chi siede al computer può aprire la centralina.</translation>
-    </message>
-    <message>
-        <source>La regola è installata in %1.</source>
-        <translation>La regola è installata in %1.</translation>
-    </message>
-    <message>
-        <source>Porte seriali</source>
-        <translation>Porte seriali</translation>
-    </message>
-    <message>
-        <source>Nessuna porta seriale trovata.</source>
-        <translation>Nessuna porta seriale trovata.</translation>
-    </message>
-    <message>
-        <source>Per un adattatore seriale servirà il gruppo dialout.</source>
-        <translation>Per un adattatore seriale servirà il gruppo dialout.</translation>
-    </message>
-    <message>
-        <source>Porta seriale %1</source>
-        <translation>Porta seriale %1</translation>
-    </message>
-    <message>
-        <source>%1 è accessibile all&apos;utente %2.</source>
-        <translation>%1 è accessibile all&apos;utente %2.</translation>
-    </message>
-    <message>
-        <source>%1 è accessibile: l&apos;utente %2 fa parte del gruppo %3.</source>
-        <translation>%1 è accessibile: l&apos;utente %2 fa parte del gruppo %3.</translation>
-    </message>
-    <message>
-        <source>%1 non è accessibile all&apos;utente %2.</source>
-        <translation>%1 non è accessibile all&apos;utente %2.</translation>
-    </message>
-    <message>
-        <source>%1 non è accessibile all&apos;utente %2: solo root può aprirla.</source>
-        <translation>%1 non è accessibile all&apos;utente %2: solo root può aprirla.</translation>
-    </message>
-    <message>
-        <source>ModemManager è in esecuzione: interroga ogni nuovo adattatore seriale USB e può occupare la porta o disturbare la centralina.</source>
-        <translation>ModemManager è in esecuzione: interroga ogni nuovo adattatore seriale USB e può occupare la porta o disturbare la centralina.</translation>
-    </message>
-    <message>
-        <source>ModemManager è installato (%1) ma non è in esecuzione.</source>
-        <translation>ModemManager è installato (%1) ma non è in esecuzione.</translation>
-    </message>
-    <message>
-        <source>ModemManager non è installato.</source>
-        <translation>ModemManager non è installato.</translation>
-    </message>
-    <message>
-        <source>brltty è in esecuzione: si prende gli adattatori seriali USB più comuni e la loro porta sparisce. Se non usi un display braille, rimuovilo.</source>
-        <translation>brltty è in esecuzione: si prende gli adattatori seriali USB più comuni e la loro porta sparisce. Se non usi un display braille, rimuovilo.</translation>
-    </message>
-    <message>
-        <source>brltty è installato (%1): quando colleghi un adattatore seriale USB può prenderselo e farne sparire la porta. Se non usi un display braille, rimuovilo.</source>
-        <translation>brltty è installato (%1): quando colleghi un adattatore seriale USB può prenderselo e farne sparire la porta. Se non usi un display braille, rimuovilo.</translation>
-    </message>
-    <message>
-        <source>brltty non è installato.</source>
-        <translation>brltty non è installato.</translation>
-    </message>
-    <message>
-        <source>Porte in uso</source>
-        <translation>Porte in uso</translation>
-    </message>
-    <message>
-        <source>%1 è aperto da questo Tervalix.</source>
-        <translation>%1 è aperto da questo Tervalix.</translation>
-    </message>
-    <message>
-        <source>%1 è aperto da %2 (processo %3): chiudi quel programma.</source>
-        <translation>%1 è aperto da %2 (processo %3): chiudi quel programma.</translation>
-    </message>
-    <message>
-        <source>%1 è riservato da questo Tervalix (%2).</source>
-        <translation>%1 è riservato da questo Tervalix (%2).</translation>
-    </message>
-    <message>
-        <source>%1 è riservato da %2 (processo %3) con il file %4: chiudi quel programma.</source>
-        <translation>%1 è riservato da %2 (processo %3) con il file %4: chiudi quel programma.</translation>
-    </message>
-    <message>
-        <source>Il file %1 riserva %2 per il processo %3, che non esiste più: alcuni programmi non apriranno la porta finché c&apos;è.</source>
-        <translation>Il file %1 riserva %2 per il processo %3, che non esiste più: alcuni programmi non apriranno la porta finché c&apos;è.</translation>
-    </message>
-    <message>
-        <source>%1 è collegato a un altro Tervalix (processo %2, %3): usa quella finestra o chiudila.</source>
-        <translation>%1 è collegato a un altro Tervalix (processo %2, %3): usa quella finestra o chiudila.</translation>
-    </message>
-    <message>
-        <source>%1 lascia un file di blocco di un Tervalix chiuso (processo %2); verrà ripreso al prossimo collegamento.</source>
-        <translation>%1 lascia un file di blocco di un Tervalix chiuso (processo %2); verrà ripreso al prossimo collegamento.</translation>
-    </message>
-    <message>
-        <source>Porta in uso: %1</source>
-        <translation>Porta in uso: %1</translation>
-    </message>
-    <message>
-        <source>Nessun altro programma tiene aperta una porta o la centralina.</source>
-        <translation>Nessun altro programma tiene aperta una porta o la centralina.</translation>
-    </message>
-    <message>
-        <source>Nessun programma tiene aperta una porta o la centralina (i programmi di altri utenti si vedono solo da root: %1).</source>
-        <translation>Nessun programma tiene aperta una porta o la centralina (i programmi di altri utenti si vedono solo da root: %1).</translation>
-    </message>
-    <message>
-        <source>Simulatore</source>
-        <translation>Simulatore</translation>
-    </message>
-    <message>
-        <source>Nessuna variabile del simulatore è impostata.</source>
-        <translation>Nessuna variabile del simulatore è impostata.</translation>
-    </message>
-    <message>
-        <source>Variabili del simulatore impostate: %1. Con TERVALIX_SIMULATOR la finestra parla con una centralina simulata, non con quella vera.</source>
-        <translation>Variabili del simulatore impostate: %1. Con TERVALIX_SIMULATOR la finestra parla con una centralina simulata, non con quella vera.</translation>
-    </message>
-</context>
-<context>
-    <name>Startup</name>
-    <message>
-        <source>Le impostazioni in %1 non si possono usare (%2): questa volta non verranno ricordate.</source>
-        <translation>Le impostazioni in %1 non si possono usare (%2): questa volta non verranno ricordate.</translation>
-    </message>
-</context>
-<context>
-    <name>TervalixCli</name>
-    <message>
-        <source>Per l&apos;aiuto: %1 --help</source>
-        <translation>Per l&apos;aiuto: %1 --help</translation>
-    </message>
-    <message>
-        <source>manca il comando</source>
-        <translation>manca il comando</translation>
-    </message>
-    <message>
-        <source>comando sconosciuto: %1</source>
-        <translation>comando sconosciuto: %1</translation>
-    </message>
-    <message>
-        <source>--port e --hid si escludono a vicenda</source>
-        <translation>--port e --hid si escludono a vicenda</translation>
-    </message>
-    <message>
-        <source>--port vuole il percorso di una porta</source>
-        <translation>--port vuole il percorso di una porta</translation>
-    </message>
-    <message>
-        <source>argomento di troppo: %1</source>
-        <translation>argomento di troppo: %1</translation>
-    </message>
-    <message>
-        <source>manca il file del profilo (.prf)</source>
-        <translation>manca il file del profilo (.prf)</translation>
-    </message>
-    <message>
-        <source>manca -o FILE (.prf, .csv, o - per lo standard output)</source>
-        <translation>manca -o FILE (.prf, .csv, o - per lo standard output)</translation>
-    </message>
-    <message>
-        <source>formato non riconosciuto: %1 (usare .prf, .csv o -)</source>
-        <translation>formato non riconosciuto: %1 (usare .prf, .csv o -)</translation>
-    </message>
-    <message>
-        <source>--seconds vuole un numero intero positivo</source>
-        <translation>--seconds vuole un numero intero positivo</translation>
-    </message>
-    <message>
-        <source>HID: nessuna centralina USB collegata</source>
-        <translation>HID: nessuna centralina USB collegata</translation>
-    </message>
-    <message>
-        <source>Impossibile salvare %1: %2</source>
-        <translation>Impossibile salvare %1: %2</translation>
-    </message>
-    <message>
-        <source>Curva e K letti in %1</source>
-        <translation>Curva e K letti in %1</translation>
-    </message>
-    <message>
-        <source>La centralina non contiene il profilo (celle diverse: %1).</source>
-        <translation>La centralina non contiene il profilo (celle diverse: %1).</translation>
-    </message>
-    <message>
-        <source>La centralina contiene il profilo (curva e K).</source>
-        <translation>La centralina contiene il profilo (curva e K).</translation>
-    </message>
-    <message>
-        <source>Copia di sicurezza non riuscita: %1</source>
-        <translation>Copia di sicurezza non riuscita: %1</translation>
-    </message>
-    <message>
-        <source>Interrotto.</source>
-        <translation>Interrotto.</translation>
-    </message>
-    <message>
-        <source>Collegamento perso: %1</source>
-        <translation>Collegamento perso: %1</translation>
-    </message>
-    <message>
-        <source>La centralina non risponde più.</source>
-        <translation>La centralina non risponde più.</translation>
-    </message>
-    <message>
-        <source>Centralina non raggiungibile su %1: %2</source>
-        <translation>Centralina non raggiungibile su %1: %2</translation>
-    </message>
-    <message>
-        <source>lettura</source>
-        <translation>lettura</translation>
-    </message>
-    <message>
-        <source>Lettura non riuscita: la centralina non risponde.</source>
-        <translation>Lettura non riuscita: la centralina non risponde.</translation>
-    </message>
-    <message>
-        <source>Registrazione interrotta: %1</source>
-        <translation>Registrazione interrotta: %1</translation>
-    </message>
-    <message>
-        <source>Registrazione impossibile: %1</source>
-        <translation>Registrazione impossibile: %1</translation>
-    </message>
-    <message>
-        <source>%1  giri %2  ADC %3  cella %4  valore %5</source>
-        <translation>%1  giri %2  ADC %3  cella %4  valore %5</translation>
-    </message>
-    <message>
-        <source>%1 righe registrate in %2</source>
-        <translation>%1 righe registrate in %2</translation>
-    </message>
-    <message>
-        <source>Cella %1 (K)</source>
-        <translation>Cella %1 (K)</translation>
-    </message>
-    <message>
-        <source>Cella %1</source>
-        <translation>Cella %1</translation>
-    </message>
-    <message>
-        <source>%1: scritto %2, la centralina contiene %3</source>
-        <translation>%1: scritto %2, la centralina contiene %3</translation>
-    </message>
-    <message>
-        <source>%1: il profilo ha %2, la centralina contiene %3</source>
-        <translation>%1: il profilo ha %2, la centralina contiene %3</translation>
-    </message>
-    <message>
-        <source>Copia di sicurezza: %1</source>
-        <translation>Copia di sicurezza: %1</translation>
-    </message>
-    <message>
-        <source>scrittura</source>
-        <translation>scrittura</translation>
-    </message>
-    <message>
-        <source>controllo di K</source>
-        <translation>controllo di K</translation>
-    </message>
-    <message>
-        <source>Curva scritta, ma K non si può rileggere: la centralina non risponde.</source>
-        <translation>Curva scritta, ma K non si può rileggere: la centralina non risponde.</translation>
-    </message>
-    <message>
-        <source>Copia di sicurezza non riuscita, nulla è stato scritto: %1</source>
-        <translation>Copia di sicurezza non riuscita, nulla è stato scritto: %1</translation>
-    </message>
-    <message>
-        <source>Scrittura non riuscita: la centralina non risponde.</source>
-        <translation>Scrittura non riuscita: la centralina non risponde.</translation>
-    </message>
-    <message>
-        <source>La scrittura viene portata a termine. Un secondo Ctrl+C la interrompe e può lasciare la centralina scritta a metà.</source>
-        <translation>La scrittura viene portata a termine. Un secondo Ctrl+C la interrompe e può lasciare la centralina scritta a metà.</translation>
-    </message>
-    <message>
-        <source>Scrittura interrotta prima che la centralina fosse modificata.</source>
-        <translation>Scrittura interrotta prima che la centralina fosse modificata.</translation>
-    </message>
-    <message>
-        <source>Scrittura interrotta: la centralina può essere scritta a metà. Quello che conteneva prima è in %1</source>
-        <translation>Scrittura interrotta: la centralina può essere scritta a metà. Quello che conteneva prima è in %1</translation>
-    </message>
-    <message>
-        <source>La centralina non tiene quanto scritto (celle diverse: %1). Quello che conteneva prima è in %2</source>
-        <translation>La centralina non tiene quanto scritto (celle diverse: %1). Quello che conteneva prima è in %2</translation>
-    </message>
-    <message>
-        <source>Curva e K scritti e verificati.</source>
-        <translation>Curva e K scritti e verificati.</translation>
     </message>
 </context>
 </TS>
