@@ -25,6 +25,7 @@ int main(int argc, char **argv)
         return 1;
     }
     Startup::setApplicationIdentity();
+    Startup::enableHighDpi();
     QApplication app(argc, argv);
     int result = 0;
     {

@@ -27,6 +27,7 @@
 int main(int argc, char **argv)
 {
     Startup::setApplicationIdentity();
+    Startup::enableHighDpi();
     QApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments();
     if (args.size() < 2) {
@@ -103,11 +104,14 @@ int main(int argc, char **argv)
         for (const QString &a : args)
             if (a.startsWith(QLatin1String("zoom=")))
                 target = window.findChild<QWidget *>(a.mid(5));
-        if (qEnvironmentVariableIsSet("TERVALIX_DUMP_GEOMETRY"))
+        if (qEnvironmentVariableIsSet("TERVALIX_DUMP_GEOMETRY")) {
+            printf("window %dx%d minimum %dx%d\n", window.width(), window.height(),
+                   window.minimumSizeHint().width(), window.minimumSizeHint().height());
             for (QWidget *w : window.findChildren<QWidget *>())
                 if (!w->objectName().isEmpty() && w->isVisible())
                     printf("%s %d,%d %dx%d\n", qPrintable(w->objectName()), w->x(), w->y(), w->width(),
                            w->height());
+        }
         QPixmap shot = target ? target->grab() : QPixmap();
         if (target != &window && !shot.isNull())
             shot = shot.scaled(shot.size() * 3);

@@ -25,6 +25,7 @@
 #include <QItemSelectionModel>
 #include <QKeySequence>
 #include <QLabel>
+#include <QVBoxLayout>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSettings>
@@ -78,8 +79,8 @@ void frmProgPannel::build(const EcuSession::Config &sessionConfig)
     gauge->setMinimum(0);
     gauge->setStartAngle(-130.0);
     gauge->setValue(0);
-    gauge->setMaximumSize(ui->gbRPM->size());
     gauge->setShowOverlay(false);
+    ui->verticalLayoutRPM->addWidget(gauge);
 
     session = new EcuSession(sessionConfig, this);
     context = std::make_unique<WindowContext>(this, session, model, selection);
@@ -106,7 +107,7 @@ void frmProgPannel::makePanels()
                                     ui->actionDiagnosi, ui->actionRicercaAutomatica});
     transfer = new TransferPanel(*context, {ui->btSaveFlash, ui->btReadFlash, ui->progressBar, ui->btClose});
     live = new LivePanel(*context, {ui->lcdRPM, gauge, ui->lblAdcSonda, ui->lblLivelloSensore, ui->btBanco,
-                                    ui->actionRegistra, ui->actionStorico, ui->actionModo_Esperto});
+                                    ui->actionRegistra, ui->actionStorico, ui->actionModo_Esperto, ui->wgStorico});
     profile = new ProfilePanel(*context, {ui->btCaricaProfilo, ui->btSalvaProfilo, ui->lblPathProfilo,
                                           ui->spKIniezione, ui->spProfiloPiatto, ui->btFlatProfile, ui->lblLogo,
                                           ui->actionCarica_Profilo, ui->actionSalva_Profilo,

@@ -165,14 +165,17 @@ void frmProgPannel::setupUi(QMainWindow *window)
     centralwidget->setObjectName(QStringLiteral("centralwidget"));
     gridLayout_2 = makeLayout<QGridLayout>(centralwidget, "gridLayout_2");
 
-    // Row 0: the curve and, beside it, the rev counter with the logo.
+    // Row 0: the curve and, beside it, the rev counter with the logo. The
+    // row takes the window's extra height, and the curve most of its width.
     horizontalLayout_5 = makeLayout<QHBoxLayout>("horizontalLayout_5");
-    gbCurva = makeGroup(centralwidget, "gbCurva", 680, 327);
+    gbCurva = makeGroup(centralwidget, "gbCurva", 560, 300);
+    gbCurva->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     horizontalLayout_9 = makeLayout<QHBoxLayout>(gbCurva, "horizontalLayout_9");
     verticalLayoutCurva = makeLayout<QVBoxLayout>("verticalLayoutCurva");
     verticalLayoutCurva->setSpacing(4);
     qwtPlot = new QwtPlot(gbCurva);
     qwtPlot->setObjectName(QStringLiteral("qwtPlot"));
+    qwtPlot->setMinimumHeight(160);
     verticalLayoutCurva->addWidget(qwtPlot, 1);
     // The curve as numbers: one column per point, rows of engine speed and
     // value (and, while comparing, the other curve and the difference).
@@ -188,58 +191,79 @@ void frmProgPannel::setupUi(QMainWindow *window)
     tblCurva->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     tblCurva->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
                               | QAbstractItemView::AnyKeyPressed);
+    // Tab goes on to the next control; the arrows move inside the table.
+    tblCurva->setTabKeyNavigation(false);
     tblCurva->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     verticalLayoutCurva->addWidget(tblCurva, 0);
+    // Room for the strip chart of the last minute, under the table when shown.
+    wgStorico = new QWidget(gbCurva);
+    wgStorico->setObjectName(QStringLiteral("wgStorico"));
+    auto *historyLayout = makeLayout<QVBoxLayout>(wgStorico, "verticalLayoutStorico");
+    historyLayout->setContentsMargins(0, 0, 0, 0);
+    wgStorico->setVisible(false);
+    verticalLayoutCurva->addWidget(wgStorico, 0);
     horizontalLayout_9->addLayout(verticalLayoutCurva);
-    horizontalLayout_5->addWidget(gbCurva);
+    horizontalLayout_5->addWidget(gbCurva, 4);
 
     gbGiri = makeGroup(centralwidget, "gbGiri", 237, 267);
-    gbGiri->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+    gbGiri->setMaximumWidth(420);
+    gbGiri->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     verticalLayout_6 = makeLayout<QVBoxLayout>(gbGiri, "verticalLayout_6");
     verticalLayout_6->setContentsMargins(0, 0, 0, 0);
     verticalLayout_6->setSpacing(2);
-    gbRPM = makeGroup(gbGiri, "gbRPM", 237, 230);
+    gbRPM = makeGroup(gbGiri, "gbRPM", 237, 200);
     QFont kerning;
     kerning.setKerning(true);
     gbRPM->setFont(kerning);
     gbRPM->setFlat(false);
     gbRPM->setCheckable(false);
-    verticalLayout_6->addWidget(gbRPM);
+    // The rev counter goes in here (the window makes it), as large as fits.
+    verticalLayoutRPM = makeLayout<QVBoxLayout>(gbRPM, "verticalLayoutRPM");
+    verticalLayoutRPM->setContentsMargins(0, 0, 0, 0);
+    verticalLayout_6->addWidget(gbRPM, 3);
 
     gbRPMValue = makeGroup(gbGiri, "gbRPMValue", 237, 59);
     gbRPMValue->setMaximumHeight(59);
+    auto *rpmValueLayout = makeLayout<QHBoxLayout>(gbRPMValue, "horizontalLayoutRPMValue");
+    rpmValueLayout->setContentsMargins(8, 2, 4, 2);
     lblRPM = makeLabel(gbRPMValue, "lblRPM");
-    lblRPM->setGeometry(10, 13, 91, 31);
     lblRPM->setMinimumSize(69, 20);
     lblRPM->setFont(boldFont(11));
     lblRPM->setAlignment(Qt::AlignCenter);
+    rpmValueLayout->addWidget(lblRPM, 2);
     lcdRPM = new QLCDNumber(gbRPMValue);
     lcdRPM->setObjectName(QStringLiteral("lcdRPM"));
-    lcdRPM->setGeometry(100, 4, 131, 51);
+    lcdRPM->setMinimumSize(120, 45);
     lcdRPM->setFont(font(8, 50));
     lcdRPM->setFrameShape(QFrame::NoFrame);
     lcdRPM->setLineWidth(1);
     lcdRPM->setSmallDecimalPoint(false);
     lcdRPM->setSegmentStyle(QLCDNumber::Filled);
     lcdRPM->display(0);
-    verticalLayout_6->addWidget(gbRPMValue);
+    rpmValueLayout->addWidget(lcdRPM, 3);
+    verticalLayout_6->addWidget(gbRPMValue, 0);
 
     gbLogo = makeGroup(gbGiri, "gbLogo", 237, 1);
     gbLogo->setSizeIncrement(0, 1);
     gbLogo->setFont(kerning);
     gbLogo->setFlat(false);
     gbLogo->setCheckable(false);
+    auto *logoLayout = makeLayout<QVBoxLayout>(gbLogo, "verticalLayoutLogo");
+    logoLayout->setContentsMargins(2, 2, 2, 2);
     lblLogo = makeLabel(gbLogo, "lblLogo");
-    lblLogo->setGeometry(2, 2, 232, 130);
-    lblLogo->setMinimumSize(232, 0);
+    lblLogo->setMinimumSize(0, 0);
+    lblLogo->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     lblLogo->setFont(boldFont(11));
-    // The logo comes with the engine type, chosen right after the form is built.
+    // The logo comes with the engine type, chosen right after the form is
+    // built; drawn whole, proportions kept, in whatever room there is.
     lblLogo->setScaledContents(true);
     lblLogo->setAlignment(Qt::AlignCenter);
     new LogoFit(lblLogo);
-    verticalLayout_6->addWidget(gbLogo);
-    horizontalLayout_5->addWidget(gbGiri);
+    logoLayout->addWidget(lblLogo);
+    verticalLayout_6->addWidget(gbLogo, 2);
+    horizontalLayout_5->addWidget(gbGiri, 1);
     gridLayout_2->addLayout(horizontalLayout_5, 0, 0, 1, 1);
+    gridLayout_2->setRowStretch(0, 1);
 
     // Row 1: port, transfer, parameters and profile groups.
     horizontalLayout = makeLayout<QHBoxLayout>("horizontalLayout");
@@ -270,7 +294,7 @@ void frmProgPannel::setupUi(QMainWindow *window)
     horizontalLayout->addWidget(gbPortaComm);
     horizontalLayout->addItem(new QSpacerItem(40, 20, QSizePolicy::Expanding, QSizePolicy::Minimum));
 
-    gbLoadSave = makeGroup(centralwidget, "gbLoadSave", 245, 140);
+    gbLoadSave = makeGroup(centralwidget, "gbLoadSave", 220, 140);
     verticalLayout_2 = makeLayout<QVBoxLayout>(gbLoadSave, "verticalLayout_2");
     progressBar = new QProgressBar(gbLoadSave);
     progressBar->setObjectName(QStringLiteral("progressBar"));
@@ -289,7 +313,7 @@ void frmProgPannel::setupUi(QMainWindow *window)
     horizontalLayout->addWidget(gbLoadSave);
     horizontalLayout->addItem(new QSpacerItem(40, 20, QSizePolicy::Expanding, QSizePolicy::Minimum));
 
-    gbParametri = makeGroup(centralwidget, "gbParametri", 318, 140);
+    gbParametri = makeGroup(centralwidget, "gbParametri", 280, 140);
     horizontalLayout_8 = makeLayout<QHBoxLayout>(gbParametri, "horizontalLayout_8");
     horizontalLayout_8->setContentsMargins(6, 6, 6, 6);
     horizontalLayout_8->setSpacing(4);
@@ -298,6 +322,7 @@ void frmProgPannel::setupUi(QMainWindow *window)
     horizontalLayout_3->setSpacing(3);
     lblLivelloSensore = makeLabel(gbParametri, "lblLivelloSensore");
     lblLivelloSensore->setMinimumSize(76, 20);
+    lblLivelloSensore->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Preferred);
     lblLivelloSensore->setFont(boldFont(8));
     lblLivelloSensore->setAlignment(Qt::AlignCenter);
     horizontalLayout_3->addWidget(lblLivelloSensore);
@@ -368,7 +393,7 @@ void frmProgPannel::setupUi(QMainWindow *window)
     horizontalLayout->addWidget(gbParametri);
     horizontalLayout->addItem(new QSpacerItem(40, 20, QSizePolicy::Expanding, QSizePolicy::Minimum));
 
-    gbProfilo = makeGroup(centralwidget, "gbProfilo", 316, 140);
+    gbProfilo = makeGroup(centralwidget, "gbProfilo", 270, 140);
     gbProfilo->setFlat(false);
     gbProfilo->setCheckable(false);
     verticalLayout_8 = makeLayout<QVBoxLayout>(gbProfilo, "verticalLayout_8");
@@ -379,19 +404,20 @@ void frmProgPannel::setupUi(QMainWindow *window)
     lblProfilo->setAlignment(Qt::AlignCenter);
     verticalLayout_7->addWidget(lblProfilo);
     lblPathProfilo = makeLabel(gbProfilo, "lblPathProfilo");
-    lblPathProfilo->setMinimumWidth(279);
+    lblPathProfilo->setMinimumWidth(200);
+    lblPathProfilo->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     lblPathProfilo->setFont(boldFont(9));
     setSunkenPanel(lblPathProfilo);
     verticalLayout_7->addWidget(lblPathProfilo);
     verticalLayout_8->addLayout(verticalLayout_7);
     horizontalLayout_2 = makeLayout<QHBoxLayout>("horizontalLayout_2");
     btCaricaProfilo = makeButton(gbProfilo, "btCaricaProfilo");
-    btCaricaProfilo->setMinimumSize(120, 33);
+    btCaricaProfilo->setMinimumSize(110, 33);
     btCaricaProfilo->setFont(boldFont(9));
     btCaricaProfilo->setPalette(WindowLook::actionButtonPalette());
     horizontalLayout_2->addWidget(btCaricaProfilo);
     btSalvaProfilo = makeButton(gbProfilo, "btSalvaProfilo");
-    btSalvaProfilo->setMinimumSize(120, 33);
+    btSalvaProfilo->setMinimumSize(110, 33);
     btSalvaProfilo->setFont(boldFont(9));
     btSalvaProfilo->setPalette(WindowLook::actionButtonPalette());
     horizontalLayout_2->addWidget(btSalvaProfilo);
@@ -402,6 +428,9 @@ void frmProgPannel::setupUi(QMainWindow *window)
     btClose->setPalette(WindowLook::closeButtonPalette());
     verticalLayout_8->addWidget(btClose);
     horizontalLayout->addWidget(gbProfilo);
+    // The controls keep their height; the curve above takes the rest.
+    for (QGroupBox *g : {gbPortaComm, gbLoadSave, gbParametri, gbProfilo})
+        g->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
     gridLayout_2->addLayout(horizontalLayout, 1, 0, 1, 1);
 
     window->setCentralWidget(centralwidget);
@@ -554,6 +583,7 @@ void frmProgPannel::retranslateUi(QMainWindow *window)
     fitText(lblProfiloPiatto, 69);
     fitText(btFlatProfile, 132);
     fitText(btBanco, 60);
+    fitText(lblLivelloSensore, 76);
 }
 
 } // namespace Ui

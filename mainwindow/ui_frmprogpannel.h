@@ -70,8 +70,10 @@ public:
     QGroupBox *gbGiri;
     QVBoxLayout *verticalLayoutCurva;
     QTableView *tblCurva;
+    QWidget *wgStorico;
     QVBoxLayout *verticalLayout_6;
     QGroupBox *gbRPM;
+    QVBoxLayout *verticalLayoutRPM;
     QGroupBox *gbRPMValue;
     QLabel *lblRPM;
     QLCDNumber *lcdRPM;

@@ -13,8 +13,14 @@ namespace WindowGeometry {
 void restoreFitted(QWidget *window)
 {
     const QVariant stored = QSettings().value(SettingsKeys::geometry(), QVariant());
-    if (!stored.isValid())
+    if (!stored.isValid()) {
+        // The designed size, or less on a small screen (1024 x 600 and up).
+        if (QScreen *primary = QGuiApplication::primaryScreen()) {
+            const QSize avail = primary->availableGeometry().size();
+            window->resize(window->size().boundedTo(avail));
+        }
         return;
+    }
     const QRect designed = window->geometry();
     const QSize designedSize = window->size();
     // restoreGeometry() itself refuses nothing: a window far larger than any

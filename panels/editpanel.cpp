@@ -17,13 +17,17 @@
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QEvent>
+#include <QFontMetrics>
 #include <QKeySequence>
+#include <QLocale>
 #include <QMainWindow>
 #include <QMenu>
 #include <QScrollBar>
 #include <QTableView>
 #include <qwt_plot.h>
 #include <qwt_plot_curve.h>
+#include <qwt_plot_legenditem.h>
 #include <qwt_scale_div.h>
 
 EditPanel::EditPanel(WindowContext &context, const Widgets &widgets, QObject *parent)
@@ -55,6 +59,7 @@ EditPanel::EditPanel(WindowContext &context, const Widgets &widgets, QObject *pa
     connect(model, &CurveModel::compareChanged, this, [this] {
         updateActions();
         fitTableHeight();
+        showCompareLegend();
         ui.plot->replot();
     });
     connect(model, &CurveModel::valuesChanged, this, &EditPanel::updateValueAxis);
@@ -70,6 +75,7 @@ EditPanel::EditPanel(WindowContext &context, const Widgets &widgets, QObject *pa
             ui.table->scrollTo(current);
     });
     connect(ctx.session(), &EcuSession::busyChanged, this, &EditPanel::updateEnabled);
+    ui.plot->installEventFilter(this);
     fitTableHeight();
     setupPlot();
     updateActions();
@@ -84,6 +90,7 @@ EditPanel::~EditPanel()
 void EditPanel::retranslate()
 {
     plotsetup::applyPlotTitles(ui.plot);
+    plotCurve->setTitle(tr("Curva"));
     ctx.model()->headerDataChanged(Qt::Vertical, 0, ctx.model()->rowCount() - 1);
     updateActions();
 }
@@ -109,15 +116,61 @@ void EditPanel::setupPlot()
 
     plotCurve = plotsetup::buildPlot(ui.plot, model->maxRpm(), plotsetup::valueAxis(model->limits(), model->values()));
     plotCurve->setData(new CurveSeries(model));
-    QwtPlotCurve *ghost = plotsetup::makeGhostCurve();
+    plotCurve->setTitle(tr("Curva"));
+    ghost = plotsetup::makeGhostCurve();
     ghost->setData(new CurveSeries(model, true));
-    ghost->setZ(plotCurve->z() - 1);
+    ghost->setZ(plotCurve->z() + 0.5);
     ghost->attach(ui.plot);
+    legend = new QwtPlotLegendItem();
+    legend->setAlignment(Qt::AlignTop | Qt::AlignRight);
+    legend->setTextPen(QPen(Qt::white));
+    legend->setBorderPen(QPen(Qt::white));
+    legend->setBackgroundBrush(QBrush(QColor(3, 0, 51, 200)));
+    legend->setZ(plotCurve->z() + 2);
+    legend->attach(ui.plot);
+    showCompareLegend();
     marks = new CurveMarkers(plotCurve, ctx.selection());
     marks->attach(ui.plot);
     marks->setTracer(tracer);
 
     editor = new CanvasPicker(ui.plot, plotCurve, model, ctx.selection());
+    updateRpmStep();
+    ui.plot->replot();
+}
+
+void EditPanel::showCompareLegend()
+{
+    // Named only while there is a second curve to tell apart.
+    const CurveModel *model = ctx.model();
+    ghost->setTitle(model->compareLabel());
+    ghost->setItemAttribute(QwtPlotItem::Legend, model->hasCompare());
+    plotCurve->setItemAttribute(QwtPlotItem::Legend, model->hasCompare());
+    legend->setVisible(model->hasCompare());
+}
+
+bool EditPanel::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == ui.plot && event->type() == QEvent::Resize)
+        updateRpmStep();
+    return QObject::eventFilter(watched, event);
+}
+
+void EditPanel::updateRpmStep()
+{
+    // Every 1,000 rpm while the labels fit side by side, else fewer of them.
+    const double maxRpm = ctx.model()->maxRpm();
+    const QFontMetrics metrics(ui.plot->axisFont(QwtPlot::xBottom));
+    const int label = metrics.horizontalAdvance(QLocale().toString(int(maxRpm))) + metrics.averageCharWidth() * 2;
+    const int width = ui.plot->canvas()->width();
+    double step = 1000.0;
+    for (double s : {1000.0, 2000.0, 5000.0}) {
+        step = s;
+        if (width / (maxRpm / s + 1) >= label)
+            break;
+    }
+    if (ui.plot->axisStepSize(QwtPlot::xBottom) == step)
+        return;
+    ui.plot->setAxisScale(QwtPlot::xBottom, 0.0, maxRpm, step);
     ui.plot->replot();
 }
 

@@ -19,6 +19,7 @@ class QMenu;
 class QTableView;
 class QwtPlot;
 class QwtPlotCurve;
+class QwtPlotLegendItem;
 class WindowContext;
 
 class EditPanel : public QObject {
@@ -50,6 +51,8 @@ public:
     // The points an operation acts on: the selection, in order.
     QVector<int> editPoints() const;
 
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void copyValues();
     void pasteValues();
@@ -60,10 +63,14 @@ private:
     void updateEnabled();
     void updateValueAxis();
     void fitTableHeight();
+    void showCompareLegend();
+    void updateRpmStep();
 
     WindowContext &ctx;
     Widgets ui;
     QwtPlotCurve *plotCurve = nullptr;
+    QwtPlotCurve *ghost = nullptr;
+    QwtPlotLegendItem *legend = nullptr;
     QPointer<CanvasPicker> editor;
     CurveMarkers *marks = nullptr;
     CurveTableDelegate *tableDelegate = nullptr;

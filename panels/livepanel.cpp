@@ -12,13 +12,12 @@
 
 #include <QAction>
 #include <QDir>
-#include <QDockWidget>
 #include <QFileInfo>
 #include <QLCDNumber>
 #include <QLabel>
+#include <QLayout>
 #include <QMainWindow>
 #include <QPushButton>
-#include <QScreen>
 #include <QStatusBar>
 #include <QToolButton>
 
@@ -68,8 +67,6 @@ void LivePanel::retranslate()
         dlgLogin->retranslate();
     if (history)
         history->retranslate();
-    if (dock)
-        dock->setWindowTitle(tr("Storico giri e sonda"));
 }
 
 void LivePanel::updateEnabled()
@@ -210,34 +207,19 @@ void LivePanel::setEngine(const EngineType::Setup &setup)
 
 void LivePanel::showHistory(bool on)
 {
-    if (on && !dock) {
-        QMainWindow *window = ctx.window();
+    if (on && !history) {
         // Built the first time it is asked for: nothing of it at start-up.
-        dock = new QDockWidget(tr("Storico giri e sonda"), window);
-        dock->setObjectName(QStringLiteral("dockStorico"));
-        history = new LiveHistory(dock);
+        // It sits under the value table, so it never covers a control.
+        history = new LiveHistory(ui.historyHost);
+        history->setObjectName(QStringLiteral("plotStorico"));
+        history->setMinimumHeight(120);
+        history->setMaximumHeight(200);
         history->setMaxRpm(maxRpm);
-        dock->setWidget(history);
-        window->addDockWidget(Qt::BottomDockWidgetArea, dock);
-        // Floating at first, under the window where the screen has room:
-        // docked, it would squeeze the plot on a small screen. It can be
-        // docked at the bottom by a double click on its title.
-        dock->setFloating(true);
-        QRect place(window->frameGeometry().bottomLeft() + QPoint(0, 4), QSize(window->width(), 220));
-        if (const QScreen *screen = window->screen()) {
-            const QRect avail = screen->availableGeometry();
-            if (!avail.contains(place))
-                place.moveBottom(avail.bottom());
-            place = place.intersected(avail);
-        }
-        dock->setGeometry(place);
-        connect(dock, &QDockWidget::visibilityChanged, this, [this](bool visible) {
-            if (!visible && !ctx.window()->isMinimized())
-                ui.history->setChecked(false);
-        });
+        ui.historyHost->layout()->addWidget(history);
     }
-    if (dock)
-        dock->setVisible(on);
+    ui.historyHost->setVisible(on);
+    if (ui.history->isChecked() != on)
+        ui.history->setChecked(on);
 }
 
 // ---------------------------------------------------------------- recording

@@ -17,7 +17,6 @@ class CRpmGauge;
 class LiveHistory;
 class LiveRecorder;
 class QAction;
-class QDockWidget;
 class QLCDNumber;
 class QLabel;
 class QPushButton;
@@ -37,6 +36,7 @@ public:
         QAction *record = nullptr;      // actionRegistra
         QAction *history = nullptr;     // actionStorico
         QAction *expert = nullptr;      // actionModo_Esperto
+        QWidget *historyHost = nullptr; // wgStorico, under the value table
     };
 
     LivePanel(WindowContext &context, const Widgets &widgets, QObject *parent = nullptr);
@@ -57,7 +57,6 @@ public:
 
     LiveRecorder *liveRecorder() const { return recorder; }
     LiveHistory *liveHistory() const { return history; }
-    QDockWidget *historyDock() const { return dock; }
 
 signals:
     // The point the ECU is using now and the value it applies there; -1
@@ -78,7 +77,6 @@ private:
     Widgets ui;
     LiveRecorder *recorder = nullptr;
     LiveHistory *history = nullptr;
-    QDockWidget *dock = nullptr;
     QToolButton *recordButton = nullptr;
     QLabel *pollLabel = nullptr;
     frmLogin *dlgLogin = nullptr;

@@ -1,9 +1,12 @@
 #pragma once
 // How the value table draws and edits the curve model: values beyond the
 // layout's limits in red, the column of the cell the ECU is using now (live
-// data) on an orange ground; a value is typed as text (a sign, a decimal
+// data) on an orange ground, cells that differ from the comparison curve on
+// a yellow one and the differences green or red by their sign, engine speeds
+// of five digits shortened so that they fit; a value is typed as text (a sign, a decimal
 // point or comma allowed), and the model rounds and clamps it.
 
+#include <QLocale>
 #include <QStyledItemDelegate>
 
 class CurveTableDelegate : public QStyledItemDelegate {
@@ -12,6 +15,8 @@ public:
     using QStyledItemDelegate::QStyledItemDelegate;
     void setTracer(int column) { tracerColumn = column; }
     int tracer() const { return tracerColumn; }
+    // An engine speed as the rpm row shows it: "9.775", "10,2k".
+    static QString rpmText(int rpm, const QLocale &locale);
 
     QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
                           const QModelIndex &index) const override;

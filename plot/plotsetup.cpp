@@ -97,7 +97,10 @@ QwtPlotCurve *makeGhostCurve()
 {
     auto *curve = new QwtPlotCurve(QString());
     curve->setStyle(QwtPlotCurve::Lines);
-    curve->setPen(QPen(QBrush(QColor(200, 200, 200)), 2.0, Qt::DashLine));
+    // Bright and dashed, drawn over the blue fill, so that it shows where it
+    // runs inside the curve's area too.
+    curve->setPen(QPen(QBrush(QColor(255, 200, 0)), 3.0, Qt::DashLine));
+    curve->setRenderHint(QwtPlotItem::RenderAntialiased, true);
     return curve;
 }
 

@@ -46,7 +46,8 @@ QwtPlotCurve *makeCurve();
 // values that lie beyond them.
 CurveLimits valueAxis(const CurveLimits &limits, const QVector<int> &values);
 
-// A new, unattached grey dashed curve for the comparison curve.
+// A new, unattached dashed curve for the comparison curve, to be drawn over
+// the curve's fill.
 QwtPlotCurve *makeGhostCurve();
 
 // Rebuilds the whole plot: deletes every item, sets titles, axes and style

@@ -25,6 +25,9 @@ QVariant CurveModel::data(const QModelIndex &index, int role) const
         return int(Qt::AlignCenter);
     if (role == OutOfRangeRole)
         return index.row() == ValueRow && clamp(vals[i]) != vals[i];
+    if (role == DiffersRole)
+        return hasCompare() && (index.row() == ValueRow || index.row() == CompareRow)
+            && vals[i] != compareVals.value(i);
     if (role != Qt::DisplayRole && role != Qt::EditRole)
         return QVariant();
     switch (index.row()) {

@@ -25,6 +25,9 @@ public:
     enum Row { RpmRow = 0, ValueRow, CompareRow, DiffRow, RowCount };
     // data(): true for a value beyond the limits.
     static constexpr int OutOfRangeRole = Qt::UserRole + 1;
+    // data(): true where the curve and the comparison curve differ (value
+    // and comparison rows).
+    static constexpr int DiffersRole = Qt::UserRole + 2;
 
     static constexpr int UndoLimit = 200;
 

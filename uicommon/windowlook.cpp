@@ -80,10 +80,17 @@ QString ledStyle(bool on, int textIndent)
 
 QString bancoStyle(bool on)
 {
-    return on ? QStringLiteral("background-color: qlineargradient(spread:pad, x1:0, y1:0, x2:1, y2:0, "
-                               "stop:0 rgba(165, 28, 32, 255), stop:1 rgba(255, 255, 255, 255));")
-              : QStringLiteral("background-color: qlineargradient(spread:pad, x1:0, y1:0, x2:1, y2:0, "
-                               "stop:0 rgba(0, 0, 0, 255), stop:1 rgba(255, 255, 255, 255));");
+    // The text needs a colour of its own: the window's palette would give
+    // black on the black end of the gradient. Each colour reads on both
+    // ends of its gradient.
+    return on ? QStringLiteral("QPushButton { background-color: qlineargradient(spread:pad, x1:0, y1:0, x2:1, y2:0, "
+                               "stop:0 rgba(165, 28, 32, 255), stop:1 rgba(255, 255, 255, 255));"
+                               " color: rgb(0, 0, 127); border: 1px solid rgb(79, 99, 96); }"
+                               " QPushButton:disabled { color: rgb(120, 120, 120); }")
+              : QStringLiteral("QPushButton { background-color: qlineargradient(spread:pad, x1:0, y1:0, x2:1, y2:0, "
+                               "stop:0 rgba(0, 0, 0, 255), stop:1 rgba(255, 255, 255, 255));"
+                               " color: rgb(255, 160, 0); border: 1px solid rgb(79, 99, 96); }"
+                               " QPushButton:disabled { color: rgb(120, 120, 120); }");
 }
 
 } // namespace WindowLook
