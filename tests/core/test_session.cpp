@@ -176,6 +176,7 @@ private slots:
     void everyRequestEndsInAnOutcome();
     void aLostLinkIsReportedAtOnce();
     void hidHonoursTheTransferBudget();
+    void hidReplyAtTheTimeOutIsNeverShifted();
     void noiseIsNeverTakenForData();
     void faultsOnBothCarriers();
     void liveDataIsRecorded();
@@ -471,6 +472,29 @@ void TestSession::hidHonoursTheTransferBudget()
     QCOMPARE(r->last(), QStringLiteral("OK_RCV"));
     QCOMPARE(r->readValues(), values);
     QCOMPARE(r->ecu->requestsReceived() - before, 50);
+}
+
+void TestSession::hidReplyAtTheTimeOutIsNeverShifted()
+{
+    // Every answer comes just as its time-out runs out, so it arrives while
+    // its cell is asked again and the answer to that arrives while the next
+    // cell is awaited. Two passes shifted alike used to confirm each other.
+    // The time-out is scaled down from 500 ms to keep the runs short; the
+    // race is the same.
+    for (const int delay : {96, 100, 104}) {
+        auto r = Rig::make(Carrier::Hid, 10, [](EcuSession::Config &c) { c.transferTimeoutMs = 100; });
+        QVERIFY(r->link());
+        r->setCurve(pattern(delay));
+        EcuSimFaults slow;
+        slow.replyDelayMs = delay;
+        r->ecu->setFaults(slow);
+        QVERIFY(r->read(60000));
+        if (r->last() == QLatin1String("OK_RCV"))
+            QCOMPARE(r->session->readImage(), r->ecu->cells());
+        else
+            QCOMPARE(r->last(), QStringLiteral("KO_RCV"));
+        qInfo("HID replies %d ms late: %s", delay, qPrintable(r->last()));
+    }
 }
 
 void TestSession::noiseIsNeverTakenForData()
