@@ -38,6 +38,9 @@ QString guardSettingsStore(const QString &configDir)
 
 void setApplicationIdentity()
 {
+    // First of all, before anything opens a file that could take the number
+    // of a standard stream the caller closed.
+    SafeFile::guardStandardStreams();
     // Before any setting is read or written: the store's safe writer.
     SettingsFormat::install();
     QCoreApplication::setApplicationName(QStringLiteral("Tervalix"));

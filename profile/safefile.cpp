@@ -98,6 +98,26 @@ bool writeAll(int fd, const QByteArray &bytes, int *err)
 #endif
 }
 
+int guardStandardStreams()
+{
+    static const int closed = [] {
+        int found = 0;
+#ifdef Q_OS_UNIX
+        for (int fd = 0; fd <= 2; ++fd) {
+            if (::fcntl(fd, F_GETFD) != -1 || errno != EBADF)
+                continue;
+            found |= 1 << fd;
+            // The lowest free number: this one, as those below are open.
+            const int got = ::open("/dev/null", fd == 0 ? O_RDONLY : O_WRONLY);
+            if (got >= 0 && got != fd)
+                ::close(got);
+        }
+#endif
+        return found;
+    }();
+    return closed;
+}
+
 QString errnoText(int error)
 {
     switch (error) {

@@ -39,6 +39,12 @@ QString whyNotReadable(const QString &path);
 // when one is set); false with the errno value in `err` when it cannot.
 bool writeAll(int fd, const QByteArray &bytes, int *err);
 
+// At start-up, before anything opens a file: a standard stream that the
+// caller closed gets /dev/null, so that no file opened later takes its number
+// and receives what is meant for standard output or error. Returns the
+// streams found closed (bit n for descriptor n); later calls return the same.
+int guardStandardStreams();
+
 // The message for an errno value: "disco pieno" for ENOSPC and the like.
 QString errnoText(int error);
 

@@ -15,6 +15,8 @@
 
 #include <memory>
 
+#include <unistd.h>
+
 #include "link/cgestreceive.h"
 #include "link/cgestrt.h"
 #include "link/protocol.h"
@@ -641,17 +643,29 @@ void TestSession::liveDataIsRecorded()
     }
     QLocale::setDefault(QLocale::c());
 
-    // The disk fills up: the recording stops and says why; live data goes on.
+    // The disk fills up in the middle of a line: the recording stops and
+    // says why, the file ends with its last whole line; live data goes on.
     QVERIFY(recorder.start(r->dir.filePath("Logs"), &error));
     QSignalSpy stopped(&recorder, &LiveRecorder::stopped);
-    SafeFile::setWriteHook([](int, const char *, std::size_t) -> long {
-        errno = ENOSPC;
-        return -1;
+    bool room = true;
+    SafeFile::setWriteHook([&room](int fd, const char *data, std::size_t size) -> long {
+        if (!room) {
+            errno = ENOSPC;
+            return -1;
+        }
+        room = false;
+        return long(::write(fd, data, size / 2 + 1));
     });
     QVERIFY(waitFor([&] { return stopped.size() == 1; }, 3000));
     SafeFile::setWriteHook(nullptr);
     QVERIFY(stopped.first().first().toString().contains(QStringLiteral("disco pieno")));
     QVERIFY(!recorder.isRecording());
+    QFile cut(recorder.path());
+    QVERIFY(cut.open(QIODevice::ReadOnly));
+    const QByteArray kept = cut.readAll();
+    QVERIFY2(kept.endsWith('\n'), kept.right(40).constData());
+    for (const QByteArray &line : kept.trimmed().split('\n'))
+        QCOMPARE(line.count(','), 5);
     const qint64 polls = r->session->deliveredPolls();
     QVERIFY(waitFor([&] { return r->session->deliveredPolls() > polls + 3; }));
     QVERIFY(r->session->isLinked());
