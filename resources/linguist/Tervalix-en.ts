@@ -723,6 +723,14 @@
         <source>il file scritto ha una dimensione errata</source>
         <translation>the written file has the wrong size</translation>
     </message>
+    <message>
+        <source>il file esiste già</source>
+        <translation>the file already exists</translation>
+    </message>
+    <message>
+        <source>è un collegamento simbolico</source>
+        <translation>it is a symbolic link</translation>
+    </message>
 </context>
 <context>
     <name>EcuSession</name>
@@ -794,6 +802,10 @@
         <source>Impossibile aprire la porta %1: %2</source>
         <translation>Cannot open port %1: %2</translation>
     </message>
+    <message>
+        <source>La porta %1 non si può riservare: %2</source>
+        <translation>The port %1 cannot be reserved: %2</translation>
+    </message>
 </context>
 <context>
     <name>HidLink</name>
@@ -805,6 +817,10 @@
         <source>La centralina USB è occupata: %1</source>
         <translation>The USB ECU is busy: %1</translation>
     </message>
+    <message>
+        <source>La centralina USB non si può riservare: %1</source>
+        <translation>The USB ECU cannot be reserved: %1</translation>
+    </message>
 </context>
 <context>
     <name>DeviceLock</name>
@@ -815,6 +831,18 @@
     <message>
         <source>in uso da un altro programma</source>
         <translation>in use by another program</translation>
+    </message>
+    <message>
+        <source>il file di blocco %1 %2; toglilo: %3</source>
+        <translation>the lock file %1 %2; remove it: %3</translation>
+    </message>
+    <message>
+        <source>il file di blocco %1 è rimasto da un programma chiuso ma non si può togliere (%2); toglilo: %3</source>
+        <translation>the lock file %1 was left by a program that has closed but cannot be removed (%2); remove it: %3</translation>
+    </message>
+    <message>
+        <source>impossibile creare il file di blocco %1 (%2)</source>
+        <translation>cannot create the lock file %1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -1059,12 +1087,52 @@
         <source>Variabili del simulatore impostate: %1. Con TERVALIX_SIMULATOR la finestra parla con una centralina simulata, non con quella vera.</source>
         <translation>Simulator variables set: %1. With TERVALIX_SIMULATOR the window talks to a simulated ECU, not the real one.</translation>
     </message>
+    <message>
+        <source>Il file %1 riserva %2 ma non indica alcun processo: è rimasto da un programma chiuso, e alcuni programmi non apriranno la porta finché c&apos;è.</source>
+        <translation>The file %1 reserves %2 but names no process: it was left by a program that has closed, and some programs will not open the port while it is there.</translation>
+    </message>
+    <message>
+        <source>Il file %1 riserva %2 per il processo %3 (%4), ma non si vede se quel processo ha la porta aperta: il numero può essere passato a un altro programma.</source>
+        <translation>The file %1 reserves %2 for process %3 (%4), but whether that process has the port open cannot be seen: the number may have passed to another program.</translation>
+    </message>
+    <message>
+        <source>Il file %1 riserva %2 per il processo %3, ma quel processo (%4) non ha la porta aperta: il file è rimasto da un programma chiuso.</source>
+        <translation>The file %1 reserves %2 for process %3, but that process (%4) does not have the port open: the file was left by a program that has closed.</translation>
+    </message>
+    <message>
+        <source>Il file di blocco %1 %2: nessun Tervalix può collegarsi a %3 finché c&apos;è.</source>
+        <translation>The lock file %1 %2: no Tervalix can connect to %3 while it is there.</translation>
+    </message>
+    <message>
+        <source>Il file di blocco %1 di %2 non è un file di blocco (%3): la porta non si apre finché c&apos;è.</source>
+        <translation>The lock file %1 of %2 is not a lock file (%3): the port does not open while it is there.</translation>
+    </message>
+    <message>
+        <source>Il file di blocco %1 di %2 è tenuto da un programma che non è un Tervalix riconoscibile: chiudilo.</source>
+        <translation>The lock file %1 of %2 is held by a program that cannot be recognised as a Tervalix: close it.</translation>
+    </message>
+    <message>
+        <source>Il file di blocco %1 non è valido (non indica alcun processo) e nessuno lo tiene; verrà ripreso al prossimo collegamento.</source>
+        <translation>The lock file %1 is not valid (it names no process) and nobody holds it; it will be taken over at the next connection.</translation>
+    </message>
+    <message>
+        <source>Il file di blocco %1 è rimasto da un programma chiuso, ma è di un altro utente e Tervalix non lo può togliere: %2 resta bloccato finché c&apos;è.</source>
+        <translation>The lock file %1 was left by a program that has closed, but it belongs to another user and Tervalix cannot remove it: %2 stays blocked while it is there.</translation>
+    </message>
+    <message>
+        <source>troppo grande</source>
+        <translation>too large</translation>
+    </message>
 </context>
 <context>
     <name>Startup</name>
     <message>
         <source>Le impostazioni in %1 non si possono usare (%2): questa volta non verranno ricordate.</source>
         <translation>The settings in %1 cannot be used (%2): this time they will not be remembered.</translation>
+    </message>
+    <message>
+        <source>il file è di %1 byte, più di quanti ne scriva Tervalix</source>
+        <translation>the file is %1 bytes, more than Tervalix ever writes</translation>
     </message>
 </context>
 <context>
@@ -1104,10 +1172,6 @@
     <message>
         <source>formato non riconosciuto: %1 (usare .prf, .csv o -)</source>
         <translation>unrecognised format: %1 (use .prf, .csv or -)</translation>
-    </message>
-    <message>
-        <source>--seconds vuole un numero intero positivo</source>
-        <translation>--seconds needs a positive whole number</translation>
     </message>
     <message>
         <source>HID: nessuna centralina USB collegata</source>
@@ -1232,6 +1296,49 @@
     <message>
         <source>Curva e K scritti e verificati.</source>
         <translation>Curve and K written and verified.</translation>
+    </message>
+    <message>
+        <source>--seconds vuole un numero intero da 1 a %1</source>
+        <translation>--seconds needs a whole number from 1 to %1</translation>
+    </message>
+    <message>
+        <source>Impossibile scrivere sullo standard output: %1</source>
+        <translation>Cannot write to standard output: %1</translation>
+    </message>
+</context>
+<context>
+    <name>LockFile</name>
+    <message>
+        <source>il file di blocco %1 %2; toglilo: %3</source>
+        <translation>the lock file %1 %2; remove it: %3</translation>
+    </message>
+    <message>
+        <source>il file di blocco %1 è troppo grande per essere un file di blocco; toglilo: %2</source>
+        <translation>the lock file %1 is too large to be a lock file; remove it: %2</translation>
+    </message>
+    <message>
+        <source>non si può leggere (%1)</source>
+        <translation>cannot be read (%1)</translation>
+    </message>
+    <message>
+        <source>è un collegamento simbolico</source>
+        <translation>is a symbolic link</translation>
+    </message>
+    <message>
+        <source>è un dispositivo</source>
+        <translation>is a device</translation>
+    </message>
+    <message>
+        <source>è un socket</source>
+        <translation>is a socket</translation>
+    </message>
+    <message>
+        <source>è una FIFO</source>
+        <translation>is a FIFO</translation>
+    </message>
+    <message>
+        <source>è una cartella</source>
+        <translation>is a folder</translation>
     </message>
 </context>
 </TS>

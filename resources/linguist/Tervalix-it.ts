@@ -723,6 +723,14 @@
         <source>il file scritto ha una dimensione errata</source>
         <translation>il file scritto ha una dimensione errata</translation>
     </message>
+    <message>
+        <source>il file esiste già</source>
+        <translation>il file esiste già</translation>
+    </message>
+    <message>
+        <source>è un collegamento simbolico</source>
+        <translation>è un collegamento simbolico</translation>
+    </message>
 </context>
 <context>
     <name>EcuSession</name>
@@ -794,6 +802,10 @@
         <source>Impossibile aprire la porta %1: %2</source>
         <translation>Impossibile aprire la porta %1: %2</translation>
     </message>
+    <message>
+        <source>La porta %1 non si può riservare: %2</source>
+        <translation>La porta %1 non si può riservare: %2</translation>
+    </message>
 </context>
 <context>
     <name>HidLink</name>
@@ -805,6 +817,10 @@
         <source>La centralina USB è occupata: %1</source>
         <translation>La centralina USB è occupata: %1</translation>
     </message>
+    <message>
+        <source>La centralina USB non si può riservare: %1</source>
+        <translation>La centralina USB non si può riservare: %1</translation>
+    </message>
 </context>
 <context>
     <name>DeviceLock</name>
@@ -815,6 +831,18 @@
     <message>
         <source>in uso da un altro programma</source>
         <translation>in uso da un altro programma</translation>
+    </message>
+    <message>
+        <source>il file di blocco %1 %2; toglilo: %3</source>
+        <translation>il file di blocco %1 %2; toglilo: %3</translation>
+    </message>
+    <message>
+        <source>il file di blocco %1 è rimasto da un programma chiuso ma non si può togliere (%2); toglilo: %3</source>
+        <translation>il file di blocco %1 è rimasto da un programma chiuso ma non si può togliere (%2); toglilo: %3</translation>
+    </message>
+    <message>
+        <source>impossibile creare il file di blocco %1 (%2)</source>
+        <translation>impossibile creare il file di blocco %1 (%2)</translation>
     </message>
 </context>
 <context>
@@ -1059,12 +1087,52 @@
         <source>Variabili del simulatore impostate: %1. Con TERVALIX_SIMULATOR la finestra parla con una centralina simulata, non con quella vera.</source>
         <translation>Variabili del simulatore impostate: %1. Con TERVALIX_SIMULATOR la finestra parla con una centralina simulata, non con quella vera.</translation>
     </message>
+    <message>
+        <source>Il file %1 riserva %2 ma non indica alcun processo: è rimasto da un programma chiuso, e alcuni programmi non apriranno la porta finché c&apos;è.</source>
+        <translation>Il file %1 riserva %2 ma non indica alcun processo: è rimasto da un programma chiuso, e alcuni programmi non apriranno la porta finché c&apos;è.</translation>
+    </message>
+    <message>
+        <source>Il file %1 riserva %2 per il processo %3 (%4), ma non si vede se quel processo ha la porta aperta: il numero può essere passato a un altro programma.</source>
+        <translation>Il file %1 riserva %2 per il processo %3 (%4), ma non si vede se quel processo ha la porta aperta: il numero può essere passato a un altro programma.</translation>
+    </message>
+    <message>
+        <source>Il file %1 riserva %2 per il processo %3, ma quel processo (%4) non ha la porta aperta: il file è rimasto da un programma chiuso.</source>
+        <translation>Il file %1 riserva %2 per il processo %3, ma quel processo (%4) non ha la porta aperta: il file è rimasto da un programma chiuso.</translation>
+    </message>
+    <message>
+        <source>Il file di blocco %1 %2: nessun Tervalix può collegarsi a %3 finché c&apos;è.</source>
+        <translation>Il file di blocco %1 %2: nessun Tervalix può collegarsi a %3 finché c&apos;è.</translation>
+    </message>
+    <message>
+        <source>Il file di blocco %1 di %2 non è un file di blocco (%3): la porta non si apre finché c&apos;è.</source>
+        <translation>Il file di blocco %1 di %2 non è un file di blocco (%3): la porta non si apre finché c&apos;è.</translation>
+    </message>
+    <message>
+        <source>Il file di blocco %1 di %2 è tenuto da un programma che non è un Tervalix riconoscibile: chiudilo.</source>
+        <translation>Il file di blocco %1 di %2 è tenuto da un programma che non è un Tervalix riconoscibile: chiudilo.</translation>
+    </message>
+    <message>
+        <source>Il file di blocco %1 non è valido (non indica alcun processo) e nessuno lo tiene; verrà ripreso al prossimo collegamento.</source>
+        <translation>Il file di blocco %1 non è valido (non indica alcun processo) e nessuno lo tiene; verrà ripreso al prossimo collegamento.</translation>
+    </message>
+    <message>
+        <source>Il file di blocco %1 è rimasto da un programma chiuso, ma è di un altro utente e Tervalix non lo può togliere: %2 resta bloccato finché c&apos;è.</source>
+        <translation>Il file di blocco %1 è rimasto da un programma chiuso, ma è di un altro utente e Tervalix non lo può togliere: %2 resta bloccato finché c&apos;è.</translation>
+    </message>
+    <message>
+        <source>troppo grande</source>
+        <translation>troppo grande</translation>
+    </message>
 </context>
 <context>
     <name>Startup</name>
     <message>
         <source>Le impostazioni in %1 non si possono usare (%2): questa volta non verranno ricordate.</source>
         <translation>Le impostazioni in %1 non si possono usare (%2): questa volta non verranno ricordate.</translation>
+    </message>
+    <message>
+        <source>il file è di %1 byte, più di quanti ne scriva Tervalix</source>
+        <translation>il file è di %1 byte, più di quanti ne scriva Tervalix</translation>
     </message>
 </context>
 <context>
@@ -1104,10 +1172,6 @@
     <message>
         <source>formato non riconosciuto: %1 (usare .prf, .csv o -)</source>
         <translation>formato non riconosciuto: %1 (usare .prf, .csv o -)</translation>
-    </message>
-    <message>
-        <source>--seconds vuole un numero intero positivo</source>
-        <translation>--seconds vuole un numero intero positivo</translation>
     </message>
     <message>
         <source>HID: nessuna centralina USB collegata</source>
@@ -1232,6 +1296,49 @@
     <message>
         <source>Curva e K scritti e verificati.</source>
         <translation>Curva e K scritti e verificati.</translation>
+    </message>
+    <message>
+        <source>--seconds vuole un numero intero da 1 a %1</source>
+        <translation>--seconds vuole un numero intero da 1 a %1</translation>
+    </message>
+    <message>
+        <source>Impossibile scrivere sullo standard output: %1</source>
+        <translation>Impossibile scrivere sullo standard output: %1</translation>
+    </message>
+</context>
+<context>
+    <name>LockFile</name>
+    <message>
+        <source>il file di blocco %1 %2; toglilo: %3</source>
+        <translation>il file di blocco %1 %2; toglilo: %3</translation>
+    </message>
+    <message>
+        <source>il file di blocco %1 è troppo grande per essere un file di blocco; toglilo: %2</source>
+        <translation>il file di blocco %1 è troppo grande per essere un file di blocco; toglilo: %2</translation>
+    </message>
+    <message>
+        <source>non si può leggere (%1)</source>
+        <translation>non si può leggere (%1)</translation>
+    </message>
+    <message>
+        <source>è un collegamento simbolico</source>
+        <translation>è un collegamento simbolico</translation>
+    </message>
+    <message>
+        <source>è un dispositivo</source>
+        <translation>è un dispositivo</translation>
+    </message>
+    <message>
+        <source>è un socket</source>
+        <translation>è un socket</translation>
+    </message>
+    <message>
+        <source>è una FIFO</source>
+        <translation>è una FIFO</translation>
+    </message>
+    <message>
+        <source>è una cartella</source>
+        <translation>è una cartella</translation>
     </message>
 </context>
 </TS>
