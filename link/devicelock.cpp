@@ -76,6 +76,18 @@ int createLocked(const QByteArray &path)
     else if (::link(scratch.constData(), path.constData()) != 0)
         e = errno;
     ::unlink(scratch.constData());
+    if (e == EPERM || e == ENOTSUP || e == ENOSYS) {
+        // A file system without hard links (FAT, some network ones): the
+        // file is made under its name and locked at once instead.
+        ::close(fd);
+        fd = ::open(path.constData(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+        if (fd < 0)
+            return -1;
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0 && writeAll(fd, content))
+            return fd;
+        e = errno ? errno : EIO;
+        ::unlink(path.constData());
+    }
     if (e != 0) {
         ::close(fd);
         errno = e;
