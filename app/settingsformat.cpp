@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QFileDevice>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #ifdef Q_OS_UNIX
@@ -39,7 +40,11 @@ bool iniText(const QSettings::SettingsMap &map, QByteArray *text)
 
 bool readSettings(QIODevice &device, QSettings::SettingsMap &map)
 {
-    const QByteArray text = device.readAll();
+    if (device.size() > MaxFileBytes)
+        return false;
+    const QByteArray text = device.read(MaxFileBytes + 1);
+    if (text.size() > MaxFileBytes)
+        return false;
     QTemporaryDir scratch;
     if (!scratch.isValid())
         return false;
@@ -59,8 +64,14 @@ bool writeSettings(QIODevice &device, const QSettings::SettingsMap &map)
     QByteArray text;
     if (!iniText(map, &text))
         return false;
-#ifdef Q_OS_UNIX
     auto *file = qobject_cast<QFileDevice *>(&device);
+    // Qt's writer replaces the target of a link (a copy of /etc/passwd, any
+    // file the user may write). The link is refused instead: the store
+    // reports an error and this run's settings stay in memory, the link and
+    // its target as they were.
+    if (file && QFileInfo(file->fileName()).isSymLink())
+        return false;
+#ifdef Q_OS_UNIX
     if (!file || file->handle() < 0)
         return device.write(text) == text.size();
     // Straight to the file, past the device's buffer, so that every error

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
@@ -19,7 +20,43 @@
 #include <cstdio>
 #include <cstring>
 
+#include <cerrno>
+#include <cstdio>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
 namespace Startup {
+
+namespace {
+
+// Why the settings file cannot be used, or empty: not a regular file, not
+// readable, or far too large to be the program's own.
+QString whyUnusable(const QString &file)
+{
+    const QString why = SafeFile::whyNotReadable(file);
+    if (!why.isEmpty())
+        return why;
+#ifdef Q_OS_UNIX
+    if (::access(QFile::encodeName(file).constData(), R_OK) != 0)
+        return SafeFile::errnoText(errno);
+#endif
+    const qint64 size = QFileInfo(file).size();
+    if (size > SettingsFormat::MaxFileBytes)
+        return QCoreApplication::translate("Startup", "il file è di %1 byte, più di quanti ne scriva Tervalix")
+            .arg(size);
+    return QString();
+}
+
+// The store already sent elsewhere in this run.
+QString &guarded()
+{
+    static QString file;
+    return file;
+}
+
+} // namespace
 
 QString guardSettingsStore(const QString &configDir)
 {
@@ -30,12 +67,13 @@ QString guardSettingsStore(const QString &configDir)
                                             + QCoreApplication::applicationName() + QStringLiteral(".conf"));
     if (!QFileInfo::exists(file) && !QFileInfo(file).isSymLink())
         return QString();
-    if (SafeFile::whyNotReadable(file).isEmpty())
+    if (whyUnusable(file).isEmpty())
         return QString();
     // Lives until the process ends: the settings of this run.
     static QTemporaryDir *fallback = new QTemporaryDir;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, fallback->path());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, fallback->path());
+    guarded() = file;
     return file;
 #else
     Q_UNUSED(configDir);
@@ -45,6 +83,9 @@ QString guardSettingsStore(const QString &configDir)
 
 void setApplicationIdentity()
 {
+    // First of all, before anything opens a file that could take the number
+    // of a standard stream the caller closed.
+    SafeFile::guardStandardStreams();
     // Before any setting is read or written: the store's safe writer.
     SettingsFormat::install();
     QCoreApplication::setApplicationName(QStringLiteral("Tervalix"));
@@ -57,11 +98,18 @@ QString settingsProblemText(const QString &file)
 {
     return QCoreApplication::translate("Startup", "Le impostazioni in %1 non si possono usare (%2): "
                                                   "questa volta non verranno ricordate.")
-        .arg(QDir::toNativeSeparators(file), SafeFile::whyNotReadable(file));
+        .arg(QDir::toNativeSeparators(file), whyUnusable(file));
 }
 
 const char *loadStartupCatalogue(QTranslator &translator)
 {
+    // The window guards the store first and tells in its own way; the
+    // command-line tool meets the store here first, and must not block on it.
+    if (guarded().isEmpty()) {
+        const QString unusable = guardSettingsStore();
+        if (!unusable.isEmpty())
+            std::fprintf(stderr, "Tervalix: %s\n", qPrintable(settingsProblemText(unusable)));
+    }
     QSettings settings;
     // A first start speaks the system's language; the choice is kept.
     if (!settings.value(SettingsKeys::language(), QVariant()).isValid())

@@ -3,34 +3,21 @@
 #include "cli/clicommands.h"
 #include "cli/cliinterrupt.h"
 #include "link/diagnostics.h"
+#include "util/safefile.h"
 
 #include <QFileInfo>
+#include <QJsonObject>
 
+#include <csignal>
 #include <cstdio>
 
 namespace Cli {
 
-int run(const QStringList &arguments, const EcuSession::Config &config)
+namespace {
+
+int runCommand(Context &ctx)
 {
-    // Standard output is for results only; the link's byte dumps would mix in.
-    Diagnostics::setEnabled(false);
-
-    const Parsed parsed = parse(arguments);
-    if (parsed.kind == Parsed::Help) {
-        Output(false).raw(parsed.text.toUtf8());
-        return ExitOk;
-    }
-    const QString program = QFileInfo(arguments.value(0, QStringLiteral("tervalix-cli"))).fileName();
-    if (parsed.kind == Parsed::Error) {
-        Output(false).error(QStringLiteral("%1: %2\n").arg(program, parsed.text)
-                            + TervalixCli::tr("Per l'aiuto: %1 --help").arg(program));
-        return ExitUsage;
-    }
-
-    Output out(parsed.args.json);
-    InterruptWatch interrupts;
-    Context ctx{parsed.args, config, out, interrupts};
-    const QString &command = parsed.args.command;
+    const QString &command = ctx.args.command;
     if (command == QLatin1String("ports"))
         return commandPorts(ctx);
     if (command == QLatin1String("info"))
@@ -46,6 +33,45 @@ int run(const QStringList &arguments, const EcuSession::Config &config)
     if (command == QLatin1String("doctor"))
         return commandDoctor(ctx);
     return commandMonitor(ctx);
+}
+
+} // namespace
+
+int run(const QStringList &arguments, const EcuSession::Config &config)
+{
+    // Standard output is for results only; the link's byte dumps would mix in.
+    Diagnostics::setEnabled(false);
+    SafeFile::guardStandardStreams();
+#ifdef Q_OS_UNIX
+    // A reader that goes away (`monitor | head`) is a failed write to be
+    // handled, not a signal that kills the run before its recording is saved.
+    std::signal(SIGPIPE, SIG_IGN);
+#endif
+
+    const Parsed parsed = parse(arguments);
+    if (parsed.kind == Parsed::Help) {
+        Output help(false);
+        help.raw(parsed.text.toUtf8());
+        return help.finish(ExitOk);
+    }
+    const QString program = QFileInfo(arguments.value(0, QStringLiteral("tervalix-cli"))).fileName();
+    if (parsed.kind == Parsed::Error) {
+        // The arguments did not parse, but a script that asked for JSON
+        // still gets its error as JSON.
+        const int end = arguments.indexOf(QStringLiteral("--"));
+        const bool json = arguments.mid(0, end < 0 ? arguments.size() : end).contains(QStringLiteral("--json"));
+        Output out(json);
+        out.error(QStringLiteral("%1: %2\n").arg(program, parsed.text)
+                  + TervalixCli::tr("Per l'aiuto: %1 --help").arg(program));
+        if (json)
+            out.document(QJsonObject{{QStringLiteral("error"), parsed.text}, {QStringLiteral("exit_code"), ExitUsage}});
+        return out.finish(ExitUsage);
+    }
+
+    Output out(parsed.args.json);
+    InterruptWatch interrupts;
+    Context ctx{parsed.args, config, out, interrupts};
+    return out.finish(runCommand(ctx));
 }
 
 } // namespace Cli

@@ -8,6 +8,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <limits>
+
 namespace Cli {
 
 namespace {
@@ -222,10 +224,12 @@ Parsed parse(const QStringList &arguments)
         a.backupDir = a.arguments.isEmpty() ? defaultBackupDir() : a.arguments.first();
     if (cmd == QLatin1String("monitor")) {
         if (p.isSet(QStringLiteral("seconds"))) {
+            // The stop timer counts milliseconds in an int.
+            constexpr int maxSeconds = std::numeric_limits<int>::max() / 1000;
             bool ok = false;
             a.seconds = p.value(QStringLiteral("seconds")).toInt(&ok);
-            if (!ok || a.seconds <= 0)
-                return error(TervalixCli::tr("--seconds vuole un numero intero positivo"));
+            if (!ok || a.seconds <= 0 || a.seconds > maxSeconds)
+                return error(TervalixCli::tr("--seconds vuole un numero intero da 1 a %1").arg(maxSeconds));
         }
         a.csv = p.value(QStringLiteral("csv"));
     }

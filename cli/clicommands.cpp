@@ -101,21 +101,23 @@ int commandRead(Context &ctx)
     const EcuImage::Decoded d = ecu.lastRead();
     const CDevInfo info = ecu.session().deviceInfo();
     const QString &path = ctx.args.output;
-    if (path == QLatin1String("-")) {
+    if (path == QLatin1String("-") && !ctx.out.json()) {
         ctx.out.raw(curveCsv(d.values, maxRpm(info)));
         return ExitOk;
     }
     QString error;
-    if (QFileInfo(path).suffix().toLower() == QLatin1String("prf")) {
+    const bool toFile = path != QLatin1String("-");  // else --json: the document carries the values
+    if (toFile && QFileInfo(path).suffix().toLower() == QLatin1String("prf")) {
         if (!ProfileFile::save(path, d.values, d.k, &error))
             return ctx.out.fail(ExitTransfer, error);
-    } else if (!SafeFile::write(path, curveCsv(d.values, maxRpm(info)), &error)) {
+    } else if (toFile && !SafeFile::write(path, curveCsv(d.values, maxRpm(info)), &error)) {
         return ctx.out.fail(ExitTransfer, TervalixCli::tr("Impossibile salvare %1: %2")
                                               .arg(QDir::toNativeSeparators(path), error));
     }
     if (ctx.out.json()) {
         QJsonObject o = deviceJson(info, portOf(ctx));
-        o.insert(QStringLiteral("file"), path);
+        if (toFile)
+            o.insert(QStringLiteral("file"), path);
         o.insert(QStringLiteral("values"), toJson(d.values));
         o.insert(QStringLiteral("k"), d.k);
         ctx.out.document(o);

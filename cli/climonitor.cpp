@@ -65,6 +65,7 @@ int commandMonitor(Context &ctx)
     QObject::connect(&ses, &EcuSession::liveData, &scope, [&](const Protocol::PollData &d) {
         const QDateTime now = QDateTime::currentDateTime();
         const qint64 ms = elapsed.elapsed();
+        // The recorder, connected first, has the poll already.
         if (out.json()) {
             out.jsonLine(pollJson(now, ms, d));
         } else if (!terminal) {
@@ -78,6 +79,10 @@ int commandMonitor(Context &ctx)
                             .arg(int(d.cellIndex), 2)
                             .arg(int(qint8(d.cellValue)), 4));
         }
+        // Nobody reads any more (`monitor | head`): the run ends, its
+        // recording complete, and Output::finish says why.
+        if (!out.stdoutWritten())
+            wait.finish(ExitOk);
     });
     ecu.endOnLoss(wait, &scope);
     // Ctrl+C is how a monitor without --seconds ends: a success.

@@ -1,8 +1,12 @@
 #include "cli/clioutput.h"
 
+#include "util/safefile.h"
+
 #include <QJsonDocument>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 #ifdef Q_OS_UNIX
 #include <unistd.h>
@@ -26,13 +30,47 @@ bool isTerminal(FILE *stream)
 #endif
 }
 
-void put(FILE *stream, const QByteArray &bytes)
+// 0, or the errno value of a write that did not get through.
+int put(FILE *stream, const QByteArray &bytes)
 {
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
-    std::fflush(stream);
+    errno = 0;
+    const size_t n = std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stream);
+    if (n != size_t(bytes.size()) || std::fflush(stream) != 0 || std::ferror(stream)) {
+        const int e = errno ? errno : EIO;
+        std::clearerr(stream);
+        return e;
+    }
+    return 0;
 }
 
 } // namespace
+
+// A standard output that the caller closed (see SafeFile::guardStandardStreams)
+// counts as one that cannot be written.
+Output::Output(bool json)
+    : jsonMode(json), stdoutError((SafeFile::guardStandardStreams() & 2) ? EBADF : 0)
+{
+}
+
+void Output::putOut(const QByteArray &bytes)
+{
+    if (stdoutError != 0)
+        return;  // a result cut short is not continued further on
+    stdoutError = put(stdout, bytes);
+}
+
+int Output::finish(int code)
+{
+    if (stdoutError == 0 && std::fflush(stdout) != 0)
+        stdoutError = errno ? errno : EIO;
+    if (stdoutError == 0)
+        return code;
+    put(stderr, TervalixCli::tr("Impossibile scrivere sullo standard output: %1")
+                    .arg(QString::fromLocal8Bit(std::strerror(stdoutError)))
+                    .toUtf8()
+                + '\n');
+    return code == ExitOk ? int(ExitTransfer) : code;
+}
 
 bool Output::stdoutIsTerminal() { return isTerminal(stdout); }
 bool Output::stderrIsTerminal() { return isTerminal(stderr); }
@@ -40,36 +78,36 @@ bool Output::stderrIsTerminal() { return isTerminal(stderr); }
 void Output::line(const QString &text)
 {
     endRefresh();
-    put(stdout, text.toUtf8() + '\n');
+    putOut(text.toUtf8() + '\n');
 }
 
 void Output::raw(const QByteArray &bytes)
 {
-    put(stdout, bytes);
+    putOut(bytes);
 }
 
 void Output::document(const QJsonObject &object)
 {
-    put(stdout, QJsonDocument(object).toJson(QJsonDocument::Indented));
+    putOut(QJsonDocument(object).toJson(QJsonDocument::Indented));
 }
 
 void Output::jsonLine(const QJsonObject &object)
 {
-    put(stdout, QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n');
+    putOut(QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n');
 }
 
 void Output::refresh(const QString &text)
 {
     // Padded so that a shorter line covers a longer one; no escape codes,
     // which not every console understands.
-    put(stdout, '\r' + text.leftJustified(72).toUtf8());
+    putOut('\r' + text.leftJustified(72).toUtf8());
     refreshShown = true;
 }
 
 void Output::endRefresh()
 {
     if (refreshShown)
-        put(stdout, "\n");
+        putOut("\n");
     refreshShown = false;
 }
 

@@ -27,7 +27,7 @@ enum Exit {
 
 class Output {
 public:
-    explicit Output(bool json) : jsonMode(json) {}
+    explicit Output(bool json);
     bool json() const { return jsonMode; }
 
     // Standard output.
@@ -49,11 +49,21 @@ public:
     // output as {"error", "exit_code"}); returns `code`.
     int fail(int code, const QString &text);
 
+    // Whether everything sent to standard output got there so far.
+    bool stdoutWritten() const { return stdoutError == 0; }
+    // Flushes standard output at the end of a command: a success whose
+    // result could not be written (a full disk, a closed pipe) becomes a
+    // failure, said on standard error. Returns the exit code.
+    int finish(int code);
+
     static bool stdoutIsTerminal();
     static bool stderrIsTerminal();
 
 private:
+    void putOut(const QByteArray &bytes);
+
     bool jsonMode;
+    int stdoutError = 0;  // errno of the first failed write
     bool progressShown = false;
     bool refreshShown = false;
     int lastPercent = -1;

@@ -1,6 +1,7 @@
 #include "doctor/connectiondoctor.h"
 
 #include "link/devicelock.h"
+#include "link/lockfile.h"
 #include "link/protocol.h"
 
 #include <QCoreApplication>
@@ -452,6 +453,7 @@ private:
             DIR *fds = ::opendir(fdDir.constData());
             if (!fds)
                 continue;
+            fdsVisible.insert(pid);
             while (const dirent *f = ::readdir(fds)) {
                 char target[512];
                 const QByteArray link = fdDir + '/' + f->d_name;
@@ -827,22 +829,35 @@ private:
                 QCoreApplication::translate("ConnectionDoctor", "brltty non è installato."));
     }
 
-    // The pid written in a lock file: the first line, as text.
-    static qint64 lockPid(const QString &realPath, QString *app = nullptr)
-    {
-        QFile f(realPath);
-        if (!f.open(QIODevice::ReadOnly))
-            return 0;
-        const QList<QByteArray> lines = f.read(4096).split('\n');
-        if (app && lines.size() > 1)
-            *app = QString::fromUtf8(lines.at(1).trimmed());
-        return lines.value(0).trimmed().toLongLong();
-    }
-
     QString processName(qint64 pid) const
     {
         const QString name = processNames.value(pid);
         return name.isEmpty() ? QStringLiteral("?") : name;
+    }
+
+    // The program file of a process, where this user may see it.
+    QString executable(qint64 pid) const
+    {
+        return QFileInfo(QFileInfo(at(QStringLiteral("/proc/%1/exe").arg(pid))).symLinkTarget()).fileName();
+    }
+
+    // A process is only named as a lock's holder once it is seen to be one:
+    // the program the lock file names (or, for our own, a Tervalix) is what
+    // it runs. A pid in a lock file may since belong to anything.
+    bool runsProgram(qint64 pid, const QString &program) const
+    {
+        if (program.isEmpty())
+            return false;
+        const QString comm = processNames.value(pid);
+        const QString exe = executable(pid);
+        // comm is cut to 15 characters.
+        return (!comm.isEmpty() && program.left(15) == comm) || exe == program;
+    }
+
+    bool runsTervalix(qint64 pid) const
+    {
+        return processNames.value(pid).startsWith(QLatin1String("tervalix"))
+            || executable(pid).startsWith(QLatin1String("tervalix"));
     }
 
     void checkPortsInUse()
@@ -888,20 +903,34 @@ private:
             for (const auto &dir : lockDirs) {
                 if (dir.first.isEmpty())
                     continue;
-                const QFileInfo lock(QDir(dir.first).filePath(QStringLiteral("LCK..") + name));
-                if (!lock.exists() || lockFiles.contains(lock.canonicalFilePath()))
+                const QString real = QDir(dir.first).filePath(QStringLiteral("LCK..") + name);
+                const QString canonical = QFileInfo(dir.first).canonicalFilePath() + QStringLiteral("/LCK..") + name;
+                const LockFileInfo lock = LockFile::read(real);
+                if (lock.state == LockFileInfo::Missing || lockFiles.contains(canonical))
                     continue;
-                lockFiles.insert(lock.canonicalFilePath());
-                const QString shown = QDir(dir.second).filePath(lock.fileName());
-                const qint64 pid = lockPid(lock.absoluteFilePath());
-                if (seen.contains(pid))
+                lockFiles.insert(canonical);
+                const QString shown = QDir(dir.second).filePath(QStringLiteral("LCK..") + name);
+                const QString remove = QStringLiteral("sudo rm -f ") + shellQuote(shown);
+                if (lock.state != LockFileInfo::Regular || lock.tooLarge) {
+                    note(DoctorVerdict::Problem,
+                         QCoreApplication::translate("ConnectionDoctor",
+                                                     "Il file di blocco %1 di %2 non è un file di blocco (%3): "
+                                                     "la porta non si apre finché c'è.")
+                             .arg(shown, path,
+                                  lock.tooLarge ? QCoreApplication::translate("ConnectionDoctor", "troppo grande")
+                                                : lock.problem),
+                         lock.directory ? QStringLiteral("sudo rmdir ") + shellQuote(shown) : remove);
                     continue;
-                if (pid == opts.ownPid) {
+                }
+                const qint64 pid = lock.pid;
+                if (pid > 0 && seen.contains(pid))
+                    continue;
+                if (pid > 0 && pid == opts.ownPid) {
                     note(DoctorVerdict::Info,
                          QCoreApplication::translate("ConnectionDoctor", "%1 è riservato da questo Tervalix (%2).")
                              .arg(path, shown),
                          QString());
-                } else if (running(pid)) {
+                } else if (pid > 0 && running(pid) && (runsProgram(pid, lock.app) || lock.locked)) {
                     seen.insert(pid);
                     note(DoctorVerdict::Problem,
                          QCoreApplication::translate("ConnectionDoctor",
@@ -911,29 +940,68 @@ private:
                              .arg(pid)
                              .arg(shown),
                          QStringLiteral("kill %1").arg(pid));
-                } else {
+                } else if (pid > 0 && running(pid) && !fdsVisible.contains(pid)) {
+                    // Another user's process: whether it has the port open stays hidden.
+                    note(DoctorVerdict::Warning,
+                         QCoreApplication::translate("ConnectionDoctor",
+                                                     "Il file %1 riserva %2 per il processo %3 (%4), ma non si vede "
+                                                     "se quel processo ha la porta aperta: il numero può essere "
+                                                     "passato a un altro programma.")
+                             .arg(shown, path)
+                             .arg(pid)
+                             .arg(processName(pid)),
+                         QStringLiteral("sudo fuser -v ") + shellQuote(path));
+                } else if (pid > 0 && running(pid)) {
+                    note(DoctorVerdict::Warning,
+                         QCoreApplication::translate("ConnectionDoctor",
+                                                     "Il file %1 riserva %2 per il processo %3, ma quel processo "
+                                                     "(%4) non ha la porta aperta: il file è rimasto da un "
+                                                     "programma chiuso.")
+                             .arg(shown, path)
+                             .arg(pid)
+                             .arg(processName(pid)),
+                         remove);
+                } else if (pid > 0) {
                     note(DoctorVerdict::Warning,
                          QCoreApplication::translate("ConnectionDoctor",
                                                      "Il file %1 riserva %2 per il processo %3, che non esiste "
                                                      "più: alcuni programmi non apriranno la porta finché c'è.")
                              .arg(shown, path)
                              .arg(pid),
-                         QStringLiteral("sudo rm -f ") + shellQuote(shown));
+                         remove);
+                } else {
+                    note(DoctorVerdict::Warning,
+                         QCoreApplication::translate("ConnectionDoctor",
+                                                     "Il file %1 riserva %2 ma non indica alcun processo: è rimasto "
+                                                     "da un programma chiuso, e alcuni programmi non apriranno la "
+                                                     "porta finché c'è.")
+                             .arg(shown, path),
+                         remove);
                 }
             }
             // The program's own locks, under the key the link used (a bare
-            // port name or a path).
+            // port name or a path). The link tells a held lock by its flock.
             for (const QString &key : {path, name}) {
                 if (opts.lockDirectory.isEmpty())
                     break;
                 const QString file = QDir(opts.lockDirectory).filePath(DeviceLock::lockFileName(key));
-                if (!QFileInfo::exists(file))
+                const LockFileInfo lock = LockFile::read(file);
+                if (lock.state == LockFileInfo::Missing)
                     continue;
-                QString app;
-                const qint64 pid = lockPid(file, &app);
-                if (pid == opts.ownPid || seen.contains(pid))
+                const QString remove = LockFile::removeCommand(file, lock);
+                if (lock.state != LockFileInfo::Regular) {
+                    note(DoctorVerdict::Problem,
+                         QCoreApplication::translate("ConnectionDoctor",
+                                                     "Il file di blocco %1 %2: nessun Tervalix può collegarsi a %3 "
+                                                     "finché c'è.")
+                             .arg(file, lock.problem, path),
+                         remove);
                     continue;
-                if (running(pid)) {
+                }
+                const qint64 pid = lock.pid;
+                if (lock.locked && pid > 0 && (pid == opts.ownPid || seen.contains(pid)))
+                    continue;
+                if (lock.locked && pid > 0 && running(pid) && runsTervalix(pid)) {
                     seen.insert(pid);
                     note(DoctorVerdict::Problem,
                          QCoreApplication::translate("ConnectionDoctor",
@@ -943,7 +1011,22 @@ private:
                              .arg(pid)
                              .arg(file),
                          QStringLiteral("kill %1").arg(pid));
-                } else {
+                } else if (lock.locked) {
+                    note(DoctorVerdict::Problem,
+                         QCoreApplication::translate("ConnectionDoctor",
+                                                     "Il file di blocco %1 di %2 è tenuto da un programma che non "
+                                                     "è un Tervalix riconoscibile: chiudilo.")
+                             .arg(file, path),
+                         QStringLiteral("fuser -v ") + shellQuote(file));
+                } else if (!lock.removable) {
+                    note(DoctorVerdict::Problem,
+                         QCoreApplication::translate("ConnectionDoctor",
+                                                     "Il file di blocco %1 è rimasto da un programma chiuso, ma è di "
+                                                     "un altro utente e Tervalix non lo può togliere: %2 resta "
+                                                     "bloccato finché c'è.")
+                             .arg(file, path),
+                         remove);
+                } else if (pid > 0) {
                     // Taken over by the next link: the lock's owner is gone.
                     note(DoctorVerdict::Info,
                          QCoreApplication::translate("ConnectionDoctor",
@@ -951,7 +1034,14 @@ private:
                                                      "%2); verrà ripreso al prossimo collegamento.")
                              .arg(file)
                              .arg(pid),
-                         QString());
+                         remove);
+                } else {
+                    note(DoctorVerdict::Info,
+                         QCoreApplication::translate("ConnectionDoctor",
+                                                     "Il file di blocco %1 non è valido (non indica alcun processo) "
+                                                     "e nessuno lo tiene; verrà ripreso al prossimo collegamento.")
+                             .arg(file),
+                         remove);
                 }
             }
             if (!found.isEmpty())
@@ -995,6 +1085,7 @@ private:
     QMap<uint, QString> userNames;
     uint accountGid = 0;
     QMap<qint64, QString> processNames;
+    QSet<qint64> fdsVisible;  // processes whose descriptors this user may list
     QMap<QString, QList<qint64>> holders;  // device path -> processes with it open
     QStringList unitNodes;
     bool unitOnUsb = false;

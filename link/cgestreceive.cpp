@@ -115,7 +115,10 @@ void CGestReceive::setReply(const QByteArray &reply)
     const bool readReply = Protocol::isReplyOfKind(reply, Protocol::KindRead);
     switch (stateValue) {
     case Wait:
-        if (!Protocol::isReplyOfKind(replyBuffer, Protocol::KindRead)) {
+        if (readReply && !Protocol::isReadReplyFor(reply, cellIndex)) {
+            // A late answer to an earlier cell (or noise): never this cell's value.
+            surplus = true;
+        } else if (!Protocol::isReplyOfKind(replyBuffer, Protocol::KindRead)) {
             replyBuffer = reply;
             replyAt = nowMs();
             wakeLocked();

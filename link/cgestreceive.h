@@ -1,18 +1,18 @@
 #pragma once
 // Reads the ECU's cells into the ECU image, one cell per exchange.
 //
-// A read reply carries the value only, not the cell it belongs to, so the
-// only link between a request and its reply is their order. A reply that
-// comes after its time-out (or noise that looks like a read reply) would be
-// taken as the answer to the next request and shift every value after it by
-// one cell. The reader therefore watches each pass for irregularities (a
-// time-out, a reply of the wrong kind, a reply that nobody waits for) and,
-// after such a pass, lets the line fall quiet and reads every cell again: a
-// result is then only reported once a pass without any surplus reply gives
-// the same values as the pass before, at most three passes in all, the
-// time-out budget shared by them. Noise that the line skipped (markIrregular)
-// makes a pass unconfirmed in the same way. A clean first pass is taken at
-// once and costs no extra frame.
+// A read reply names its cell in byte 2, and a reply is only taken for the
+// cell it names: an answer that comes after its time-out, while the next
+// cell is awaited, would otherwise be stored one cell on and shift every
+// value after it. Such a reply marks the pass as irregular, like a time-out,
+// a reply of the wrong kind or a reply that nobody waits for. After such a
+// pass the line falls quiet and every cell is read again: a result is then
+// only reported once a pass without any surplus reply gives the same values
+// as the pass before, at most three passes in all, the time-out budget
+// shared by them. That still guards against noise that forges a reply for
+// the right cell. Noise that the line skipped (markIrregular) makes a pass
+// unconfirmed in the same way. A clean first pass is taken at once and
+// costs no extra frame.
 
 #include <QByteArray>
 #include <QString>

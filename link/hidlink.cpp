@@ -29,8 +29,12 @@ bool HidLink::open()
     }
     QString holder;
     if (!lock.acquire(dev->path().isEmpty() ? QStringLiteral("hid") : dev->path(), &holder)) {
-        setOpenError(OpenError::Busy,
-                     QCoreApplication::translate("HidLink", "La centralina USB è occupata: %1").arg(holder));
+        if (lock.failure() == DeviceLock::Failure::Held)
+            setOpenError(OpenError::Busy,
+                         QCoreApplication::translate("HidLink", "La centralina USB è occupata: %1").arg(holder));
+        else
+            setOpenError(OpenError::Failed,
+                         QCoreApplication::translate("HidLink", "La centralina USB non si può riservare: %1").arg(holder));
         return false;
     }
     {

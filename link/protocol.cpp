@@ -67,6 +67,11 @@ unsigned char readReplyValue(const QByteArray &reply)
     return reply.size() < 2 ? 0 : static_cast<unsigned char>(reply[1]);
 }
 
+bool isReadReplyFor(const QByteArray &reply, unsigned char address)
+{
+    return reply.size() >= 3 && isReplyOfKind(reply, KindRead) && static_cast<unsigned char>(reply[2]) == address;
+}
+
 PollData decodePollReply(const QByteArray &reply)
 {
     auto at = [&reply](int i) -> unsigned char {

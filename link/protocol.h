@@ -39,6 +39,8 @@ bool isReplyOfKind(const QByteArray &reply, unsigned char kind);
 bool isProbeOk(const QByteArray &reply);
 // Byte 1 of a read reply; 0 for a block shorter than 2 bytes.
 unsigned char readReplyValue(const QByteArray &reply);
+// A read reply from `address`: kind F4 with the cell's address in byte 2.
+bool isReadReplyFor(const QByteArray &reply, unsigned char address);
 
 struct PollData {
     int rpm = 0;                  // byte 4 + 256 x byte 5

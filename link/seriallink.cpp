@@ -1,5 +1,6 @@
 #include "link/seriallink.h"
 
+#include "link/lockfile.h"
 #include "link/serialline.h"
 
 #include <QCoreApplication>
@@ -45,7 +46,18 @@ bool SerialLink::open()
     setOpenError(OpenError::None, QString());
     QString holder;
     if (!lock.acquire(path, &holder)) {
-        setOpenError(OpenError::Busy, tr("La porta %1 è occupata: %2").arg(path, holder));
+        if (lock.failure() == DeviceLock::Failure::Held)
+            setOpenError(OpenError::Busy, tr("La porta %1 è occupata: %2").arg(path, holder));
+        else
+            setOpenError(OpenError::Failed, tr("La porta %1 non si può riservare: %2").arg(path, holder));
+        return false;
+    }
+    // Qt's serial port reads the port's lock file by itself, and a FIFO or a
+    // link to /dev/zero there would hang or drain it for ever.
+    const QString lockProblem = LockFile::serialLockProblem(path);
+    if (!lockProblem.isEmpty()) {
+        lock.release();
+        setOpenError(OpenError::Failed, tr("La porta %1 non si può riservare: %2").arg(path, lockProblem));
         return false;
     }
     if (!SerialLine::open(&serial)) {

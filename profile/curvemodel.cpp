@@ -1,5 +1,7 @@
 #include "profile/curvemodel.h"
 
+#include "profile/curveops.h"
+
 
 CurveModel::CurveModel(QObject *parent)
     : QAbstractTableModel(parent), vals(Curve::Points, 0), pristine(Curve::Points, 0)
@@ -48,12 +50,9 @@ bool CurveModel::setData(const QModelIndex &index, const QVariant &value, int ro
 {
     if (role != Qt::EditRole || !index.isValid() || index.row() != ValueRow)
         return false;
-    QString text = value.toString().trimmed();
-    text.replace(QLatin1Char(','), QLatin1Char('.'));
-    bool ok = false;
-    const double v = text.toDouble(&ok);
-    if (!ok || !(v > -1.0e6 && v < 1.0e6))
-        return false;  // not a number: the cell keeps its value
+    double v = 0;
+    if (!CurveOps::parseNumber(value.toString(), &v) || !(v > -1.0e6 && v < 1.0e6))
+        return false;  // not one number: the cell keeps its value
     return setValue(index.column(), qRound(v));
 }
 

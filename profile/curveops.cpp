@@ -93,16 +93,29 @@ QString toText(const QVector<int> &values)
     return cells.join(QLatin1Char('\t'));
 }
 
+bool parseNumber(const QString &text, double *value)
+{
+    static const QRegularExpression number(
+        QStringLiteral("^[+-]?(?:(?:\\d+(?:\\.\\d*)?|\\.\\d+)(?:[eE][+-]?\\d+)?|\\d*,\\d)$"));
+    QString t = text.trimmed();
+    if (!number.match(t).hasMatch())
+        return false;
+    t.replace(QLatin1Char(','), QLatin1Char('.'));
+    bool ok = false;
+    const double v = t.toDouble(&ok);
+    if (!ok || !std::isfinite(v))
+        return false;
+    *value = v;
+    return true;
+}
+
 bool parseText(const QString &text, QVector<int> *numbers, QString *error)
 {
     static const QRegularExpression separators(QStringLiteral("[\\t\\r\\n; ]+"));
     QVector<int> out;
     for (const QString &cell : text.split(separators, Qt::SkipEmptyParts)) {
-        QString c = cell.trimmed();
-        c.replace(QLatin1Char(','), QLatin1Char('.'));
-        bool ok = false;
-        const double v = c.toDouble(&ok);
-        if (!ok || !std::isfinite(v) || std::fabs(v) > 1.0e6) {
+        double v = 0;
+        if (!parseNumber(cell, &v) || std::fabs(v) > 1.0e6) {
             if (error)
                 *error = QCoreApplication::translate("CurveOps", "\"%1\" non è un numero").arg(cell.left(40));
             return false;

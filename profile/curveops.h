@@ -27,6 +27,12 @@ QVector<int> interpolate(QVector<int> values, const QVector<int> &points, Range 
 // neighbours (the ends have one neighbour), from the values before.
 QVector<int> smooth(QVector<int> values, const QVector<int> &points, Range r);
 
+// One number as a person types it, with '.' or ',' as the decimal mark. A
+// comma followed by more than one digit reads like two numbers ("10,20"
+// from a list) and is refused rather than taken for 10.2, as is anything
+// else that is not one number.
+bool parseNumber(const QString &text, double *value);
+
 // Tab-separated values, one line.
 QString toText(const QVector<int> &values);
 // Numbers separated by tabs, line breaks, semicolons or blanks; a decimal

@@ -55,6 +55,17 @@ bool save(const QString &path, const QVector<int> &values, int k, QString *error
     return true;
 }
 
+bool saveNew(const QString &path, const QVector<int> &values, int k, QString *error, bool *taken)
+{
+    QString why;
+    if (!SafeFile::create(path, encode(values, k), &why, taken)) {
+        if (error)
+            *error = tr("Impossibile salvare il profilo %1: %2").arg(path, why);
+        return false;
+    }
+    return true;
+}
+
 bool load(const QString &path, Profile *profile, QString *error)
 {
     const QString why = SafeFile::whyNotReadable(path);

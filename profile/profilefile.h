@@ -33,6 +33,9 @@ bool decode(const QByteArray &bytes, Profile *profile, QString *error);
 // content is on disk: on failure the old file is untouched and `error`
 // says why.
 bool save(const QString &path, const QVector<int> &values, int k, QString *error);
+// Creates `path` as a new file; never replaces or follows whatever carries
+// the name already, and says so in `taken`.
+bool saveNew(const QString &path, const QVector<int> &values, int k, QString *error, bool *taken);
 // Reads and decodes `path` (a regular file only); on failure `profile` is
 // untouched.
 bool load(const QString &path, Profile *profile, QString *error);

@@ -10,6 +10,7 @@
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #else
 #include <io.h>
@@ -67,6 +68,7 @@ bool DataLog::open(const QString &path, QString *error)
     buffer = header();
     pending = 0;
     written = 0;
+    committed = 0;
     return flush(error);
 }
 
@@ -84,15 +86,49 @@ bool DataLog::flush(QString *error)
         return true;
     int err = 0;
     if (!SafeFile::writeAll(fd, buffer, &err)) {
+        keepWholeLines();
         if (error)
             *error = QCoreApplication::translate("DataLog", "impossibile scrivere %1: %2")
                          .arg(QDir::toNativeSeparators(filePath), SafeFile::errnoText(err));
         return false;
     }
+    committed += buffer.size();
     buffer.clear();
     written += pending;
     pending = 0;
     return true;
+}
+
+void DataLog::keepWholeLines()
+{
+    // A disk that filled up in the middle of a line: the file is cut back
+    // to the last whole line, which shrinking always allows.
+#ifdef Q_OS_UNIX
+    struct stat st {};
+    if (::fstat(fd, &st) != 0)
+        return;
+    const qint64 landed = qBound<qint64>(0, qint64(st.st_size) - committed, buffer.size());
+#else
+    const qint64 size = ::_lseeki64(fd, 0, SEEK_END);
+    const qint64 landed = qBound<qint64>(0, size - committed, buffer.size());
+#endif
+    const int whole = landed > 0 ? buffer.lastIndexOf('\n', int(landed) - 1) + 1 : 0;
+#ifdef Q_OS_UNIX
+    if (::ftruncate(fd, off_t(committed + whole)) != 0)
+        return;
+    ::lseek(fd, off_t(committed + whole), SEEK_SET);
+#else
+    if (::_chsize_s(fd, committed + whole) != 0)
+        return;
+    ::_lseeki64(fd, committed + whole, SEEK_SET);
+#endif
+    const int lines = buffer.left(whole).count('\n');
+    // The header is one of them in the first flush, not a poll.
+    const int polls = qMin(pending, lines - (committed == 0 && whole > 0 ? 1 : 0));
+    written += qMax(0, polls);
+    pending -= qMax(0, polls);
+    committed += whole;
+    buffer.remove(0, whole);
 }
 
 bool DataLog::close(QString *error)

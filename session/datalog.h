@@ -4,9 +4,9 @@
 //   time,elapsed_ms,rpm,adc,cell_index,cell_value
 //   2026-12-08T21:04:33.125,0,1350,92,3,-2
 // Lines are kept in memory and written whole, so that a log cut short by a
-// crash ends with a complete line; flush() at least every second bounds what
-// a crash can lose. A write that fails (a full disk) is reported, never
-// retried in silence.
+// crash, or by a disk that fills up, ends with a complete line; flush() at
+// least every second bounds what a crash can lose. A write that fails (a
+// full disk) is reported, never retried in silence.
 
 #include <QByteArray>
 #include <QDateTime>
@@ -39,7 +39,10 @@ public:
     int pendingLines() const { return pending; }
 
 private:
+    void keepWholeLines();
+
     int fd = -1;
+    qint64 committed = 0;  // bytes on disk, all of them whole lines
     QString filePath;
     QByteArray buffer;
     int pending = 0;

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <QSaveFile>
 
 #include <cerrno>
@@ -57,6 +58,23 @@ bool writeAllBytes(int fd, const QByteArray &bytes, int *err)
     }
     return true;
 }
+
+// Fills a new, open file and proves it on disk; 0 or the errno value.
+int fillFile(int fd, const QByteArray &bytes)
+{
+    int err = 0;
+    if (!writeAllBytes(fd, bytes, &err))
+        return err;
+    if (::fsync(fd) != 0)
+        return errno;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || st.st_size != bytes.size())
+        return ENOSPC;
+    return 0;
+}
+
+// O_EXCL with O_CREAT never follows a link, dangling or not.
+constexpr int NewFileFlags = O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC;
 #endif
 
 } // namespace
@@ -78,6 +96,26 @@ bool writeAll(int fd, const QByteArray &bytes, int *err)
     }
     return true;
 #endif
+}
+
+int guardStandardStreams()
+{
+    static const int closed = [] {
+        int found = 0;
+#ifdef Q_OS_UNIX
+        for (int fd = 0; fd <= 2; ++fd) {
+            if (::fcntl(fd, F_GETFD) != -1 || errno != EBADF)
+                continue;
+            found |= 1 << fd;
+            // The lowest free number: this one, as those below are open.
+            const int got = ::open("/dev/null", fd == 0 ? O_RDONLY : O_WRONLY);
+            if (got >= 0 && got != fd)
+                ::close(got);
+        }
+#endif
+        return found;
+    }();
+    return closed;
 }
 
 QString errnoText(int error)
@@ -203,10 +241,64 @@ bool read(const QString &path, qint64 maxBytes, QByteArray *bytes, QString *erro
 
 bool write(const QString &path, const QByteArray &bytes, QString *error)
 {
-    const QFileInfo target(path);
-    if (target.exists() && !target.isFile()) {
+#ifdef Q_OS_UNIX
+    // Qt's QSaveFile writes to the target of a link; this writer replaces
+    // only a regular file, through a temporary file of its own beside it.
+    const QByteArray native = QFile::encodeName(path);
+    struct stat st {};
+    const bool exists = ::lstat(native.constData(), &st) == 0;
+    QString refused;
+    if (exists && S_ISLNK(st.st_mode))
+        refused = tr("è un collegamento simbolico");
+    else if (exists && !S_ISREG(st.st_mode))
+        refused = S_ISDIR(st.st_mode) ? tr("è una cartella") : tr("non è un file regolare");
+    else if (exists && ::access(native.constData(), W_OK) != 0)
+        refused = errnoText(errno);  // a file the user may not write is not replaced either
+    if (!refused.isEmpty()) {
         if (error)
-            *error = target.isDir() ? tr("è una cartella") : tr("non è un file regolare");
+            *error = refused;
+        return false;
+    }
+    QByteArray temporary;
+    int fd = -1;
+    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+        temporary = native + ".tmp" + QByteArray::number(QRandomGenerator::global()->generate(), 36);
+        fd = ::open(temporary.constData(), NewFileFlags, exists ? 0600 : 0666);
+        if (fd < 0 && errno != EEXIST)
+            break;
+    }
+    if (fd < 0) {
+        if (error)
+            *error = errnoText(errno);
+        return false;
+    }
+    int err = exists && ::fchmod(fd, st.st_mode & 07777) != 0 ? errno : 0;
+    if (err == 0)
+        err = fillFile(fd, bytes);
+    if (::close(fd) != 0 && err == 0)
+        err = errno;
+    if (err == 0 && ::rename(temporary.constData(), native.constData()) != 0)
+        err = errno;
+    if (err != 0) {
+        ::unlink(temporary.constData());
+        if (error)
+            *error = errnoText(err);
+        return false;
+    }
+    // The rename is done; check what now carries the name.
+    if (::lstat(native.constData(), &st) != 0 || !S_ISREG(st.st_mode) || st.st_size != bytes.size()) {
+        if (error)
+            *error = tr("il file scritto ha una dimensione errata");
+        return false;
+    }
+    return true;
+#else
+    const QFileInfo target(path);
+    if (target.isSymLink() || (target.exists() && !target.isFile())) {
+        if (error)
+            *error = target.isSymLink() ? tr("è un collegamento simbolico")
+                     : target.isDir()   ? tr("è una cartella")
+                                        : tr("non è un file regolare");
         return false;
     }
     QSaveFile file(path);
@@ -215,26 +307,6 @@ bool write(const QString &path, const QByteArray &bytes, QString *error)
             *error = file.errorString();
         return false;
     }
-#ifdef Q_OS_UNIX
-    const int fd = file.handle();
-    int err = 0;
-    struct stat st {};
-    bool ok = writeAllBytes(fd, bytes, &err);
-    if (ok && ::fsync(fd) != 0) {
-        err = errno;
-        ok = false;
-    }
-    if (ok && (::fstat(fd, &st) != 0 || st.st_size != bytes.size())) {
-        err = ENOSPC;
-        ok = false;
-    }
-    if (!ok) {
-        file.cancelWriting();
-        if (error)
-            *error = errnoText(err);
-        return false;
-    }
-#else
     if (file.write(bytes) != bytes.size() || !file.flush()) {
         const QString why = file.errorString();
         file.cancelWriting();
@@ -242,19 +314,65 @@ bool write(const QString &path, const QByteArray &bytes, QString *error)
             *error = why;
         return false;
     }
-#endif
     if (!file.commit()) {
         if (error)
             *error = file.errorString();
         return false;
     }
-    // The rename is done; check what now carries the name.
     if (QFileInfo(path).size() != bytes.size()) {
         if (error)
             *error = tr("il file scritto ha una dimensione errata");
         return false;
     }
     return true;
+#endif
+}
+
+bool create(const QString &path, const QByteArray &bytes, QString *error, bool *exists)
+{
+    if (exists)
+        *exists = false;
+#ifdef Q_OS_UNIX
+    const QByteArray native = QFile::encodeName(path);
+    const int fd = ::open(native.constData(), NewFileFlags, 0666);
+    if (fd < 0) {
+        const int e = errno;
+        if (exists)
+            *exists = e == EEXIST;
+        if (error)
+            *error = e == EEXIST ? tr("il file esiste già") : errnoText(e);
+        return false;
+    }
+    int err = fillFile(fd, bytes);
+    if (::close(fd) != 0 && err == 0)
+        err = errno;
+    if (err != 0) {
+        ::unlink(native.constData());  // ours: created by the open above
+        if (error)
+            *error = errnoText(err);
+        return false;
+    }
+    return true;
+#else
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered)) {
+        const bool there = QFileInfo::exists(path) || QFileInfo(path).isSymLink();
+        if (exists)
+            *exists = there;
+        if (error)
+            *error = there ? tr("il file esiste già") : file.errorString();
+        return false;
+    }
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        const QString why = file.errorString();
+        file.close();
+        file.remove();
+        if (error)
+            *error = why;
+        return false;
+    }
+    return true;
+#endif
 }
 
 } // namespace SafeFile

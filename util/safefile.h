@@ -5,7 +5,9 @@
 // old one's place. Any failure leaves the old file exactly as it was and no
 // partial file behind, with a message that names the cause ("disco pieno").
 // Reading checks first that the path is a regular file, so that a FIFO or a
-// device can never block the caller.
+// device can never block the caller. Nothing is ever written through a
+// symbolic link: a link planted under the name would otherwise lead the
+// write to any file its owner may write.
 
 #include <QByteArray>
 #include <QString>
@@ -16,7 +18,13 @@
 namespace SafeFile {
 
 // Writes all of `bytes` to `path` atomically; false with `error` on failure.
+// A `path` that is a symbolic link is refused.
 bool write(const QString &path, const QByteArray &bytes, QString *error);
+
+// Creates `path` as a new file holding all of `bytes`; never replaces or
+// follows anything already there (a file, a link, dangling or not), which
+// sets `exists`. A failure leaves no file behind.
+bool create(const QString &path, const QByteArray &bytes, QString *error, bool *exists = nullptr);
 
 // Reads a regular file of at most `maxBytes` bytes. A larger file is refused
 // with its real size; a FIFO, device, socket or directory is refused without
@@ -30,6 +38,12 @@ QString whyNotReadable(const QString &path);
 // Writes all of `bytes` to an open file descriptor (through the test hook
 // when one is set); false with the errno value in `err` when it cannot.
 bool writeAll(int fd, const QByteArray &bytes, int *err);
+
+// At start-up, before anything opens a file: a standard stream that the
+// caller closed gets /dev/null, so that no file opened later takes its number
+// and receives what is meant for standard output or error. Returns the
+// streams found closed (bit n for descriptor n); later calls return the same.
+int guardStandardStreams();
 
 // The message for an errno value: "disco pieno" for ENOSPC and the like.
 QString errnoText(int error);

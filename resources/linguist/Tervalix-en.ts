@@ -161,8 +161,40 @@
         <translation>INFO</translation>
     </message>
     <message>
+        <source>Il file %1 riserva %2 ma non indica alcun processo: è rimasto da un programma chiuso, e alcuni programmi non apriranno la porta finché c&apos;è.</source>
+        <translation>The file %1 reserves %2 but names no process: it was left by a program that has closed, and some programs will not open the port while it is there.</translation>
+    </message>
+    <message>
+        <source>Il file %1 riserva %2 per il processo %3 (%4), ma non si vede se quel processo ha la porta aperta: il numero può essere passato a un altro programma.</source>
+        <translation>The file %1 reserves %2 for process %3 (%4), but whether that process has the port open cannot be seen: the number may have passed to another program.</translation>
+    </message>
+    <message>
         <source>Il file %1 riserva %2 per il processo %3, che non esiste più: alcuni programmi non apriranno la porta finché c&apos;è.</source>
         <translation>The file %1 locks %2 for process %3, which no longer exists: some programs will not open the port while it is there.</translation>
+    </message>
+    <message>
+        <source>Il file %1 riserva %2 per il processo %3, ma quel processo (%4) non ha la porta aperta: il file è rimasto da un programma chiuso.</source>
+        <translation>The file %1 reserves %2 for process %3, but that process (%4) does not have the port open: the file was left by a program that has closed.</translation>
+    </message>
+    <message>
+        <source>Il file di blocco %1 %2: nessun Tervalix può collegarsi a %3 finché c&apos;è.</source>
+        <translation>The lock file %1 %2: no Tervalix can connect to %3 while it is there.</translation>
+    </message>
+    <message>
+        <source>Il file di blocco %1 di %2 non è un file di blocco (%3): la porta non si apre finché c&apos;è.</source>
+        <translation>The lock file %1 of %2 is not a lock file (%3): the port does not open while it is there.</translation>
+    </message>
+    <message>
+        <source>Il file di blocco %1 di %2 è tenuto da un programma che non è un Tervalix riconoscibile: chiudilo.</source>
+        <translation>The lock file %1 of %2 is held by a program that cannot be recognised as a Tervalix: close it.</translation>
+    </message>
+    <message>
+        <source>Il file di blocco %1 non è valido (non indica alcun processo) e nessuno lo tiene; verrà ripreso al prossimo collegamento.</source>
+        <translation>The lock file %1 is not valid (it names no process) and nobody holds it; it will be taken over at the next connection.</translation>
+    </message>
+    <message>
+        <source>Il file di blocco %1 è rimasto da un programma chiuso, ma è di un altro utente e Tervalix non lo può togliere: %2 resta bloccato finché c&apos;è.</source>
+        <translation>The lock file %1 was left by a program that has closed, but it belongs to another user and Tervalix cannot remove it: %2 stays blocked while it is there.</translation>
     </message>
     <message>
         <source>Il kernel ha creato %1 ma il file non è in /dev.</source>
@@ -324,6 +356,10 @@
         <source>brltty è installato (%1): quando colleghi un adattatore seriale USB può prenderselo e farne sparire la porta. Se non usi un display braille, rimuovilo.</source>
         <translation>brltty is installed (%1): when you plug in a USB serial adapter it may grab it and make its port disappear. If you do not use a braille display, remove it.</translation>
     </message>
+    <message>
+        <source>troppo grande</source>
+        <translation>too large</translation>
+    </message>
 </context>
 <context>
     <name>CurveGuard</name>
@@ -396,6 +432,18 @@
 <context>
     <name>DeviceLock</name>
     <message>
+        <source>il file di blocco %1 %2; toglilo: %3</source>
+        <translation>the lock file %1 %2; remove it: %3</translation>
+    </message>
+    <message>
+        <source>il file di blocco %1 è rimasto da un programma chiuso ma non si può togliere (%2); toglilo: %3</source>
+        <translation>the lock file %1 was left by a program that has closed but cannot be removed (%2); remove it: %3</translation>
+    </message>
+    <message>
+        <source>impossibile creare il file di blocco %1 (%2)</source>
+        <translation>cannot create the lock file %1 (%2)</translation>
+    </message>
+    <message>
         <source>in uso da %1 (processo %2)</source>
         <translation>in use by %1 (process %2)</translation>
     </message>
@@ -461,6 +509,10 @@
         <translation>Compare with File...</translation>
     </message>
     <message>
+        <source>Curva</source>
+        <translation>Curve</translation>
+    </message>
+    <message>
         <source>Impossibile incollare: %1 valori dal punto %2 superano l&apos;ultimo punto (40).</source>
         <translation>Cannot paste: %1 values from point %2 go past the last point (40).</translation>
     </message>
@@ -503,6 +555,10 @@
 </context>
 <context>
     <name>HidLink</name>
+    <message>
+        <source>La centralina USB non si può riservare: %1</source>
+        <translation>The USB ECU cannot be reserved: %1</translation>
+    </message>
     <message>
         <source>La centralina USB è occupata: %1</source>
         <translation>The USB ECU is busy: %1</translation>
@@ -600,16 +656,47 @@
         <source>Registrazione salvata: %1 (%2 righe)</source>
         <translation>Recording saved: %1 (%2 lines)</translation>
     </message>
-    <message>
-        <source>Storico giri e sonda</source>
-        <translation>RPM and Probe History</translation>
-    </message>
 </context>
 <context>
     <name>LiveRecorder</name>
     <message>
         <source>impossibile creare la cartella %1</source>
         <translation>cannot create the folder %1</translation>
+    </message>
+</context>
+<context>
+    <name>LockFile</name>
+    <message>
+        <source>il file di blocco %1 %2; toglilo: %3</source>
+        <translation>the lock file %1 %2; remove it: %3</translation>
+    </message>
+    <message>
+        <source>il file di blocco %1 è troppo grande per essere un file di blocco; toglilo: %2</source>
+        <translation>the lock file %1 is too large to be a lock file; remove it: %2</translation>
+    </message>
+    <message>
+        <source>non si può leggere (%1)</source>
+        <translation>cannot be read (%1)</translation>
+    </message>
+    <message>
+        <source>è un collegamento simbolico</source>
+        <translation>it is a symbolic link</translation>
+    </message>
+    <message>
+        <source>è un dispositivo</source>
+        <translation>is a device</translation>
+    </message>
+    <message>
+        <source>è un socket</source>
+        <translation>is a socket</translation>
+    </message>
+    <message>
+        <source>è una FIFO</source>
+        <translation>is a FIFO</translation>
+    </message>
+    <message>
+        <source>è una cartella</source>
+        <translation>it is a folder</translation>
     </message>
 </context>
 <context>
@@ -701,6 +788,10 @@
         <translation>read-only file system</translation>
     </message>
     <message>
+        <source>il file esiste già</source>
+        <translation>the file already exists</translation>
+    </message>
+    <message>
         <source>il file non esiste</source>
         <translation>the file does not exist</translation>
     </message>
@@ -729,6 +820,10 @@
         <translation>too many symbolic links</translation>
     </message>
     <message>
+        <source>è un collegamento simbolico</source>
+        <translation>it is a symbolic link</translation>
+    </message>
+    <message>
         <source>è una cartella</source>
         <translation>it is a folder</translation>
     </message>
@@ -742,6 +837,10 @@
     <message>
         <source>La porta %1 non esiste</source>
         <translation>Port %1 does not exist</translation>
+    </message>
+    <message>
+        <source>La porta %1 non si può riservare: %2</source>
+        <translation>The port %1 cannot be reserved: %2</translation>
     </message>
     <message>
         <source>La porta %1 è occupata da un altro programma</source>
@@ -761,6 +860,10 @@
     <message>
         <source>Le impostazioni in %1 non si possono usare (%2): questa volta non verranno ricordate.</source>
         <translation>The settings in %1 cannot be used (%2): this time they will not be remembered.</translation>
+    </message>
+    <message>
+        <source>il file è di %1 byte, più di quanti ne scriva Tervalix</source>
+        <translation>the file is %1 bytes, more than Tervalix ever writes</translation>
     </message>
 </context>
 <context>
@@ -802,8 +905,8 @@
         <translation>--port needs the path of a port</translation>
     </message>
     <message>
-        <source>--seconds vuole un numero intero positivo</source>
-        <translation>--seconds needs a positive whole number</translation>
+        <source>--seconds vuole un numero intero da 1 a %1</source>
+        <translation>--seconds needs a whole number from 1 to %1</translation>
     </message>
     <message>
         <source>Cartella della copia di sicurezza presa prima di scrivere (di solito %1).</source>
@@ -892,6 +995,10 @@ Profiles, backups and recordings: %1
     <message>
         <source>Impossibile salvare %1: %2</source>
         <translation>Cannot save %1: %2</translation>
+    </message>
+    <message>
+        <source>Impossibile scrivere sullo standard output: %1</source>
+        <translation>Cannot write to standard output: %1</translation>
     </message>
     <message>
         <source>Interrotto.</source>

@@ -161,8 +161,40 @@
         <translation>INFO</translation>
     </message>
     <message>
+        <source>Il file %1 riserva %2 ma non indica alcun processo: è rimasto da un programma chiuso, e alcuni programmi non apriranno la porta finché c&apos;è.</source>
+        <translation>Il file %1 riserva %2 ma non indica alcun processo: è rimasto da un programma chiuso, e alcuni programmi non apriranno la porta finché c&apos;è.</translation>
+    </message>
+    <message>
+        <source>Il file %1 riserva %2 per il processo %3 (%4), ma non si vede se quel processo ha la porta aperta: il numero può essere passato a un altro programma.</source>
+        <translation>Il file %1 riserva %2 per il processo %3 (%4), ma non si vede se quel processo ha la porta aperta: il numero può essere passato a un altro programma.</translation>
+    </message>
+    <message>
         <source>Il file %1 riserva %2 per il processo %3, che non esiste più: alcuni programmi non apriranno la porta finché c&apos;è.</source>
         <translation>Il file %1 riserva %2 per il processo %3, che non esiste più: alcuni programmi non apriranno la porta finché c&apos;è.</translation>
+    </message>
+    <message>
+        <source>Il file %1 riserva %2 per il processo %3, ma quel processo (%4) non ha la porta aperta: il file è rimasto da un programma chiuso.</source>
+        <translation>Il file %1 riserva %2 per il processo %3, ma quel processo (%4) non ha la porta aperta: il file è rimasto da un programma chiuso.</translation>
+    </message>
+    <message>
+        <source>Il file di blocco %1 %2: nessun Tervalix può collegarsi a %3 finché c&apos;è.</source>
+        <translation>Il file di blocco %1 %2: nessun Tervalix può collegarsi a %3 finché c&apos;è.</translation>
+    </message>
+    <message>
+        <source>Il file di blocco %1 di %2 non è un file di blocco (%3): la porta non si apre finché c&apos;è.</source>
+        <translation>Il file di blocco %1 di %2 non è un file di blocco (%3): la porta non si apre finché c&apos;è.</translation>
+    </message>
+    <message>
+        <source>Il file di blocco %1 di %2 è tenuto da un programma che non è un Tervalix riconoscibile: chiudilo.</source>
+        <translation>Il file di blocco %1 di %2 è tenuto da un programma che non è un Tervalix riconoscibile: chiudilo.</translation>
+    </message>
+    <message>
+        <source>Il file di blocco %1 non è valido (non indica alcun processo) e nessuno lo tiene; verrà ripreso al prossimo collegamento.</source>
+        <translation>Il file di blocco %1 non è valido (non indica alcun processo) e nessuno lo tiene; verrà ripreso al prossimo collegamento.</translation>
+    </message>
+    <message>
+        <source>Il file di blocco %1 è rimasto da un programma chiuso, ma è di un altro utente e Tervalix non lo può togliere: %2 resta bloccato finché c&apos;è.</source>
+        <translation>Il file di blocco %1 è rimasto da un programma chiuso, ma è di un altro utente e Tervalix non lo può togliere: %2 resta bloccato finché c&apos;è.</translation>
     </message>
     <message>
         <source>Il kernel ha creato %1 ma il file non è in /dev.</source>
@@ -324,6 +356,10 @@
         <source>brltty è installato (%1): quando colleghi un adattatore seriale USB può prenderselo e farne sparire la porta. Se non usi un display braille, rimuovilo.</source>
         <translation>brltty è installato (%1): quando colleghi un adattatore seriale USB può prenderselo e farne sparire la porta. Se non usi un display braille, rimuovilo.</translation>
     </message>
+    <message>
+        <source>troppo grande</source>
+        <translation>troppo grande</translation>
+    </message>
 </context>
 <context>
     <name>CurveGuard</name>
@@ -396,6 +432,18 @@
 <context>
     <name>DeviceLock</name>
     <message>
+        <source>il file di blocco %1 %2; toglilo: %3</source>
+        <translation>il file di blocco %1 %2; toglilo: %3</translation>
+    </message>
+    <message>
+        <source>il file di blocco %1 è rimasto da un programma chiuso ma non si può togliere (%2); toglilo: %3</source>
+        <translation>il file di blocco %1 è rimasto da un programma chiuso ma non si può togliere (%2); toglilo: %3</translation>
+    </message>
+    <message>
+        <source>impossibile creare il file di blocco %1 (%2)</source>
+        <translation>impossibile creare il file di blocco %1 (%2)</translation>
+    </message>
+    <message>
         <source>in uso da %1 (processo %2)</source>
         <translation>in uso da %1 (processo %2)</translation>
     </message>
@@ -461,6 +509,10 @@
         <translation>Confronta con file...</translation>
     </message>
     <message>
+        <source>Curva</source>
+        <translation>Curva</translation>
+    </message>
+    <message>
         <source>Impossibile incollare: %1 valori dal punto %2 superano l&apos;ultimo punto (40).</source>
         <translation>Impossibile incollare: %1 valori dal punto %2 superano l&apos;ultimo punto (40).</translation>
     </message>
@@ -503,6 +555,10 @@
 </context>
 <context>
     <name>HidLink</name>
+    <message>
+        <source>La centralina USB non si può riservare: %1</source>
+        <translation>La centralina USB non si può riservare: %1</translation>
+    </message>
     <message>
         <source>La centralina USB è occupata: %1</source>
         <translation>La centralina USB è occupata: %1</translation>
@@ -600,16 +656,47 @@
         <source>Registrazione salvata: %1 (%2 righe)</source>
         <translation>Registrazione salvata: %1 (%2 righe)</translation>
     </message>
-    <message>
-        <source>Storico giri e sonda</source>
-        <translation>Storico giri e sonda</translation>
-    </message>
 </context>
 <context>
     <name>LiveRecorder</name>
     <message>
         <source>impossibile creare la cartella %1</source>
         <translation>impossibile creare la cartella %1</translation>
+    </message>
+</context>
+<context>
+    <name>LockFile</name>
+    <message>
+        <source>il file di blocco %1 %2; toglilo: %3</source>
+        <translation>il file di blocco %1 %2; toglilo: %3</translation>
+    </message>
+    <message>
+        <source>il file di blocco %1 è troppo grande per essere un file di blocco; toglilo: %2</source>
+        <translation>il file di blocco %1 è troppo grande per essere un file di blocco; toglilo: %2</translation>
+    </message>
+    <message>
+        <source>non si può leggere (%1)</source>
+        <translation>non si può leggere (%1)</translation>
+    </message>
+    <message>
+        <source>è un collegamento simbolico</source>
+        <translation>è un collegamento simbolico</translation>
+    </message>
+    <message>
+        <source>è un dispositivo</source>
+        <translation>è un dispositivo</translation>
+    </message>
+    <message>
+        <source>è un socket</source>
+        <translation>è un socket</translation>
+    </message>
+    <message>
+        <source>è una FIFO</source>
+        <translation>è una FIFO</translation>
+    </message>
+    <message>
+        <source>è una cartella</source>
+        <translation>è una cartella</translation>
     </message>
 </context>
 <context>
@@ -701,6 +788,10 @@
         <translation>file system in sola lettura</translation>
     </message>
     <message>
+        <source>il file esiste già</source>
+        <translation>il file esiste già</translation>
+    </message>
+    <message>
         <source>il file non esiste</source>
         <translation>il file non esiste</translation>
     </message>
@@ -729,6 +820,10 @@
         <translation>troppi collegamenti simbolici</translation>
     </message>
     <message>
+        <source>è un collegamento simbolico</source>
+        <translation>è un collegamento simbolico</translation>
+    </message>
+    <message>
         <source>è una cartella</source>
         <translation>è una cartella</translation>
     </message>
@@ -742,6 +837,10 @@
     <message>
         <source>La porta %1 non esiste</source>
         <translation>La porta %1 non esiste</translation>
+    </message>
+    <message>
+        <source>La porta %1 non si può riservare: %2</source>
+        <translation>La porta %1 non si può riservare: %2</translation>
     </message>
     <message>
         <source>La porta %1 è occupata da un altro programma</source>
@@ -761,6 +860,10 @@
     <message>
         <source>Le impostazioni in %1 non si possono usare (%2): questa volta non verranno ricordate.</source>
         <translation>Le impostazioni in %1 non si possono usare (%2): questa volta non verranno ricordate.</translation>
+    </message>
+    <message>
+        <source>il file è di %1 byte, più di quanti ne scriva Tervalix</source>
+        <translation>il file è di %1 byte, più di quanti ne scriva Tervalix</translation>
     </message>
 </context>
 <context>
@@ -802,8 +905,8 @@
         <translation>--port vuole il percorso di una porta</translation>
     </message>
     <message>
-        <source>--seconds vuole un numero intero positivo</source>
-        <translation>--seconds vuole un numero intero positivo</translation>
+        <source>--seconds vuole un numero intero da 1 a %1</source>
+        <translation>--seconds vuole un numero intero da 1 a %1</translation>
     </message>
     <message>
         <source>Cartella della copia di sicurezza presa prima di scrivere (di solito %1).</source>
@@ -892,6 +995,10 @@ Profili, copie di sicurezza e registrazioni: %1
     <message>
         <source>Impossibile salvare %1: %2</source>
         <translation>Impossibile salvare %1: %2</translation>
+    </message>
+    <message>
+        <source>Impossibile scrivere sullo standard output: %1</source>
+        <translation>Impossibile scrivere sullo standard output: %1</translation>
     </message>
     <message>
         <source>Interrotto.</source>

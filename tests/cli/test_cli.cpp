@@ -80,6 +80,7 @@ private slots:
     void hidUnit();
     void ctrlCDuringAWrite();
     void aKilledRecordingIsStillAValidLog();
+    void resultsThatCannotBeWrittenFail();
     void windowWithoutADisplayPointsToTheTool();
 
 private:
@@ -170,6 +171,7 @@ void TestCli::argumentsGoAnywhereAndMistakesAreUsageErrors()
                                    {"x", "read", "-o", "a.txt"},
                                    {"x", "--port", "/dev/pts/9", "--hid", "info"},
                                    {"x", "monitor", "--seconds", "0"},
+                                   {"x", "monitor", "--seconds", "4294968"},  // * 1000 overflows an int
                                    {"x", "info", "extra"},
                                    {"x", "info", "--output", "a.prf"}};
     for (const QStringList &args : wrong)
@@ -379,6 +381,61 @@ void TestCli::aKilledRecordingIsStillAValidLog()
     QVERIFY(lines.size() > 20);
     for (const QByteArray &line : lines.mid(1))
         QCOMPARE(line.count(','), 5);
+}
+
+void TestCli::resultsThatCannotBeWrittenFail()
+{
+    const QStringList hid{"TERVALIX_SIMULATOR=hid"};
+    // --json: the values as a document, and usage errors as JSON too.
+    Result r = run({"read", "-o", "-", "--json"}, hid);
+    QCOMPARE(r.code, 0);
+    QCOMPARE(QJsonDocument::fromJson(r.out.toUtf8()).object().value("values").toArray().size(), Curve::Points);
+    r = run({"--json", "read"});
+    QCOMPARE(r.code, 2);
+    QCOMPARE(QJsonDocument::fromJson(r.out.toUtf8()).object().value("exit_code").toInt(), 2);
+
+#ifdef Q_OS_UNIX
+    // Standard output on a full disk, or closed: the result is lost, so the
+    // run fails.
+    const auto shell = [this, &hid](const QString &script) {
+        auto *p = new QProcess(this);
+        p->setProcessEnvironment(environment(hid));
+        p->setWorkingDirectory(work.path());
+        p->start(QStringLiteral("/bin/sh"), {"-c", script, QStringLiteral(TERVALIX_CLI)});
+        return finish(p);
+    };
+    for (const char *redirect : {"> /dev/full", ">&-"}) {
+        r = shell(QStringLiteral("exec \"$0\" read -o - %1").arg(redirect));
+        QVERIFY2(r.code == 4 && r.err.contains("standard output"), redirect);
+    }
+
+    // The reader of standard output goes away (`monitor | head`): every
+    // poll shown is in the recording, which ends with a whole line.
+    r = shell(QStringLiteral("{ \"$0\" monitor --csv head.csv; echo $? > head.rc; } | head -n 30"));
+    QFile rc(file("head.rc"));
+    QVERIFY(rc.open(QIODevice::ReadOnly));
+    QCOMPARE(rc.readAll().trimmed(), QByteArray("4"));
+    QFile recording(file("head.csv"));
+    QVERIFY(recording.open(QIODevice::ReadOnly));
+    const QString kept = QString::fromUtf8(recording.readAll());
+    QVERIFY(kept.endsWith('\n'));
+    // The same polls in the same order (each line takes its own clock reading).
+    const auto polls = [](const QString &csv) {
+        QStringList out;
+        for (const QString &line : csv.split('\n', Qt::SkipEmptyParts))
+            out << line.section(',', 2);
+        return out;
+    };
+    const QStringList shown = polls(r.out);
+    QCOMPARE(shown.size(), 30);
+    QCOMPARE(polls(kept).mid(0, shown.size()), shown);
+
+    // A temporary folder that is a file is named as such, not as a busy unit.
+    QVERIFY(QFile(file("notafolder")).open(QIODevice::WriteOnly));
+    r = run({"info"}, {"TERVALIX_SIMULATOR=hid", "TMPDIR=" + file("notafolder")});
+    QCOMPARE(r.code, 3);
+    QVERIFY2(r.err.contains("file di blocco") && !r.err.contains("in uso"), qPrintable(r.err));
+#endif
 }
 
 void TestCli::windowWithoutADisplayPointsToTheTool()

@@ -79,7 +79,8 @@ void TestCurveModel::tableShowsPointsAsColumns()
     QCOMPARE(m.value(5), 7);
     QVERIFY(m.setData(m.index(CurveModel::ValueRow, 5), "3,6"));
     QCOMPARE(m.value(5), 4);
-    QVERIFY(!m.setData(m.index(CurveModel::ValueRow, 5), "abc"));
+    for (const char *notOne : {"abc", "10,20", "1,2,3", "10.5,3", "7 8"})
+        QVERIFY2(!m.setData(m.index(CurveModel::ValueRow, 5), notOne), notOne);
     QCOMPARE(m.value(5), 4);
 
     // Comparing adds a row of the other curve and one of differences.
@@ -204,6 +205,8 @@ void TestCurveModel::spreadsheetText()
     QVERIFY(!CurveOps::parseText("1\tabc\t3", &n, &error));
     QVERIFY(error.contains("abc"));
     QCOMPARE(n, QVector<int>{9});
+    QVERIFY(!CurveOps::parseText("5\t10,20", &n, &error));  // two numbers in one cell
+    QVERIFY(error.contains("10,20"));
     QVERIFY(!CurveOps::parseText(" \n\t", &n, &error));
     QVERIFY(!CurveOps::parseText("1e300", &n, &error));
 }

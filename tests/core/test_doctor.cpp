@@ -4,6 +4,7 @@
 #include "doctor/connectiondoctor.h"
 #include "doctor/hotplugmonitor.h"
 #include "link/devicelock.h"
+#include "support/fakesystem.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,68 +14,11 @@
 
 #include <array>
 #include <functional>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
-
-// A system tree in a temporary folder. Files made here belong to the test's
-// own uid and gid: the fake /etc/group names that gid as the test needs.
-class FakeSystem {
-public:
-    FakeSystem()
-    {
-        opts.root = dir.path() + QStringLiteral("/root");
-        opts.lockDirectory = dir.path() + QStringLiteral("/tmp");
-        QDir().mkpath(opts.root);
-        QDir().mkpath(opts.lockDirectory);
-        opts.user.name = QStringLiteral("alice");
-        opts.user.uid = 54321;
-        opts.user.gid = 54321;
-        opts.user.groups = {{54321, QStringLiteral("alice")}};
-        opts.ownPid = 777;
-    }
-    void file(const QString &path, const QByteArray &content = QByteArray(), uint mode = 0644)
-    {
-        const QString real = opts.root + path;
-        QDir().mkpath(QFileInfo(real).path());
-        QFile f(real);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(content);
-        f.close();
-        QCOMPARE(::chmod(QFile::encodeName(real).constData(), mode), 0);
-    }
-    void link(const QString &path, const QByteArray &target)
-    {
-        const QString real = opts.root + path;
-        QDir().mkpath(QFileInfo(real).path());
-        QCOMPARE(::symlink(target.constData(), QFile::encodeName(real).constData()), 0);
-    }
-    // /etc/group with the nodes' group under `nodeGroup`, alice listed in `listed`.
-    void groups(const QString &nodeGroup, const QStringList &listed = {})
-    {
-        const auto line = [&](const QString &g, uint gid) {
-            return QStringLiteral("%1:x:%2:%3\n").arg(g).arg(gid).arg(listed.contains(g) ? "alice" : "");
-        };
-        QString text = line(nodeGroup, ::getgid()) + line("alice", 54321);
-        uint next = 60000;
-        for (const QString g : {"root", "plugdev", "dialout"})
-            if (g != nodeGroup && !(g == "root" && ::getgid() == 0))
-                text += line(g, g == "root" ? 0 : next++);
-        file(QStringLiteral("/etc/group"), text.toUtf8());
-    }
-    void joinNodeGroup() { opts.user.groups.insert(::getgid(), QStringLiteral("session")); }
-    void plugUnit(const QString &node = QStringLiteral("hidraw0"), uint mode = 0660)
-    {
-        file(QStringLiteral("/sys/class/hidraw/%1/device/uevent").arg(node),
-             "DRIVER=hid-generic\nHID_ID=0003:000004D8:00000080\nHID_NAME=ECU\n");
-        file(QStringLiteral("/dev/") + node, QByteArray(), mode);
-    }
-    DoctorReport run() const { return ConnectionDoctor(opts).run(); }
-
-    QTemporaryDir dir;
-    ConnectionDoctor::Options opts;
-};
 
 DoctorCheck only(const DoctorReport &report, const QString &id)
 {
@@ -348,10 +292,12 @@ void TestDoctor::portsInUse()
     sys.file("/proc/124/comm", "screen\n");
     sys.file("/run/lock/LCK..ttyUSB2", "124\nscreen\nhost\n");
     sys.file("/proc/125/comm", "tervalix\n");
+    // Held the way a link holds it: by its flock, here the test's own.
     QFile live(QDir(sys.opts.lockDirectory).filePath(DeviceLock::lockFileName("/dev/hidraw0")));
-    QVERIFY(live.open(QIODevice::WriteOnly));
+    QVERIFY(live.open(QIODevice::ReadWrite));
     live.write("125\ntervalix\nhost\n");
-    live.close();
+    live.flush();
+    QCOMPARE(::flock(live.handle(), LOCK_EX), 0);
     QFile stale(QDir(sys.opts.lockDirectory).filePath(DeviceLock::lockFileName("ttyUSB3")));
     QVERIFY(stale.open(QIODevice::WriteOnly));
     stale.write("4000\ntervalix\nhost\n");
@@ -373,7 +319,7 @@ void TestDoctor::portsInUse()
     expect("/dev/ttyUSB1", DoctorVerdict::Warning, "sudo rm -f /var/lock/LCK..ttyUSB1", "999");
     expect("/dev/ttyUSB2", DoctorVerdict::Problem, "kill 124", "screen (processo 124)");
     expect("/dev/hidraw0", DoctorVerdict::Problem, "kill 125", "un altro Tervalix (processo 125");
-    expect("/dev/ttyUSB3", DoctorVerdict::Info, "", "4000");
+    expect("/dev/ttyUSB3", DoctorVerdict::Info, "rm -f " + stale.fileName(), "4000");
 }
 
 void TestDoctor::simulatorAndReport()

@@ -262,7 +262,7 @@ void TestProfileFile::backupsAreNamedAndPruned()
     const QDateTime when(QDate(2026, 12, 8), QTime(21, 4, 33));
     QString error;
     const QString first = store.save(ramp(), 3, 21, when, &error);
-    QCOMPARE(QFileInfo(first).fileName(), QStringLiteral("2026-12-08_21-04-33_HW21.prf"));
+    QCOMPARE(QFileInfo(first).fileName(), QStringLiteral("000001_2026-12-08_21-04-33_HW21.prf"));
     const QString second = store.save(ramp(), 3, 21, when, &error);  // the same second
     QVERIFY(second != first && QFileInfo::exists(first));
     ProfileFile::Profile p;
@@ -272,7 +272,8 @@ void TestProfileFile::backupsAreNamedAndPruned()
     for (int i = 1; i <= BackupStore::Keep + 5; ++i)
         QVERIFY(!store.save(ramp(), 1, 10, when.addSecs(i), &error).isEmpty());
     QCOMPARE(store.list().size(), BackupStore::Keep);
-    QCOMPARE(QFileInfo(store.latest()).fileName(), BackupStore::fileName(when.addSecs(BackupStore::Keep + 5), 10));
+    QCOMPARE(QFileInfo(store.latest()).fileName(),
+             BackupStore::fileName(when.addSecs(BackupStore::Keep + 5), 10, BackupStore::Keep + 7));
     QVERIFY(!QFileInfo::exists(first));  // the oldest went
     // A folder that cannot be made: no backup, and why.
     QVERIFY(writeAll(dir.filePath("file"), "x"));

@@ -77,7 +77,7 @@ struct FakeCells {
             return kAck;
         }
         if (kind == Protocol::KindRead)
-            return bytes({0xF4, static_cast<uchar>(cells[static_cast<uchar>(f[2])]), 0, 0, 0, 0, 0, 0});
+            return bytes({0xF4, static_cast<uchar>(cells[static_cast<uchar>(f[2])]), static_cast<uchar>(f[2]), 0, 0, 0, 0, 0});
         return {};
     }
 };
@@ -291,7 +291,7 @@ void TestWorkers::wrongKindReplyDoesNotStallTransfer()
     Harness<CGestReceive> hr(r, clock);
     answered = 0;
     hr.answer = [&](const QByteArray &f) {
-        return answered++ == 0 ? kAck : bytes({0xF4, addressOf(f), 0, 0, 0, 0, 0, 0});
+        return answered++ == 0 ? kAck : bytes({0xF4, addressOf(f), addressOf(f), 0, 0, 0, 0, 0});
     };
     QSignalSpy rout(&r, &CGestReceive::sgnEsito);
     r.startReceive(0, 10);
@@ -324,7 +324,7 @@ void TestWorkers::replyHandedInDuringSendIsKept()
     QByteArray readImage;
     CGestReceive r(&readImage, nullptr, 500, 20, &clock, false);
     QObject::connect(&r, &CGestReceive::sgnSndByte, [&r](const QByteArray &f) {
-        r.setReply(bytes({0xF4, 0x40 + static_cast<uchar>(f[2]), 0, 0, 0, 0, 0, 0}));
+        r.setReply(bytes({0xF4, 0x40 + static_cast<uchar>(f[2]), static_cast<uchar>(f[2]), 0, 0, 0, 0, 0}));
     });
     r.startReceive(0, 10);
     passes = 0;

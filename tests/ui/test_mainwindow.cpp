@@ -21,6 +21,9 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <functional>
 #include <qwt_plot.h>
 #include <qwt_plot_canvas.h>
 
@@ -399,15 +402,31 @@ void TestMainWindow::eachClosePathClosesOnceAndGeometrySurvives()
 void TestMainWindow::unusableSettingsFileIsNotWaitedFor()
 {
 #ifdef Q_OS_LINUX
-    // A FIFO where the settings file should be: reading it would block the
-    // start for good. The run goes on with settings of its own.
+    // A settings file that cannot be used: a FIFO (reading it would block
+    // the start for good), one far too large to be ours, one that may not
+    // be read. The run goes on with settings of its own, and says why.
     QTemporaryDir config;
     QVERIFY(QDir().mkpath(config.filePath("Brundholt")));
-    const QString fifo = config.filePath("Brundholt/Tervalix.conf");
-    QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-    QCOMPARE(Startup::guardSettingsStore(config.path()), fifo);
-    QVERIFY(Startup::settingsProblemText(fifo).contains(QStringLiteral("non è un file regolare")));
-    {
+    const QString file = config.filePath("Brundholt/Tervalix.conf");
+    const QList<QPair<std::function<bool()>, QString>> rows = {
+        {[&] { return ::mkfifo(QFile::encodeName(file).constData(), 0600) == 0; }, "non è un file regolare"},
+        {[&] {
+             QFile f(file);
+             return f.open(QIODevice::WriteOnly) && f.resize(SettingsFormat::MaxFileBytes + 1);
+         },
+         "byte"},
+        {[&] {
+             QFile f(file);
+             return ::getuid() != 0 && f.open(QIODevice::WriteOnly) && f.setPermissions({});
+         },
+         "permesso negato"},
+    };
+    for (const auto &row : rows) {
+        QFile::remove(file);
+        if (!row.first())
+            continue;  // root reads anything
+        QCOMPARE(Startup::guardSettingsStore(config.path()), file);
+        QVERIFY2(Startup::settingsProblemText(file).contains(row.second), qPrintable(Startup::settingsProblemText(file)));
         QSettings s;
         s.setValue(QStringLiteral("Language"), QStringLiteral("EN"));
         s.sync();
@@ -415,7 +434,7 @@ void TestMainWindow::unusableSettingsFileIsNotWaitedFor()
         QVERIFY(!s.fileName().startsWith(config.path()));
     }
     // A regular file (or none) is left alone.
-    QVERIFY(QFile::remove(fifo));
+    QFile::remove(file);
     QVERIFY(Startup::guardSettingsStore(config.path()).isEmpty());
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
 #endif
@@ -455,6 +474,23 @@ void TestMainWindow::settingsSurviveAFullDisk()
     SafeFile::setWriteHook(nullptr);
     QVERIFY(f.open(QIODevice::ReadOnly));
     QCOMPARE(f.readAll(), before);
+    f.close();
+
+    // The settings file is a link: its target is never written.
+    const QString target = config.filePath("passwd");
+    QVERIFY(QFile::rename(path, target));
+    QVERIFY(QFile::link(target, path));
+    {
+        QSettings s;
+        s.setValue(QStringLiteral("Language"), QStringLiteral("IT"));
+        s.sync();
+        QCOMPARE(s.status(), QSettings::AccessError);
+        QCOMPARE(s.value(QStringLiteral("Language")).toString(), QStringLiteral("IT"));  // kept for this run
+    }
+    QFile t(target);
+    QVERIFY(t.open(QIODevice::ReadOnly));
+    QCOMPARE(t.readAll(), before);
+    QVERIFY(QFileInfo(path).isSymLink());
     QSettings::setDefaultFormat(QSettings::NativeFormat);
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings.path());
 #endif
