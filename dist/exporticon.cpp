@@ -2,11 +2,12 @@
 // desktop looks for, each drawn from the vector source at that size rather
 // than scaled from one raster, so that the small ones stay sharp.
 //
-//   tervalix-export-icon <theme folder> <large.svg> <small.svg>
+//   tervalix-export-icon <theme folder> <large.svg> <small.svg> <n>...
 //
-// writes <theme folder>/<n>x<n>/apps/tervalix.png. The small source has less
-// detail and is used up to 24 px, as in the window's own icon.
+// writes <theme folder>/<n>x<n>/apps/tervalix.png for each size n. The small
+// source has less detail and is used up to 24 px, as in the window's own icon.
 
+#include <QByteArray>
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
@@ -20,8 +21,8 @@ int main(int argc, char **argv)
     // Fonts, for the icon's lettering, need a GUI application; no display is used.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: tervalix-export-icon <theme folder> <large.svg> <small.svg>\n");
+    if (argc < 5) {
+        std::fprintf(stderr, "usage: tervalix-export-icon <theme folder> <large.svg> <small.svg> <size>...\n");
         return 2;
     }
     const QString theme = QString::fromLocal8Bit(argv[1]);
@@ -31,7 +32,12 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "tervalix-export-icon: cannot read %s\n", large.isValid() ? argv[3] : argv[2]);
         return 1;
     }
-    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+    for (int arg = 4; arg < argc; ++arg) {
+        const int size = QByteArray(argv[arg]).toInt();
+        if (size < 1 || size > 1024) {
+            std::fprintf(stderr, "tervalix-export-icon: not a size: %s\n", argv[arg]);
+            return 2;
+        }
         QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
         image.fill(Qt::transparent);
         QPainter painter(&image);
