@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the program's icon for the desktop's hicolor theme at every size a
 // desktop looks for, each drawn from the vector source at that size rather
 // than scaled from one raster, so that the small ones stay sharp.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package, tervalix_VERSION_ARCH.deb (make deb).
 #
 # Made with CPack's DEB generator rather than debhelper: the package comes out
@@ -55,10 +56,12 @@ set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
 # Debian's stripping also drops the compiler's notes in .comment, which
 # CPack's keeps; the debug information stays here for the -dbgsym package
 # that CPack splits off afterwards.
-find_program(TVX_OBJCOPY NAMES objcopy ${CMAKE_OBJCOPY} REQUIRED)
+if(NOT CMAKE_OBJCOPY)
+  message(FATAL_ERROR "objcopy (binutils) is needed for the installed programs")
+endif()
 install(CODE "
   foreach(program tervalix tervalix-cli tervalix-ecu-sim)
-    execute_process(COMMAND \"${TVX_OBJCOPY}\" --remove-section=.comment
+    execute_process(COMMAND \"${CMAKE_OBJCOPY}\" --remove-section=.comment
                             \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/\${program}\"
                     RESULT_VARIABLE result)
     if(NOT result EQUAL 0)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the Debian package that `make deb` made, the way a user meets it:
 # lintian, the desktop entry and AppStream validators, the manual pages, the
 # versions it names, then an installation on this machine (the programs
