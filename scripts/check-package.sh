@@ -115,6 +115,7 @@ snapshot() {
 snapshot >"$tmp/before"
 
 # apt reads a local package as the user _apt: give it a copy it may read.
+chmod 755 "$tmp"
 mkdir -m 755 "$tmp/apt"
 install -m 644 "$deb" "$tmp/apt/"
 installed=yes
