@@ -12,10 +12,15 @@ packages=(
   qttranslations5-l10n
   xvfb xauth
 )
-# Extra groups: "fuzz" adds clang and its sanitizer runtimes.
-if [ "${1:-}" = "fuzz" ]; then
-  packages+=(clang libclang-rt-14-dev)
-fi
+# Extra groups: "fuzz" adds clang and its sanitizer runtimes; "package" adds
+# what makes and checks the Debian package (make deb, scripts/check-package.sh):
+# dpkg-shlibdeps and file for the computed dependencies, the validators, and
+# man with groff for the manual pages' warnings.
+case "${1:-}" in
+  fuzz) packages+=(clang libclang-rt-14-dev) ;;
+  package) packages+=(dpkg-dev file lintian desktop-file-utils appstream man-db groff-base
+                      shared-mime-info) ;;
+esac
 
 missing=()
 for p in "${packages[@]}"; do
