@@ -1,5 +1,5 @@
 // Takes pictures of the main window for the README:
-//   tervalix-screenshot OUT.png [IT|EN] [expert] [connect] [history]
+//   tervalix-screenshot OUT.png [IT|EN] [expert] [connect] [history] [full]
 //                       [record=SECONDS] [logs=FOLDER] [compare] [zoom=OBJECTNAME]
 // "record" records live data for that long before the picture and prints the
 // log's path, its lines and the poll rate on show.
@@ -10,6 +10,8 @@
 #include <QFile>
 #include <QLabel>
 #include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QDialog>
 #include <QLineEdit>
 #include <QPushButton>
@@ -52,6 +54,9 @@ int main(int argc, char **argv)
         if (a.startsWith(QLatin1String("logs=")))
             window.setLogFolder(a.mid(5));
     }
+    // "full": the window fills the screen, as a maximised window would.
+    if (args.contains(QStringLiteral("full")))
+        window.setGeometry(QGuiApplication::primaryScreen()->availableGeometry());
     window.show();
     if (args.contains(QStringLiteral("expert"))) {
         window.findChild<QAction *>(QStringLiteral("actionModo_Esperto"))->trigger();

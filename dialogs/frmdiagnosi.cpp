@@ -51,6 +51,13 @@ frmDiagnosi::frmDiagnosi(QWidget *parent, const ConnectionDoctor::Options &optio
 
 frmDiagnosi::~frmDiagnosi() = default;
 
+void frmDiagnosi::setLinkedUnit(const QString &port, const QString &node, const QString &record)
+{
+    options.linkedPort = port;
+    options.linkedNode = node;
+    options.linkedRecord = record;
+}
+
 void frmDiagnosi::buildForm()
 {
     setObjectName(QStringLiteral("frmDiagnosi"));

@@ -22,6 +22,9 @@ public:
     ~frmDiagnosi() override;
 
     const DoctorReport &report() const { return current; }
+    // The unit the program is linked to now (empty port: none), told to the
+    // next diagnosis.
+    void setLinkedUnit(const QString &port, const QString &node, const QString &record);
     QString reportText() const;
     // Texts again after a language switch; the diagnosis runs again so that
     // its findings speak the new language too.

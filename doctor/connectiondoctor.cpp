@@ -328,6 +328,7 @@ public:
         findUnit();
         findRule();
         findPorts();
+        checkLink();
         checkUnit();
         checkUnitAccess();
         checkRule();
@@ -599,10 +600,31 @@ private:
 
     // --- the checks ---
 
+    void checkLink()
+    {
+        if (opts.linkedPort.isEmpty())
+            return;
+        const QString where = opts.linkedNode.isEmpty() ? opts.linkedPort
+                                                        : QStringLiteral("%1, %2").arg(opts.linkedPort, opts.linkedNode);
+        add(QStringLiteral("link.current"), opts.linkedNode, DoctorVerdict::Ok,
+            QCoreApplication::translate("ConnectionDoctor", "Collegamento attuale"),
+            QCoreApplication::translate("ConnectionDoctor", "Il programma è collegato ora alla centralina su %1 (%2).")
+                .arg(where, opts.linkedRecord));
+    }
+
     void checkUnit()
     {
         const QString id = QStringLiteral("hid.present");
         const QString title = QCoreApplication::translate("ConnectionDoctor", "Centralina USB");
+        // The simulated unit has no node in the system: being linked to it
+        // is all there is to see.
+        if (unitNodes.isEmpty() && opts.linkedPort == QLatin1String("HID")) {
+            add(id, QString(), DoctorVerdict::Ok, title,
+                QCoreApplication::translate("ConnectionDoctor",
+                                            "La centralina USB a cui il programma è collegato non ha un nodo nel "
+                                            "sistema: è quella simulata (TERVALIX_SIMULATOR=hid)."));
+            return;
+        }
         if (!unitNodes.isEmpty())
             add(id, QString(), DoctorVerdict::Ok, title,
                 QCoreApplication::translate("ConnectionDoctor",

@@ -73,6 +73,12 @@ public:
         QString lockDirectory;  // where the program's own device locks live
         qint64 ownPid = 0;      // this process: what it holds is not someone else's
         QString ruleSource;     // a copy of the rule file to install; empty: its text is written out
+        // The unit this program is linked to now, if any: its port ("HID" or
+        // a serial path), its device node (empty for the simulated unit) and
+        // its record as the status bar shows it.
+        QString linkedPort;
+        QString linkedNode;
+        QString linkedRecord;
     };
 
     // This machine, this user, this process.

@@ -2,6 +2,7 @@
 
 #include "dialogs/frmabout.h"
 #include "gauge/crpmgauge.h"
+#include "mainwindow/fieldkeyguard.h"
 #include "mainwindow/languageswitch.h"
 #include "mainwindow/ui_frmprogpannel.h"
 #include "mainwindow/windowgeometry.h"
@@ -86,6 +87,7 @@ void frmProgPannel::build(const EcuSession::Config &sessionConfig)
     context = std::make_unique<WindowContext>(this, session, model, selection);
     makePanels();
 
+    new FieldKeyGuard(this);
     language = new LanguageSwitch(ui->actionItaliano, ui->actionInglese, this);
     language->showStored();
     makeConnections();
@@ -126,6 +128,8 @@ void frmProgPannel::makePanels()
     e.scale = ui->actionScala;
     e.interpolate = ui->actionInterpola;
     e.smooth = ui->actionLiscia;
+    e.increase = ui->actionAumenta;
+    e.decrease = ui->actionDiminuisci;
     e.compareFile = ui->actionConfrontaFile;
     e.compareEcu = ui->actionConfrontaEcu;
     e.hideCompare = ui->actionNascondiConfronto;
@@ -202,6 +206,7 @@ void frmProgPannel::retranslateTexts()
     CMsg::loadTextTable();
     updateTitle();
     link->retranslate();
+    transfer->retranslate();
     live->retranslate();
     profile->retranslate();
     edit->retranslate();

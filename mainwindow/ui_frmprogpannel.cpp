@@ -148,6 +148,8 @@ void frmProgPannel::setupUi(QMainWindow *window)
     actionRedo = makeAction(window, "actionRedo");
     actionCopia = makeAction(window, "actionCopia");
     actionIncolla = makeAction(window, "actionIncolla");
+    actionAumenta = makeAction(window, "actionAumenta");
+    actionDiminuisci = makeAction(window, "actionDiminuisci");
     actionImposta = makeAction(window, "actionImposta");
     actionAggiungi = makeAction(window, "actionAggiungi");
     actionScala = makeAction(window, "actionScala");
@@ -468,6 +470,8 @@ void frmProgPannel::setupUi(QMainWindow *window)
     menuModifica->addAction(actionCopia);
     menuModifica->addAction(actionIncolla);
     menuModifica->addSeparator();
+    menuModifica->addAction(actionAumenta);
+    menuModifica->addAction(actionDiminuisci);
     menuModifica->addAction(actionImposta);
     menuModifica->addAction(actionAggiungi);
     menuModifica->addAction(actionScala);
@@ -524,6 +528,8 @@ void frmProgPannel::retranslateUi(QMainWindow *window)
     actionRedo->setText(tr("Ripeti"));
     actionCopia->setText(tr("Copia valori"));
     actionIncolla->setText(tr("Incolla valori"));
+    actionAumenta->setText(tr("Aumenta di uno"));
+    actionDiminuisci->setText(tr("Diminuisci di uno"));
     actionImposta->setText(tr("Imposta valore..."));
     actionAggiungi->setText(tr("Aggiungi..."));
     actionScala->setText(tr("Scala in percentuale..."));

@@ -46,6 +46,8 @@ public:
     QAction *actionRedo;
     QAction *actionCopia;
     QAction *actionIncolla;
+    QAction *actionAumenta;
+    QAction *actionDiminuisci;
     QAction *actionImposta;
     QAction *actionAggiungi;
     QAction *actionScala;

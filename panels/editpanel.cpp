@@ -39,11 +39,26 @@ EditPanel::EditPanel(WindowContext &context, const Widgets &widgets, QObject *pa
     ui.table->setSelectionModel(selection);
     tableDelegate = new CurveTableDelegate(ui.table);
     ui.table->setItemDelegate(tableDelegate);
+    connect(tableDelegate, &CurveTableDelegate::valueAdjusted, this, [this](int point, int typed, int kept) {
+        ctx.showStatus(tr("Punto %1: %2 è fuori dai limiti della centralina, portato a %3").arg(point).arg(typed).arg(kept),
+                       10000);
+    });
+    connect(tableDelegate, &CurveTableDelegate::valueRefused, this, [this](int point, const QString &text) {
+        ctx.showStatus(tr("Punto %1: \"%2\" non è un numero; il valore resta com'era").arg(point).arg(text), 10000);
+    });
 
     ui.undo->setShortcut(QKeySequence::Undo);
     ui.redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     ui.copy->setShortcut(QKeySequence::Copy);
     ui.paste->setShortcut(QKeySequence::Paste);
+    // Single keys, in the table and on the plot, as tuners know them (the
+    // keypad's too). A text field keeps them while it has the focus.
+    ui.increase->setShortcuts({QKeySequence(Qt::Key_Plus), QKeySequence(Qt::KeypadModifier | Qt::Key_Plus)});
+    ui.decrease->setShortcuts({QKeySequence(Qt::Key_Minus), QKeySequence(Qt::KeypadModifier | Qt::Key_Minus)});
+    ui.set->setShortcut(QKeySequence(Qt::Key_Equal));
+    ui.scale->setShortcuts({QKeySequence(Qt::Key_Asterisk), QKeySequence(Qt::KeypadModifier | Qt::Key_Asterisk)});
+    ui.interpolate->setShortcut(QKeySequence(Qt::Key_I));
+    ui.smooth->setShortcut(QKeySequence(Qt::Key_S));
 
     connect(ui.undo, &QAction::triggered, model, &CurveModel::undo);
     connect(ui.redo, &QAction::triggered, model, &CurveModel::redo);
@@ -51,6 +66,8 @@ EditPanel::EditPanel(WindowContext &context, const Widgets &widgets, QObject *pa
     connect(ui.paste, &QAction::triggered, this, &EditPanel::pasteValues);
     for (QAction *a : {ui.set, ui.add, ui.scale, ui.interpolate, ui.smooth})
         connect(a, &QAction::triggered, this, [this, a] { rangeOperation(a); });
+    connect(ui.increase, &QAction::triggered, this, [this] { stepSelection(1); });
+    connect(ui.decrease, &QAction::triggered, this, [this] { stepSelection(-1); });
     connect(ui.compareFile, &QAction::triggered, this, &EditPanel::compareWithFile);
     connect(ui.compareEcu, &QAction::triggered, this, &EditPanel::compareWithEcu);
     connect(ui.hideCompare, &QAction::triggered, model, &CurveModel::clearCompare);
@@ -221,7 +238,7 @@ void EditPanel::updateActions()
     ui.undo->setText(model->canUndo() ? tr("Annulla: %1").arg(model->undoText()) : tr("Annulla"));
     ui.redo->setText(model->canRedo() ? tr("Ripeti: %1").arg(model->redoText()) : tr("Ripeti"));
     const int selected = editPoints().size();
-    for (QAction *a : {ui.set, ui.add, ui.scale, ui.smooth, ui.copy})
+    for (QAction *a : {ui.set, ui.add, ui.scale, ui.smooth, ui.copy, ui.increase, ui.decrease})
         a->setEnabled(selected >= 1);
     ui.interpolate->setEnabled(selected >= 3);
     ui.compareEcu->setEnabled(model->hasEcuCopy());
@@ -293,26 +310,54 @@ void EditPanel::rangeOperation(QAction *action)
         result = CurveOps::smooth(model->values(), points, range);
     } else {
         double number = 0;
+        // The prompt takes any number as typed; one beyond the range is
+        // brought within it, and the user is told (a spin box limited to
+        // the range would turn a typed 60 into 6 without a word).
+        const auto within = [&](double v, double lo, double hi) {
+            const double kept = qBound(lo, v, hi);
+            if (kept != v)
+                ctx.showStatus(tr("%1 è fuori dall'intervallo da %2 a %3: usato %4")
+                                   .arg(QLocale().toString(v))
+                                   .arg(QLocale().toString(lo))
+                                   .arg(QLocale().toString(hi))
+                                   .arg(QLocale().toString(kept)),
+                               10000);
+            return kept;
+        };
+        constexpr double wide = 1.0e6;
         if (action == ui.set) {
-            if (!prompts.getNumber(window, action->text(), tr("Valore"), model->value(points.first()), range.min,
-                                   range.max, 0, &number))
+            if (!prompts.getNumber(window, action->text(), tr("Valore (da %1 a %2)").arg(range.min).arg(range.max),
+                                   model->value(points.first()), -wide, wide, 0, &number))
                 return;
-            result = CurveOps::setTo(model->values(), points, int(number), range);
+            result = CurveOps::setTo(model->values(), points, int(within(qRound(number), range.min, range.max)), range);
         } else if (action == ui.add) {
-            if (!prompts.getNumber(window, action->text(), tr("Quantità da aggiungere (anche negativa)"), 0,
-                                   range.min - range.max, range.max - range.min, 0, &number))
+            if (!prompts.getNumber(window, action->text(), tr("Quantità da aggiungere (anche negativa)"), 0, -wide, wide,
+                                   0, &number))
                 return;
-            result = CurveOps::add(model->values(), points, int(number), range);
+            result = CurveOps::add(model->values(), points,
+                                   int(within(qRound(number), range.min - range.max, range.max - range.min)), range);
         } else {
-            if (!prompts.getNumber(window, action->text(), tr("Percentuale (100 = invariato)"), 100, 0, 1000, 1,
+            if (!prompts.getNumber(window, action->text(), tr("Percentuale (100 = invariato)"), 100, -wide, wide, 1,
                                    &number))
                 return;
-            result = CurveOps::scale(model->values(), points, number, range);
+            result = CurveOps::scale(model->values(), points, within(number, 0, 1000), range);
         }
     }
     QString what = action->text();
     what.remove(QStringLiteral("..."));
     model->applyEdit(result, what);
+}
+
+void EditPanel::stepSelection(int delta)
+{
+    const QVector<int> points = editPoints();
+    if (points.isEmpty())
+        return;
+    CurveModel *model = ctx.model();
+    const CurveLimits l = model->limits();
+    QString what = (delta > 0 ? ui.increase : ui.decrease)->text();
+    model->applyEdit(CurveOps::add(model->values(), points, delta, CurveOps::Range{int(l.valueMin), int(l.valueMax)}),
+                     what);
 }
 
 void EditPanel::compareWithFile()

@@ -31,6 +31,7 @@ public:
         QMenu *editMenu = nullptr;
         QAction *undo = nullptr, *redo = nullptr, *copy = nullptr, *paste = nullptr;
         QAction *set = nullptr, *add = nullptr, *scale = nullptr, *interpolate = nullptr, *smooth = nullptr;
+        QAction *increase = nullptr, *decrease = nullptr;
         QAction *compareFile = nullptr, *compareEcu = nullptr, *hideCompare = nullptr;
     };
 
@@ -57,6 +58,7 @@ private:
     void copyValues();
     void pasteValues();
     void rangeOperation(QAction *action);
+    void stepSelection(int delta);
     void compareWithFile();
     void compareWithEcu();
     void updateActions();

@@ -66,8 +66,14 @@ void LinkPanel::showDiagnosis()
 {
     if (!dlgDiagnosi)
         dlgDiagnosi = new frmDiagnosi(ctx.window());
+    // The doctor looks at the system; what this window is linked to only
+    // the window knows.
+    const EcuSession *session = ctx.session();
+    if (session->isLinked())
+        dlgDiagnosi->setLinkedUnit(session->portName(), session->devicePath(), session->deviceInfo().statusText());
     else
-        dlgDiagnosi->runDiagnosis();
+        dlgDiagnosi->setLinkedUnit(QString(), QString(), QString());
+    dlgDiagnosi->runDiagnosis();
     dlgDiagnosi->show();
     dlgDiagnosi->raise();
 }

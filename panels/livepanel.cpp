@@ -180,8 +180,12 @@ void LivePanel::checkPassword(const QString &text)
 {
     const bool right = frmLogin::isExpertPassword(text);
     setExpertVisible(right);
-    if (!right)
-        ui.expert->setChecked(false);
+    if (right)
+        return;
+    ui.expert->setChecked(false);
+    // Escape gives no password at all: nothing to complain about.
+    if (!text.isEmpty())
+        ctx.prompts().warning(ctx.window(), tr("Modo Esperto"), tr("Password errata: il modo esperto resta spento."));
 }
 
 void LivePanel::setExpertVisible(bool on)

@@ -5,12 +5,15 @@
 #include "profile/backupstore.h"
 #include "profile/curvemodel.h"
 #include "profile/profilefile.h"
+#include "session/ecuresult.h"
 #include "session/ecusession.h"
 #include "uicommon/cmsg.h"
 #include "util/settingskeys.h"
 
 #include <QAction>
+#include <QDateTime>
 #include <QDir>
+#include <QLocale>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMainWindow>
@@ -29,7 +32,11 @@ ProfilePanel::ProfilePanel(WindowContext &context, const Widgets &widgets, QObje
     showFile();
     showK(model->k());
 
-    connect(model, &CurveModel::fileChanged, this, &ProfilePanel::showFile);
+    connect(model, &CurveModel::fileChanged, this, [this](const QString &path) {
+        if (!path.isEmpty())
+            readAt = QDateTime();
+        showFile();
+    });
     connect(model, &CurveModel::kChanged, this, &ProfilePanel::showK);
     connect(model, &CurveModel::limitsChanged, this, [this] {
         const CurveLimits l = ctx.model()->limits();
@@ -37,6 +44,13 @@ ProfilePanel::ProfilePanel(WindowContext &context, const Widgets &widgets, QObje
     });
     EcuSession *session = ctx.session();
     connect(session, &EcuSession::busyChanged, this, &ProfilePanel::updateEnabled);
+    // After a read the label names where the curve came from.
+    connect(session, &EcuSession::finished, this, [this](const EcuResult &r) {
+        if (r.operation == EcuResult::Read && r.ok()) {
+            readAt = QDateTime::currentDateTime();
+            showFile();
+        }
+    });
     connect(session, &EcuSession::linkedChanged, this, &ProfilePanel::updateEngineActions);
     updateEnabled();
 }
@@ -76,6 +90,11 @@ void ProfilePanel::updateEngineActions()
 void ProfilePanel::showFile()
 {
     const QString path = ctx.model()->filePath();
+    if (path.isEmpty() && readAt.isValid()) {
+        ui.path->setText(tr("Centralina, letta alle %1").arg(readAt.toString(QStringLiteral("HH:mm"))));
+        ui.path->setToolTip(QLocale().toString(readAt, QLocale::LongFormat));
+        return;
+    }
     if (path.isEmpty()) {
         ui.path->setText(CMsg::text(CMsg::NoProfile));
         ui.path->setToolTip(QString());
@@ -195,7 +214,9 @@ void ProfilePanel::setFlatProfile()
     if (!CurveGuard::mayReplaceCurve(ctx))
         return;
     ctx.model()->setValues(QVector<int>(Curve::Points, ui.flatValue->value()), tr("Profilo piatto"));
+    readAt = QDateTime();
     ctx.model()->clearFile();
+    showFile();
 }
 
 void ProfilePanel::resetAfterDisconnect()
@@ -207,8 +228,10 @@ void ProfilePanel::resetAfterDisconnect()
     model->clearEcuCopy();
     if (!keep) {
         model->setValues(QVector<int>(Curve::Points, 0), tr("Profilo piatto"));
+        readAt = QDateTime();
         model->clearFile();
         model->setPristine();
+        showFile();
     }
 }
 
@@ -266,7 +289,9 @@ void ProfilePanel::selectEngineType(int wanted)
     ui.fourCylinders->setChecked(!two);
 
     CurveModel *model = ctx.model();
+    readAt = QDateTime();
     model->clearFile();
+    showFile();
     QSettings().setValue(SettingsKeys::cylinders(), QString::fromLatin1(setup.setting));
     model->setMaxRpm(setup.maxRpm);
     model->setValues(QVector<int>(Curve::Points, 0), tr("Profilo piatto"));

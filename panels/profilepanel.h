@@ -7,6 +7,7 @@
 // Every file action runs once the line is quiet (the session's whenIdle), so
 // no dialog or file access overlaps with an exchange.
 
+#include <QDateTime>
 #include <QObject>
 #include <QString>
 
@@ -80,4 +81,5 @@ private:
     WindowContext &ctx;
     Widgets ui;
     int cylinders = 0;
+    QDateTime readAt;  // the editor's curve came from the unit then (invalid: not)
 };

@@ -21,14 +21,24 @@ TransferPanel::TransferPanel(WindowContext &context, const Widgets &widgets, QOb
     : QObject(parent), ctx(context), ui(widgets)
 {
     profileLabel = new QLabel();
+    notWrittenLabel = new QLabel(ctx.window());
+    notWrittenLabel->setObjectName(QStringLiteral("lblNonScritto"));
+    notWrittenLabel->setStyleSheet(QStringLiteral("color: rgb(230, 60, 0); font-weight: bold;"));
+    ctx.statusBar()->addPermanentWidget(notWrittenLabel);
+    notWrittenLabel->hide();
+    connect(ctx.model(), &CurveModel::ecuDifferenceChanged, this, &TransferPanel::showEcuDifference);
     EcuSession *session = ctx.session();
     connect(session, &EcuSession::finished, this, &TransferPanel::showResult);
-    connect(session, &EcuSession::progress, this, [this](EcuPhase, int percent) { setPercent(percent); });
+    connect(session, &EcuSession::progress, this, [this](EcuPhase phase, int percent) {
+        ui.progress->setFormat(phaseText(phase) + QStringLiteral(" %p%"));
+        setPercent(percent);
+    });
     connect(session, &EcuSession::busyChanged, this, &TransferPanel::updateEnabled);
     connect(session, &EcuSession::linkedChanged, this, [this](bool linked) {
         if (!linked)
             clearProgress();
         updateEnabled();
+        showEcuDifference();
     });
     updateEnabled();
 }
@@ -49,6 +59,21 @@ void TransferPanel::updateEnabled()
     ui.close->setEnabled(session->runningOperation() != EcuResult::Write);
 }
 
+void TransferPanel::retranslate()
+{
+    showEcuDifference();
+}
+
+void TransferPanel::showEcuDifference()
+{
+    // What the user sees is not what the engine runs on.
+    const bool show = ctx.session()->isLinked() && ctx.model()->differsFromEcu();
+    notWrittenLabel->setText(QStringLiteral("\u25CF ") + tr("Non scritto nella centralina"));
+    notWrittenLabel->setToolTip(tr("La curva nell'editor è diversa da quella che la centralina contiene: "
+                                   "scrivila per usarla"));
+    notWrittenLabel->setVisible(show);
+}
+
 void TransferPanel::setPercent(int percent)
 {
     ui.progress->setValue(percent);
@@ -57,6 +82,22 @@ void TransferPanel::setPercent(int percent)
 void TransferPanel::clearProgress()
 {
     ui.progress->setValue(0);
+    ui.progress->setFormat(QStringLiteral("%p%"));
+}
+
+QString TransferPanel::phaseText(EcuPhase phase)
+{
+    switch (phase) {
+    case EcuPhase::Reading:
+        return tr("Lettura");
+    case EcuPhase::BackingUp:
+        return tr("Backup");
+    case EcuPhase::Writing:
+        return tr("Scrittura");
+    case EcuPhase::Verifying:
+        return tr("Verifica");
+    }
+    return QString();
 }
 
 void TransferPanel::write()

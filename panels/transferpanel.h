@@ -37,6 +37,9 @@ public:
     void showResult(const EcuResult &result);
     void setPercent(int percent);
     void clearProgress();
+    void retranslate();
+    // What the progress bar says runs: "Lettura", "Backup", "Scrittura", "Verifica".
+    static QString phaseText(EcuPhase phase);
 
 signals:
     // A write waits for the profile to be saved under a name.
@@ -47,8 +50,10 @@ private:
     QString pointNames(const QVector<int> &points) const;
     void reportMismatches(const EcuResult &result);
     void updateEnabled();
+    void showEcuDifference();
 
     WindowContext &ctx;
     Widgets ui;
     QLabel *profileLabel = nullptr;
+    QLabel *notWrittenLabel = nullptr;  // the editor holds what the ECU does not
 };

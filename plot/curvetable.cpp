@@ -1,6 +1,7 @@
 #include "plot/curvetable.h"
 
 #include "profile/curvemodel.h"
+#include "profile/curveops.h"
 
 #include <QLineEdit>
 #include <QRegularExpressionValidator>
@@ -67,6 +68,16 @@ void CurveTableDelegate::setEditorData(QWidget *editor, const QModelIndex &index
 void CurveTableDelegate::setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const
 {
     const QString text = static_cast<QLineEdit *>(editor)->text();
-    if (!text.trimmed().isEmpty())
-        model->setData(index, text, Qt::EditRole);
+    if (text.trimmed().isEmpty())
+        return;
+    double typed = 0;
+    const bool number = CurveOps::parseNumber(text, &typed);
+    model->setData(index, text, Qt::EditRole);
+    // The model keeps the curve within the unit's limits: say so when it
+    // did not take the number as typed.
+    const int kept = index.data(Qt::EditRole).toInt();
+    if (number && qRound(typed) != kept)
+        emit valueAdjusted(index.column(), qRound(typed), kept);
+    else if (!number)
+        emit valueRefused(index.column(), text);
 }

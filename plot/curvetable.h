@@ -23,6 +23,12 @@ public:
     void setEditorData(QWidget *editor, const QModelIndex &index) const override;
     void setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const override;
 
+signals:
+    // A typed value the point could not take as it is: brought within the
+    // limits (kept), or not a number at all (the point keeps its value).
+    void valueAdjusted(int point, int typed, int kept) const;
+    void valueRefused(int point, const QString &text) const;
+
 protected:
     void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override;
 

@@ -309,6 +309,11 @@ void CurveModel::updateModified()
         modified = now;
         emit modifiedChanged(modified);
     }
+    const bool differs = differsFromEcu();
+    if (differs != ecuDiffers) {
+        ecuDiffers = differs;
+        emit ecuDifferenceChanged(differs);
+    }
 }
 
 void CurveModel::setCompare(const QVector<int> &values, const QString &label)

@@ -93,6 +93,9 @@ public:
     // ECU's copy (or, with neither, from the pristine curve). K needs no
     // ECU copy: a linked unit gets every change of K at once.
     bool isModified() const;
+    // The editor holds a curve the ECU does not: it differs from the ECU's
+    // copy (the last read, or the last verified write).
+    bool differsFromEcu() const { return hasEcu && vals != ecuValues; }
 
     // A second curve to compare against.
     void setCompare(const QVector<int> &values, const QString &label);
@@ -108,6 +111,7 @@ signals:
     void kChanged(int k);
     void fileChanged(const QString &path);
     void modifiedChanged(bool modified);
+    void ecuDifferenceChanged(bool differs);
     void compareChanged();
     void undoStateChanged();
 
@@ -135,6 +139,7 @@ private:
     QVector<int> ecuValues;
     QVector<int> pristine;
     bool modified = false;
+    bool ecuDiffers = false;
 
     QVector<Step> undoStack;
     QVector<Step> redoStack;

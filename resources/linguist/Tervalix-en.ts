@@ -145,6 +145,10 @@
         <translation>USB ECU</translation>
     </message>
     <message>
+        <source>Collegamento attuale</source>
+        <translation>Current link</translation>
+    </message>
+    <message>
         <source>Diagnosi</source>
         <translation>Diagnosis</translation>
     </message>
@@ -201,8 +205,16 @@
         <translation>The kernel created %1 but the file is not in /dev.</translation>
     </message>
     <message>
+        <source>Il programma è collegato ora alla centralina su %1 (%2).</source>
+        <translation>The program is linked to the ECU on %1 now (%2).</translation>
+    </message>
+    <message>
         <source>La centralina (USB 04D8:0080) è collegata; il suo nodo è %1.</source>
         <translation>The ECU (USB 04D8:0080) is plugged in; its device node is %1.</translation>
+    </message>
+    <message>
+        <source>La centralina USB a cui il programma è collegato non ha un nodo nel sistema: è quella simulata (TERVALIX_SIMULATOR=hid).</source>
+        <translation>The USB ECU the program is linked to has no node in the system: it is the simulated one (TERVALIX_SIMULATOR=hid).</translation>
     </message>
     <message>
         <source>La centralina non è collegata direttamente al USB; se usi un adattatore seriale, guarda le porte seriali qui sotto.</source>
@@ -493,6 +505,10 @@
         <translation>%1 pasted values brought within the limits (%2 to %3)</translation>
     </message>
     <message>
+        <source>%1 è fuori dall&apos;intervallo da %2 a %3: usato %4</source>
+        <translation>%1 is outside the range %2 to %3: %4 used</translation>
+    </message>
+    <message>
         <source>Annulla</source>
         <translation>Undo</translation>
     </message>
@@ -537,6 +553,14 @@
         <translation>Profiles (*.prf)</translation>
     </message>
     <message>
+        <source>Punto %1: &quot;%2&quot; non è un numero; il valore resta com&apos;era</source>
+        <translation>Point %1: &quot;%2&quot; is not a number; the value stays as it was</translation>
+    </message>
+    <message>
+        <source>Punto %1: %2 è fuori dai limiti della centralina, portato a %3</source>
+        <translation>Point %1: %2 is beyond the ECU&apos;s limits, set to %3</translation>
+    </message>
+    <message>
         <source>Quantità da aggiungere (anche negativa)</source>
         <translation>Amount to add (may be negative)</translation>
     </message>
@@ -549,8 +573,8 @@
         <translation>Redo: %1</translation>
     </message>
     <message>
-        <source>Valore</source>
-        <translation>Value</translation>
+        <source>Valore (da %1 a %2)</source>
+        <translation>Value (%1 to %2)</translation>
     </message>
 </context>
 <context>
@@ -631,6 +655,14 @@
     <message>
         <source>La registrazione non è iniziata: %1.</source>
         <translation>Recording did not start: %1.</translation>
+    </message>
+    <message>
+        <source>Modo Esperto</source>
+        <translation>Expert Mode</translation>
+    </message>
+    <message>
+        <source>Password errata: il modo esperto resta spento.</source>
+        <translation>Wrong password: expert mode stays off.</translation>
     </message>
     <message>
         <source>REC</source>
@@ -735,6 +767,10 @@
     <message>
         <source>Carica profilo</source>
         <translation>Load profile</translation>
+    </message>
+    <message>
+        <source>Centralina, letta alle %1</source>
+        <translation>ECU, read at %1</translation>
     </message>
     <message>
         <source>Divisore numero di giri</source>
@@ -1198,6 +1234,10 @@ Bring them within the limits and write? Otherwise nothing is written.</numerusfo
         <translation>... and %1 more differences</translation>
     </message>
     <message>
+        <source>Backup</source>
+        <translation>Backup</translation>
+    </message>
+    <message>
         <source>Backup: %1</source>
         <translation>Backup: %1</translation>
     </message>
@@ -1218,8 +1258,16 @@ Bring them within the limits and write? Otherwise nothing is written.</numerusfo
         <translation>The ECU holds K = %1, outside the range %2 to %3: the ECU was left as it is.</translation>
     </message>
     <message>
+        <source>La curva nell&apos;editor è diversa da quella che la centralina contiene: scrivila per usarla</source>
+        <translation>The curve in the editor differs from the one the ECU holds: write it to use it</translation>
+    </message>
+    <message>
         <source>La scrittura non è iniziata: impossibile salvare il backup della curva presente nella centralina (%1).</source>
         <translation>The write did not start: the backup of the curve in the ECU could not be saved (%1).</translation>
+    </message>
+    <message>
+        <source>Lettura</source>
+        <translation>Reading</translation>
     </message>
     <message>
         <source>Lettura centralina</source>
@@ -1230,6 +1278,10 @@ Bring them within the limits and write? Otherwise nothing is written.</numerusfo
         <translation>Profile name, character %1: written %2, the ECU holds %3</translation>
     </message>
     <message>
+        <source>Non scritto nella centralina</source>
+        <translation>Not written to the ECU</translation>
+    </message>
+    <message>
         <source>Nulla è stato scritto nella centralina: %1.</source>
         <translation>Nothing was written to the ECU: %1.</translation>
     </message>
@@ -1238,12 +1290,20 @@ Bring them within the limits and write? Otherwise nothing is written.</numerusfo
         <translation>Point %1 (%2 rpm): written %3, the ECU holds %4</translation>
     </message>
     <message>
+        <source>Scrittura</source>
+        <translation>Writing</translation>
+    </message>
+    <message>
         <source>Scrittura verificata: %1 celle uguali a quanto inviato.</source>
         <translation>Write verified: %1 cells match what was sent.</translation>
     </message>
     <message>
         <source>Scrivere di nuovo la curva?</source>
         <translation>Write the curve again?</translation>
+    </message>
+    <message>
+        <source>Verifica</source>
+        <translation>Verifying</translation>
     </message>
     <message>
         <source>Verifica fallita: la centralina non contiene quanto scritto.</source>
@@ -1318,6 +1378,10 @@ Bring them within the limits and write? Otherwise nothing is written.</numerusfo
         <translation>Undo</translation>
     </message>
     <message>
+        <source>Aumenta di uno</source>
+        <translation>Increase by one</translation>
+    </message>
+    <message>
         <source>Cerca la centralina appena viene collegata</source>
         <translation>Search for the ECU When Plugged In</translation>
     </message>
@@ -1339,11 +1403,15 @@ Bring them within the limits and write? Otherwise nothing is written.</numerusfo
     </message>
     <message>
         <source>Dati dal vivo</source>
-        <translation>Live Data</translation>
+        <translation>&amp;Live Data</translation>
     </message>
     <message>
         <source>Diagnosi del collegamento</source>
         <translation>Connection Diagnosis</translation>
+    </message>
+    <message>
+        <source>Diminuisci di uno</source>
+        <translation>Decrease by one</translation>
     </message>
     <message>
         <source>Imposta valore...</source>
@@ -1367,7 +1435,7 @@ Bring them within the limits and write? Otherwise nothing is written.</numerusfo
     </message>
     <message>
         <source>Modifica</source>
-        <translation>Edit</translation>
+        <translation>&amp;Edit</translation>
     </message>
     <message>
         <source>Nascondi confronto</source>
@@ -1399,7 +1467,7 @@ Bring them within the limits and write? Otherwise nothing is written.</numerusfo
     </message>
     <message>
         <source>tr(&quot;About&quot;)</source>
-        <translation>About</translation>
+        <translation>&amp;About</translation>
     </message>
     <message>
         <source>tr(&quot;Aggiorna ROM Centralina&quot;)</source>
@@ -1451,7 +1519,7 @@ Bring them within the limits and write? Otherwise nothing is written.</numerusfo
     </message>
     <message>
         <source>tr(&quot;Configurazione&quot;)</source>
-        <translation>Configuration</translation>
+        <translation>&amp;Configuration</translation>
     </message>
     <message>
         <source>tr(&quot;Divisore numero di giri&quot;)</source>
@@ -1463,7 +1531,7 @@ Bring them within the limits and write? Otherwise nothing is written.</numerusfo
     </message>
     <message>
         <source>tr(&quot;File&quot;)</source>
-        <translation>File</translation>
+        <translation>&amp;File</translation>
     </message>
     <message>
         <source>tr(&quot;Genera Profilo Piatto&quot;)</source>
@@ -1519,7 +1587,7 @@ Bring them within the limits and write? Otherwise nothing is written.</numerusfo
     </message>
     <message>
         <source>tr(&quot;Muovi Cursore&quot;)</source>
-        <translation>Move Cursor</translation>
+        <translation>&amp;Move Cursor</translation>
     </message>
     <message>
         <source>tr(&quot;Muovi Destra: Ctrl+Right&quot;)</source>
@@ -1559,11 +1627,11 @@ Bring them within the limits and write? Otherwise nothing is written.</numerusfo
     </message>
     <message>
         <source>tr(&quot;Seleziona Centralina&quot;)</source>
-        <translation>Select version of Tervalix</translation>
+        <translation>Select &amp;version of Tervalix</translation>
     </message>
     <message>
         <source>tr(&quot;Seleziona Lingua&quot;)</source>
-        <translation>Choose your language</translation>
+        <translation>Choose your &amp;language</translation>
     </message>
     <message>
         <source>tr(&quot;Valore analogico sonda temperatura&quot;)</source>

@@ -145,6 +145,10 @@
         <translation>Centralina USB</translation>
     </message>
     <message>
+        <source>Collegamento attuale</source>
+        <translation>Collegamento attuale</translation>
+    </message>
+    <message>
         <source>Diagnosi</source>
         <translation>Diagnosi</translation>
     </message>
@@ -201,8 +205,16 @@
         <translation>Il kernel ha creato %1 ma il file non è in /dev.</translation>
     </message>
     <message>
+        <source>Il programma è collegato ora alla centralina su %1 (%2).</source>
+        <translation>Il programma è collegato ora alla centralina su %1 (%2).</translation>
+    </message>
+    <message>
         <source>La centralina (USB 04D8:0080) è collegata; il suo nodo è %1.</source>
         <translation>La centralina (USB 04D8:0080) è collegata; il suo nodo è %1.</translation>
+    </message>
+    <message>
+        <source>La centralina USB a cui il programma è collegato non ha un nodo nel sistema: è quella simulata (TERVALIX_SIMULATOR=hid).</source>
+        <translation>La centralina USB a cui il programma è collegato non ha un nodo nel sistema: è quella simulata (TERVALIX_SIMULATOR=hid).</translation>
     </message>
     <message>
         <source>La centralina non è collegata direttamente al USB; se usi un adattatore seriale, guarda le porte seriali qui sotto.</source>
@@ -493,6 +505,10 @@
         <translation>%1 valori incollati portati entro i limiti (da %2 a %3)</translation>
     </message>
     <message>
+        <source>%1 è fuori dall&apos;intervallo da %2 a %3: usato %4</source>
+        <translation>%1 è fuori dall&apos;intervallo da %2 a %3: usato %4</translation>
+    </message>
+    <message>
         <source>Annulla</source>
         <translation>Annulla</translation>
     </message>
@@ -537,6 +553,14 @@
         <translation>Mappe (*.prf)</translation>
     </message>
     <message>
+        <source>Punto %1: &quot;%2&quot; non è un numero; il valore resta com&apos;era</source>
+        <translation>Punto %1: &quot;%2&quot; non è un numero; il valore resta com&apos;era</translation>
+    </message>
+    <message>
+        <source>Punto %1: %2 è fuori dai limiti della centralina, portato a %3</source>
+        <translation>Punto %1: %2 è fuori dai limiti della centralina, portato a %3</translation>
+    </message>
+    <message>
         <source>Quantità da aggiungere (anche negativa)</source>
         <translation>Quantità da aggiungere (anche negativa)</translation>
     </message>
@@ -549,8 +573,8 @@
         <translation>Ripeti: %1</translation>
     </message>
     <message>
-        <source>Valore</source>
-        <translation>Valore</translation>
+        <source>Valore (da %1 a %2)</source>
+        <translation>Valore (da %1 a %2)</translation>
     </message>
 </context>
 <context>
@@ -631,6 +655,14 @@
     <message>
         <source>La registrazione non è iniziata: %1.</source>
         <translation>La registrazione non è iniziata: %1.</translation>
+    </message>
+    <message>
+        <source>Modo Esperto</source>
+        <translation>Modo Esperto</translation>
+    </message>
+    <message>
+        <source>Password errata: il modo esperto resta spento.</source>
+        <translation>Password errata: il modo esperto resta spento.</translation>
     </message>
     <message>
         <source>REC</source>
@@ -735,6 +767,10 @@
     <message>
         <source>Carica profilo</source>
         <translation>Carica profilo</translation>
+    </message>
+    <message>
+        <source>Centralina, letta alle %1</source>
+        <translation>Centralina, letta alle %1</translation>
     </message>
     <message>
         <source>Divisore numero di giri</source>
@@ -1198,6 +1234,10 @@ Portarli entro i limiti e scrivere? Altrimenti non viene scritto nulla.</numerus
         <translation>... e altre %1 differenze</translation>
     </message>
     <message>
+        <source>Backup</source>
+        <translation>Backup</translation>
+    </message>
+    <message>
         <source>Backup: %1</source>
         <translation>Backup: %1</translation>
     </message>
@@ -1218,8 +1258,16 @@ Portarli entro i limiti e scrivere? Altrimenti non viene scritto nulla.</numerus
         <translation>La centralina contiene K = %1, fuori dall&apos;intervallo da %2 a %3: la centralina non è stata modificata.</translation>
     </message>
     <message>
+        <source>La curva nell&apos;editor è diversa da quella che la centralina contiene: scrivila per usarla</source>
+        <translation>La curva nell&apos;editor è diversa da quella che la centralina contiene: scrivila per usarla</translation>
+    </message>
+    <message>
         <source>La scrittura non è iniziata: impossibile salvare il backup della curva presente nella centralina (%1).</source>
         <translation>La scrittura non è iniziata: impossibile salvare il backup della curva presente nella centralina (%1).</translation>
+    </message>
+    <message>
+        <source>Lettura</source>
+        <translation>Lettura</translation>
     </message>
     <message>
         <source>Lettura centralina</source>
@@ -1230,6 +1278,10 @@ Portarli entro i limiti e scrivere? Altrimenti non viene scritto nulla.</numerus
         <translation>Nome del profilo, carattere %1: scritto %2, la centralina contiene %3</translation>
     </message>
     <message>
+        <source>Non scritto nella centralina</source>
+        <translation>Non scritto nella centralina</translation>
+    </message>
+    <message>
         <source>Nulla è stato scritto nella centralina: %1.</source>
         <translation>Nulla è stato scritto nella centralina: %1.</translation>
     </message>
@@ -1238,12 +1290,20 @@ Portarli entro i limiti e scrivere? Altrimenti non viene scritto nulla.</numerus
         <translation>Punto %1 (%2 giri/min): scritto %3, la centralina contiene %4</translation>
     </message>
     <message>
+        <source>Scrittura</source>
+        <translation>Scrittura</translation>
+    </message>
+    <message>
         <source>Scrittura verificata: %1 celle uguali a quanto inviato.</source>
         <translation>Scrittura verificata: %1 celle uguali a quanto inviato.</translation>
     </message>
     <message>
         <source>Scrivere di nuovo la curva?</source>
         <translation>Scrivere di nuovo la curva?</translation>
+    </message>
+    <message>
+        <source>Verifica</source>
+        <translation>Verifica</translation>
     </message>
     <message>
         <source>Verifica fallita: la centralina non contiene quanto scritto.</source>
@@ -1318,6 +1378,10 @@ Portarli entro i limiti e scrivere? Altrimenti non viene scritto nulla.</numerus
         <translation>Annulla</translation>
     </message>
     <message>
+        <source>Aumenta di uno</source>
+        <translation>Aumenta di uno</translation>
+    </message>
+    <message>
         <source>Cerca la centralina appena viene collegata</source>
         <translation>Cerca la centralina appena viene collegata</translation>
     </message>
@@ -1339,11 +1403,15 @@ Portarli entro i limiti e scrivere? Altrimenti non viene scritto nulla.</numerus
     </message>
     <message>
         <source>Dati dal vivo</source>
-        <translation>Dati dal vivo</translation>
+        <translation>&amp;Dati dal vivo</translation>
     </message>
     <message>
         <source>Diagnosi del collegamento</source>
         <translation>Diagnosi del collegamento</translation>
+    </message>
+    <message>
+        <source>Diminuisci di uno</source>
+        <translation>Diminuisci di uno</translation>
     </message>
     <message>
         <source>Imposta valore...</source>
@@ -1367,7 +1435,7 @@ Portarli entro i limiti e scrivere? Altrimenti non viene scritto nulla.</numerus
     </message>
     <message>
         <source>Modifica</source>
-        <translation>Modifica</translation>
+        <translation>&amp;Modifica</translation>
     </message>
     <message>
         <source>Nascondi confronto</source>
@@ -1399,7 +1467,7 @@ Portarli entro i limiti e scrivere? Altrimenti non viene scritto nulla.</numerus
     </message>
     <message>
         <source>tr(&quot;About&quot;)</source>
-        <translation>Informazioni</translation>
+        <translation>&amp;Informazioni</translation>
     </message>
     <message>
         <source>tr(&quot;Aggiorna ROM Centralina&quot;)</source>
@@ -1451,7 +1519,7 @@ Portarli entro i limiti e scrivere? Altrimenti non viene scritto nulla.</numerus
     </message>
     <message>
         <source>tr(&quot;Configurazione&quot;)</source>
-        <translation>Configurazione</translation>
+        <translation>&amp;Configurazione</translation>
     </message>
     <message>
         <source>tr(&quot;Divisore numero di giri&quot;)</source>
@@ -1463,7 +1531,7 @@ Portarli entro i limiti e scrivere? Altrimenti non viene scritto nulla.</numerus
     </message>
     <message>
         <source>tr(&quot;File&quot;)</source>
-        <translation>File</translation>
+        <translation>&amp;File</translation>
     </message>
     <message>
         <source>tr(&quot;Genera Profilo Piatto&quot;)</source>
@@ -1519,7 +1587,7 @@ Portarli entro i limiti e scrivere? Altrimenti non viene scritto nulla.</numerus
     </message>
     <message>
         <source>tr(&quot;Muovi Cursore&quot;)</source>
-        <translation>Muovi Cursore</translation>
+        <translation>M&amp;uovi Cursore</translation>
     </message>
     <message>
         <source>tr(&quot;Muovi Destra: Ctrl+Right&quot;)</source>
@@ -1559,11 +1627,11 @@ Portarli entro i limiti e scrivere? Altrimenti non viene scritto nulla.</numerus
     </message>
     <message>
         <source>tr(&quot;Seleziona Centralina&quot;)</source>
-        <translation>Seleziona versione Tervalix</translation>
+        <translation>Seleziona versione &amp;Tervalix</translation>
     </message>
     <message>
         <source>tr(&quot;Seleziona Lingua&quot;)</source>
-        <translation>Seleziona Lingua</translation>
+        <translation>Seleziona &amp;Lingua</translation>
     </message>
     <message>
         <source>tr(&quot;Valore analogico sonda temperatura&quot;)</source>
