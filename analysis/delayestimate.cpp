@@ -12,10 +12,13 @@ namespace {
 constexpr double StepMs = 10;
 constexpr int Blocks = 10;
 constexpr double BinRpm = 100;
+// Only readings made while the speed moves say anything about the delay;
+// steady ones would add their spread (a closed loop's dither, the sensor's
+// recovery after a fuel cut) to every candidate alike.
+constexpr double MinRateRpmPerS = 300;
 
 struct Cell {
     double sum = 0;
-    double sumSq = 0;
     int n = 0;
 };
 
@@ -40,6 +43,38 @@ double argmin(const std::vector<double> &cost, int *at)
     return x * StepMs;
 }
 
+// Splits the speed rates into a slow and a fast group (two-means on the
+// logarithm of the rate, exact in one dimension).
+double rateSplit(std::vector<double> rates)
+{
+    if (rates.size() < 4)
+        return 0;
+    for (double &r : rates)
+        r = std::log(r);
+    std::sort(rates.begin(), rates.end());
+    const size_t n = rates.size();
+    std::vector<double> prefix(n + 1, 0.0), prefixSq(n + 1, 0.0);
+    for (size_t i = 0; i < n; ++i) {
+        prefix[i + 1] = prefix[i] + rates[i];
+        prefixSq[i + 1] = prefixSq[i] + rates[i] * rates[i];
+    }
+    auto ss = [&](size_t a, size_t b) {
+        const double m = b - a;
+        const double sum = prefix[b] - prefix[a];
+        return prefixSq[b] - prefixSq[a] - sum * sum / m;
+    };
+    double best = 1e300;
+    size_t at = n / 2;
+    for (size_t k = n / 20 + 1; k + n / 20 + 1 < n; ++k) {
+        const double v = ss(0, k) + ss(k, n);
+        if (v < best) {
+            best = v;
+            at = k;
+        }
+    }
+    return std::exp(0.5 * (rates[at - 1] + rates[at]));
+}
+
 } // namespace
 
 DelayEstimate estimateDelay(const QVector<EcuTrack> &tracks, const QVector<DelayReading> &readings,
@@ -55,11 +90,21 @@ DelayEstimate estimateDelay(const QVector<EcuTrack> &tracks, const QVector<Delay
     const int bins = std::min(400, int(maxRpm / BinRpm) + 2);
     const int n = readings.size();
     auto tr = [](const char *text) { return QCoreApplication::translate("MixtureAnalysis", text); };
-    if (n < 200) {
+    std::vector<double> rates;
+    for (const EcuTrack &t : tracks)
+        for (int i = 0; i < t.size(); i += 5)
+            if (t.stateAt(i) == EcuTrack::Steady && std::abs(t.rateAt(i)) >= MinRateRpmPerS)
+                rates.push_back(std::abs(t.rateAt(i)));
+    const double split = rateSplit(rates);
+    if (n < 200 || split <= 0) {
         *messages << tr("troppo poche letture per stimare il ritardo della sonda: indicarlo");
         return out;
     }
-    std::vector<Cell> cells(size_t(steps) * Blocks * size_t(bins));
+    // Per delay, block, speed band and rate group: readings and their sum.
+    std::vector<Cell> cells(size_t(steps) * Blocks * size_t(bins) * 2);
+    auto cellAt = [&](int d, int b, int k, int g) -> Cell & {
+        return cells[((size_t(d) * Blocks + size_t(b)) * size_t(bins) + size_t(k)) * 2 + size_t(g)];
+    };
     for (int r = 0; r < n; ++r) {
         const DelayReading &x = readings[r];
         const EcuTrack &t = tracks[x.track];
@@ -72,48 +117,50 @@ DelayEstimate estimateDelay(const QVector<EcuTrack> &tracks, const QVector<Delay
             if (held < 0)
                 break;
             const int next = held + 1 < t.size() ? held + 1 : held;
+            const double rate = std::abs(t.rateAt(held));
             if (t.timeAt(next) - t.timeAt(held) > s.maxEcuGapMs || t.cellAt(held) >= Points
-                || t.stateAt(held) != EcuTrack::Steady)
+                || t.stateAt(held) != EcuTrack::Steady || rate < MinRateRpmPerS)
                 continue;
             const int bin = std::min(bins - 1, int(t.rpmAtTime(held, q) / BinRpm));
             // At the correction in force then: the mixture without the curve.
             const double v = x.lambda * fuelFactor(t.valueAt(held), s.gainPctPerPoint);
-            Cell &c = cells[(size_t(d) * Blocks + size_t(block)) * size_t(bins) + size_t(bin)];
+            Cell &c = cellAt(d, block, bin, rate >= split);
             c.sum += v;
-            c.sumSq += v * v;
             ++c.n;
         }
     }
-    // Pooled within-bin variance at each delay, with all blocks and with
-    // each one left out.
+    // At each delay, the weighted mean square difference between the slow
+    // and the fast readings of the same band; with all blocks and with each
+    // one left out.
     std::vector<std::vector<double>> cost(Blocks + 1, std::vector<double>(size_t(steps), NaN));
-    std::vector<int> blockReadings(Blocks, 0);
     for (int d = 0; d < steps; ++d) {
-        std::vector<double> ss(Blocks + 1, 0.0), dof(Blocks + 1, 0.0);
+        std::vector<double> num(Blocks + 1, 0.0), den(Blocks + 1, 0.0);
         for (int k = 0; k < bins; ++k) {
-            Cell all;
-            for (int b = 0; b < Blocks; ++b) {
-                const Cell &c = cells[(size_t(d) * Blocks + size_t(b)) * size_t(bins) + size_t(k)];
-                all.sum += c.sum, all.sumSq += c.sumSq, all.n += c.n;
-                if (d == 0)
-                    blockReadings[size_t(b)] += c.n;
-            }
-            for (int leave = -1; leave < Blocks; ++leave) {
-                Cell x = all;
-                if (leave >= 0) {
-                    const Cell &c = cells[(size_t(d) * Blocks + size_t(leave)) * size_t(bins) + size_t(k)];
-                    x.sum -= c.sum, x.sumSq -= c.sumSq, x.n -= c.n;
+            Cell all[2];
+            for (int b = 0; b < Blocks; ++b)
+                for (int g = 0; g < 2; ++g) {
+                    const Cell &c = cellAt(d, b, k, g);
+                    all[g].sum += c.sum, all[g].n += c.n;
                 }
-                if (x.n < 2)
+            for (int leave = -1; leave < Blocks; ++leave) {
+                Cell x[2] = {all[0], all[1]};
+                if (leave >= 0)
+                    for (int g = 0; g < 2; ++g) {
+                        const Cell &c = cellAt(d, leave, k, g);
+                        x[g].sum -= c.sum, x[g].n -= c.n;
+                    }
+                if (x[0].n < 1 || x[1].n < 1)
                     continue;
+                const double w = double(x[0].n) * x[1].n / (x[0].n + x[1].n);
+                const double diff = x[1].sum / x[1].n - x[0].sum / x[0].n;
                 const size_t slot = size_t(leave + 1);
-                ss[slot] += std::max(0.0, x.sumSq - x.sum * x.sum / x.n);
-                dof[slot] += x.n - 1;
+                num[slot] += w * diff * diff;
+                den[slot] += w;
             }
         }
         for (size_t j = 0; j <= Blocks; ++j)
-            if (dof[j] > 0)
-                cost[j][size_t(d)] = ss[j] / dof[j];
+            if (den[j] > 0)
+                cost[j][size_t(d)] = num[j] / den[j];
     }
     int at = -1;
     out.ms = argmin(cost[0], &at);

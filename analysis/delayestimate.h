@@ -2,9 +2,11 @@
 // The sensor's delay from the data itself. A reading belongs to the engine
 // speed of `delay` earlier; with the wrong delay, pulls at different sweep
 // rates put readings of different engine speeds into the same speed band,
-// and the bands' spread grows. The estimate is the delay (10 ms grid,
-// refined between grid points) at which the pooled spread within 100-rpm
-// bands is least; its 95 % interval comes from a delete-one jackknife over
+// and the slow and the fast readings of a band disagree. The readings made
+// while the speed moves are split into a slow and a fast group; the
+// estimate is the delay (10 ms grid, refined between grid points) at which
+// the two groups' means in 100-rpm bands differ least (mean square,
+// weighted by the readings behind each band); its 95 % interval comes from a delete-one jackknife over
 // ten consecutive blocks of the readings, which keeps the readings'
 // correlation in time inside each block.
 //

@@ -19,6 +19,7 @@ void EcuTrack::append(const EcuSample &x)
     cell.append(x.cellIndex);
     value.append(x.cellValue);
     state.append(Unsettled);
+    rate.append(0.0f);
     settle(false);
 }
 
@@ -42,14 +43,15 @@ void EcuTrack::settle(bool all)
         while (hi + 1 < n && t[hi + 1] <= t[i] + w)
             ++hi;
         const double span = t[hi] - t[windowLo];
-        const double rate = span > 0 ? (rpm[hi] - rpm[windowLo]) * 1000.0 / span : 0.0;
+        const double r = span > 0 ? (rpm[hi] - rpm[windowLo]) * 1000.0 / span : 0.0;
+        rate[i] = float(r);
         State st = Steady;
-        if (rate < -s.decelRpmPerS) {
+        if (r < -s.decelRpmPerS) {
             st = Decel;
             lastDecel = t[i];
         } else if (t[i] - lastDecel < s.recoveryMs) {
             st = Recovery;
-        } else if (rate > s.transientRpmPerS) {
+        } else if (r > s.transientRpmPerS) {
             st = Transient;
         }
         state[i] = st;

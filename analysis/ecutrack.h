@@ -28,6 +28,8 @@ public:
     int cellAt(int i) const { return cell[i]; }
     int valueAt(int i) const { return value[i]; }
     State stateAt(int i) const { return State(state[i]); }
+    // Engine speed's rate of change around sample i, rpm/s.
+    double rateAt(int i) const { return rate[i]; }
     // Engine speed at `ms`, linear between the polls around it.
     double rpmAtTime(int held, double ms) const;
     // Last sample at or before `ms` (-1: none); `hint` speeds up a walk.
@@ -47,6 +49,7 @@ private:
     QVector<int> cell;
     QVector<int> value;
     QVector<unsigned char> state;
+    QVector<float> rate;
     int settled = 0;          // states known for [0, settled)
     int windowLo = 0;         // first sample inside the rate window
     double lastDecel = -1e300;

@@ -95,9 +95,10 @@ struct Settings {
     double transientRpmPerS = 6000; // faster than any pull, either way
     double rateWindowMs = 100;      // half-width of the speed-rate estimate
     double maxEcuGapMs = 500;       // longer without a poll: no ECU state
-    // Closed loop: readings dither around stoichiometric (within
-    // closedLoopBand of lambda 1) with at least closedLoopShare of them on
-    // each side, while the target is further away than the band.
+    // Closed loop: at least 30 % of a point's readings lie within twice
+    // closedLoopBand of lambda 1, at least closedLoopShare of those beyond
+    // half the band on each side (a dither), while the target is further
+    // from 1 than the band.
     double closedLoopBand = 0.03;
     double closedLoopShare = 0.20;
     bool proposeInClosedLoop = false;

@@ -58,13 +58,16 @@ PointRow pointRow(int point, const PointSamples &in, const Settings &s, int maxR
     const double ref = fuelFactor(in.latest, s.gainPctPerPoint);
     std::vector<double> v;
     v.reserve(size_t(row.samples));
-    int below = 0, above = 0;
+    int near = 0, below = 0, above = 0;
     const double half = s.closedLoopBand / 2;
     for (int i = 0; i < row.samples; ++i) {
         const double raw = in.lambda[i];
         v.push_back(ref > 0 ? raw * fuelFactor(in.applied[i], s.gainPctPerPoint) / ref : raw);
-        below += raw < 1.0 - half;
-        above += raw > 1.0 + half;
+        if (std::abs(raw - 1.0) <= 2 * s.closedLoopBand) {
+            ++near;
+            below += raw < 1.0 - half;
+            above += raw > 1.0 + half;
+        }
     }
     std::sort(v.begin(), v.end());
     const int n = int(v.size());
@@ -79,11 +82,11 @@ PointRow pointRow(int point, const PointSamples &in, const Settings &s, int maxR
     row.lambdaHi = v[size_t(std::clamp(int(std::ceil(n / 2.0 + spread)) - 1, 0, n - 1))];
     row.errorPct = (row.lambda / row.targetLambda - 1.0) * 100.0;
 
-    // Raw readings on both sides of stoichiometric, their median close to
-    // it, a target away from it: the ECU's own loop, not this curve.
-    const bool closedLoop = std::abs(row.lambda - 1.0) < s.closedLoopBand
-                            && std::abs(row.targetLambda - 1.0) > s.closedLoopBand
-                            && below >= s.closedLoopShare * n && above >= s.closedLoopShare * n;
+    // Many readings close to stoichiometric, swinging to both sides of it,
+    // a target away from it: the ECU's own loop held the mixture there for
+    // a good part of the time, and the point's figures are not this curve's.
+    const bool closedLoop = std::abs(row.targetLambda - 1.0) > s.closedLoopBand && near >= 0.3 * n
+                            && below >= s.closedLoopShare * near && above >= s.closedLoopShare * near;
     if (excluded) {
         row.flag = Flag::Excluded;
         return row;

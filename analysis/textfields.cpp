@@ -87,7 +87,7 @@ bool toDouble(Span s, bool comma, double *value)
         negative = *p == '-';
         ++p;
     }
-    const char mark = comma ? ',' : '.';
+
     quint64 mantissa = 0;
     int scale = 0;
     int seen = 0;
@@ -98,7 +98,7 @@ bool toDouble(Span s, bool comma, double *value)
         else
             ++scale, exact = false;
     }
-    if (p < e && *p == mark) {
+    if (p < e && (*p == '.' || (comma && *p == ','))) {
         for (++p; p < e && *p >= '0' && *p <= '9'; ++p, ++seen) {
             if (mantissa < 100000000000000000ULL) {
                 mantissa = mantissa * 10 + quint64(*p - '0');

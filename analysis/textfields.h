@@ -20,8 +20,8 @@ struct Span {
 // double quotes are taken off each field.
 void split(const char *begin, const char *end, char sep, QVector<Span> *fields);
 
-// A decimal number ("-12", "3.25", "1e-3"); with `comma` a ',' is the
-// decimal mark instead of '.'. False for anything else, the whole field
+// A decimal number ("-12", "3.25", "1e-3"); with `comma` a ',' is taken
+// as the decimal mark as well as '.'. False for anything else, the whole field
 // being the number.
 bool toDouble(Span s, bool comma, double *value);
 bool toInt(Span s, int *value);

@@ -28,7 +28,9 @@ EngineModel::EngineModel(const EngineConfig &config) : cfg(config)
     auto ramp = [&](double r0, double r1, double rate, Phase p) { add(std::abs(r1 - r0) / rate * 1000.0, r0, r1, p); };
     // Idle, a cruise in the ECU's loop, then three pulls at each rate in a
     // seeded order, each ended by a closed-throttle deceleration.
-    add(uniform(4000, 6000), cfg.idleRpm, cfg.idleRpm, Idle);
+    for (int lap = 0; lap < std::max(1, cfg.laps); ++lap) {
+        laps.append(t);
+        add(uniform(4000, 6000), cfg.idleRpm, cfg.idleRpm, Idle);
     ramp(cfg.idleRpm, cfg.cruiseRpm, 1500, Rise);
     add(uniform(6000, 9000), cfg.cruiseRpm, cfg.cruiseRpm, Cruise);
     double r = cfg.cruiseRpm;
@@ -49,6 +51,7 @@ EngineModel::EngineModel(const EngineConfig &config) : cfg(config)
     }
     ramp(r, cfg.idleRpm, 2000, Decel);
     add(uniform(3000, 5000), cfg.idleRpm, cfg.idleRpm, Idle);
+    }
 }
 
 const EngineModel::Segment &EngineModel::segmentAt(double ms) const

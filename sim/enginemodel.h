@@ -23,6 +23,7 @@ struct EngineConfig {
     double idleRpm = 1300;
     bool closedLoop = true;        // the cruise runs in the ECU's own loop
     double cruiseRpm = 2800;
+    int laps = 1;                  // rides of fresh random timing, one after the other
 };
 
 class EngineModel {
@@ -46,6 +47,9 @@ public:
     // Length of one ride, ms.
     double rideMs() const { return segments.last().t1; }
     const QVector<Segment> &ride() const { return segments; }
+    // Where each lap starts and how long it lasts, ms.
+    double lapStartMs(int lap) const { return laps.value(lap, rideMs()); }
+    double lapMs(int lap) const { return lapStartMs(lap + 1) - lapStartMs(lap); }
 
     // The value (in points, not rounded) that puts the mixture on target at
     // this speed, and the same at the 41 points.
@@ -62,5 +66,6 @@ private:
 
     EngineConfig cfg;
     QVector<Segment> segments;
+    QVector<double> laps;
     double amp[4], freq[4], phase[4];
 };
