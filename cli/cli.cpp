@@ -43,6 +43,8 @@ int run(const QStringList &arguments, const EcuSession::Config &config)
         return commandVerify(ctx);
     if (command == QLatin1String("backup"))
         return commandBackup(ctx);
+    if (command == QLatin1String("analyze"))
+        return commandAnalyze(ctx);
     if (command == QLatin1String("doctor"))
         return commandDoctor(ctx);
     return commandMonitor(ctx);

@@ -26,6 +26,8 @@ const Command commands[] = {
     {"verify", "FILE.prf", "Compare the ECU's curve and K with a profile."},
     {"backup", "[DIR]", "Save what the ECU holds as a dated profile in DIR (default ./Profili/backup)."},
     {"monitor", "", "Show live data (time, rpm, ADC, cell index, cell value); with --csv record it too."},
+    {"analyze", "LIVE.csv...", "From live logs and wideband logs to a proposed curve: per point the readings used, "
+                               "the measured mixture with its interval, the error and the proposed value."},
     {"doctor", "", "Say why the ECU may not be found: the unit on USB, rights, the udev rule, serial ports and "
                    "their groups, programs that hold a port; with the command that fixes each."},
 };
@@ -42,7 +44,7 @@ const Command *findCommand(const QString &name)
 bool takesValue(const QString &option)
 {
     static const QStringList names{"-o", "--output", "--port", "--backup-dir", "--seconds", "--csv"};
-    return names.contains(option);
+    return names.contains(option) || analyzeOptionTakesValue(option);
 }
 
 QString findCommandName(const QStringList &arguments)
@@ -94,7 +96,9 @@ QString overallHelp(const QStringList &arguments)
         "4 transfer failed (link lost, no backup, result file not written), 5 the ECU does not\n"
         "hold the profile, 130 interrupted (Ctrl+C).\n"
         "Ctrl+C during a write lets the write finish; a second Ctrl+C aborts it (exit 4).\n"
-        "Ctrl+C ends monitor normally (exit 0).\n");
+        "Ctrl+C ends monitor normally (exit 0).\n"
+        "analyze reads files only (no ECU): exit 0, or 2 when a log cannot be read (file, line and reason are\n"
+        "named) or the logs cannot be aligned, 4 when the proposal cannot be written.\n");
     return text;
 }
 
@@ -141,7 +145,10 @@ Parsed parse(const QStringList &arguments)
     if (cmd == QLatin1String("monitor")) {
         p.addOption({"seconds", "Stop after this many seconds (default: run until Ctrl+C).", "n"});
         p.addOption({"csv", "Also record the live data into this new CSV file.", "file"});
+        addMonitorWidebandOptions(p);
     }
+    if (cmd == QLatin1String("analyze"))
+        addAnalyzeOptions(p);
     p.setApplicationDescription(QLatin1String(command->description));
     p.addPositionalArgument(cmd, QStringLiteral("The command."), QStringLiteral("%1 %2").arg(cmd, QLatin1String(command->syntax)).trimmed());
     if (!p.parse(arguments))
@@ -167,6 +174,14 @@ Parsed parse(const QStringList &arguments)
     if (p.isSet(QStringLiteral("port")) && a.port.isEmpty())
         return error(TervalixCli::tr("--port vuole il percorso di una porta"));
 
+    if (cmd == QLatin1String("analyze")) {
+        if (a.arguments.isEmpty())
+            return error(TervalixCli::tr("manca il registro dal vivo (LIVE.csv)"));
+        const QString wrong = readAnalyzeOptions(p, &a.analyze);
+        if (!wrong.isEmpty())
+            return error(wrong);
+        return r;
+    }
     const int maxArguments = cmd == QLatin1String("write") || cmd == QLatin1String("verify") || cmd == QLatin1String("backup") ? 1 : 0;
     if (a.arguments.size() > maxArguments)
         return error(TervalixCli::tr("argomento di troppo: %1").arg(a.arguments.at(maxArguments)));
@@ -193,6 +208,13 @@ Parsed parse(const QStringList &arguments)
                 return error(TervalixCli::tr("--seconds vuole un numero intero positivo"));
         }
         a.csv = p.value(QStringLiteral("csv"));
+        a.wideband = p.value(QStringLiteral("wideband"));
+        if (p.isSet(QStringLiteral("wideband-baud"))) {
+            bool ok = false;
+            a.widebandBaud = p.value(QStringLiteral("wideband-baud")).toInt(&ok);
+            if (!ok || a.widebandBaud <= 0)
+                return error(TervalixCli::tr("--wideband-baud vuole un numero intero positivo"));
+        }
     }
     return r;
 }

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "cli/clianalyzeargs.h"
+
 namespace Cli {
 
 struct Args {
@@ -17,6 +19,9 @@ struct Args {
     QString backupDir;      // write --backup-dir
     int seconds = 0;        // monitor --seconds; 0: until Ctrl+C
     QString csv;            // monitor --csv
+    QString wideband;       // monitor --wideband PORT
+    int widebandBaud = 9600;
+    AnalyzeArgs analyze;    // analyze's options
 };
 
 struct Parsed {
