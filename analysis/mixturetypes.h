@@ -176,3 +176,6 @@ struct Result {
 inline double fuelFactor(double value, double gainPct) { return 1.0 + gainPct * value / 100.0; }
 
 } // namespace Mixture
+
+#include <QMetaType>
+Q_DECLARE_METATYPE(Mixture::Result)

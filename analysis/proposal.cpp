@@ -74,9 +74,9 @@ PointRow pointRow(int point, const PointSamples &in, const Settings &s, int maxR
     row.lambda = n % 2 ? v[size_t(n / 2)] : 0.5 * (v[size_t(n / 2 - 1)] + v[size_t(n / 2)]);
     // The median's interval from order statistics, counted on the readings
     // that are independent enough (one per 100 ms slot).
-    QVector<qint64> slots = in.slot;
-    std::sort(slots.begin(), slots.end());
-    const int independent = int(std::unique(slots.begin(), slots.end()) - slots.begin());
+    QVector<qint64> timeSlots = in.slot;
+    std::sort(timeSlots.begin(), timeSlots.end());
+    const int independent = int(std::unique(timeSlots.begin(), timeSlots.end()) - timeSlots.begin());
     const double spread = 0.98 * n / std::sqrt(double(std::max(1, independent)));
     row.lambdaLo = v[size_t(std::clamp(int(std::floor(n / 2.0 - spread)), 0, n - 1))];
     row.lambdaHi = v[size_t(std::clamp(int(std::ceil(n / 2.0 + spread)) - 1, 0, n - 1))];
