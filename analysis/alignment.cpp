@@ -13,7 +13,7 @@ namespace {
 
 QString tr(const char *text)
 {
-    return QCoreApplication::translate("MixtureAnalysis", text);
+    return QCoreApplication::translate("Mixture", text);
 }
 
 QString shortName(const QString &path)

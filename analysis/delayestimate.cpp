@@ -89,7 +89,7 @@ DelayEstimate estimateDelay(const QVector<EcuTrack> &tracks, const QVector<Delay
             maxRpm = std::max(maxRpm, t.rpmAt(i));
     const int bins = std::min(400, int(maxRpm / BinRpm) + 2);
     const int n = readings.size();
-    auto tr = [](const char *text) { return QCoreApplication::translate("MixtureAnalysis", text); };
+    auto tr = [](const char *text) { return QCoreApplication::translate("Mixture", text); };
     std::vector<double> rates;
     for (const EcuTrack &t : tracks)
         for (int i = 0; i < t.size(); i += 5)

@@ -18,7 +18,7 @@ namespace {
 
 QString tr(const char *text)
 {
-    return QCoreApplication::translate("MixtureAnalysis", text);
+    return QCoreApplication::translate("Mixture", text);
 }
 
 // Walks the lines of a text (no line ends, a '\r' before '\n' dropped).

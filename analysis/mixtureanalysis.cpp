@@ -17,7 +17,7 @@ namespace {
 
 QString tr(const char *text)
 {
-    return QCoreApplication::translate("MixtureAnalysis", text);
+    return QCoreApplication::translate("Mixture", text);
 }
 
 QString checkSettings(const Settings &s)
@@ -25,7 +25,7 @@ QString checkSettings(const Settings &s)
     if (!(s.stoich > 1 && s.stoich < 100))
         return tr("rapporto stechiometrico non valido: %1").arg(s.stoich);
     if (!(s.gainPctPerPoint > 0 && s.gainPctPerPoint <= 100))
-        return tr("il guadagno (%% di carburante per punto) deve essere positivo: %1").arg(s.gainPctPerPoint);
+        return tr("il guadagno (% di carburante per punto) deve essere positivo: %1").arg(s.gainPctPerPoint);
     if (s.maxStep < 0 || s.minSamples < 1 || s.valueMin > s.valueMax)
         return tr("limiti non validi");
     if (s.targetLambda.size() != 0 && s.targetLambda.size() != 1 && s.targetLambda.size() != Points)

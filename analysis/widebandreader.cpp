@@ -35,7 +35,7 @@ bool WidebandReader::open(const QString &name, int baud, QString *error)
     port.setFlowControl(QSerialPort::NoFlowControl);
     if (!port.open(QIODevice::ReadOnly)) {
         if (error)
-            *error = QCoreApplication::translate("MixtureAnalysis", "impossibile aprire la sonda su %1: %2")
+            *error = QCoreApplication::translate("Mixture", "impossibile aprire la sonda su %1: %2")
                          .arg(name, port.errorString());
         return false;
     }

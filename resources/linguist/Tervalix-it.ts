@@ -1233,5 +1233,308 @@
         <source>Curva e K scritti e verificati.</source>
         <translation>Curva e K scritti e verificati.</translation>
     </message>
+    <message>
+        <source>%1: impossibile leggere: %2</source>
+        <translation>%1: impossibile leggere: %2</translation>
+    </message>
+    <message>
+        <source>%1:%2: non è un numero: %3</source>
+        <translation>%1:%2: non è un numero: %3</translation>
+    </message>
+    <message>
+        <source>%1: servono %2 obiettivi (o uno), non %3</source>
+        <translation>%1: servono %2 obiettivi (o uno), non %3</translation>
+    </message>
+    <message>
+        <source>nessun dato</source>
+        <translation>nessun dato</translation>
+    </message>
+    <message>
+        <source>pochi campioni</source>
+        <translation>pochi campioni</translation>
+    </message>
+    <message>
+        <source>anello chiuso?</source>
+        <translation>anello chiuso?</translation>
+    </message>
+    <message>
+        <source>escluso</source>
+        <translation>escluso</translation>
+    </message>
+    <message>
+        <source>limitato dal passo</source>
+        <translation>limitato dal passo</translation>
+    </message>
+    <message>
+        <source>al limite dei valori</source>
+        <translation>al limite dei valori</translation>
+    </message>
+    <message>
+        <source>--columns vuole TEMPO,MISCELA[,GIRI]</source>
+        <translation>--columns vuole TEMPO,MISCELA[,GIRI]</translation>
+    </message>
+    <message>
+        <source>Analisi impossibile: %1</source>
+        <translation>Analisi impossibile: %1</translation>
+    </message>
+    <message>
+        <source>nota: %1</source>
+        <translation>nota: %1</translation>
+    </message>
+    <message>
+        <source>Valori limitati a %1…%2 (la gamma più ampia): --hw N per quella della centralina.</source>
+        <translation>Valori limitati a %1…%2 (la gamma più ampia): --hw N per quella della centralina.</translation>
+    </message>
+    <message>
+        <source>-o senza --base: %1 punti non hanno una proposta e non si sa che valore tenere (indicare --base, il profilo della corsa)</source>
+        <translation>-o senza --base: %1 punti non hanno una proposta e non si sa che valore tenere (indicare --base, il profilo della corsa)</translation>
+    </message>
+    <message>
+        <source>attenzione: senza --base la K del profilo scritto è 0</source>
+        <translation>attenzione: senza --base la K del profilo scritto è 0</translation>
+    </message>
+    <message>
+        <source>Curva proposta salvata in %1 (%2 punti cambiati dall&apos;analisi)</source>
+        <translation>Curva proposta salvata in %1 (%2 punti cambiati dall&apos;analisi)</translation>
+    </message>
+    <message>
+        <source># ritardo della sonda %1 ms (95 %: %2–%3 ms, %4)</source>
+        <translation># ritardo della sonda %1 ms (95 %: %2–%3 ms, %4)</translation>
+    </message>
+    <message>
+        <source>indicato</source>
+        <translation>indicato</translation>
+    </message>
+    <message>
+        <source>stimato</source>
+        <translation>stimato</translation>
+    </message>
+    <message>
+        <source># %1: scostamento degli orologi %2 ms (%3), %4 letture</source>
+        <translation># %1: scostamento degli orologi %2 ms (%3), %4 letture</translation>
+    </message>
+    <message>
+        <source># letture %1, usate %2; scartate: %3</source>
+        <translation># letture %1, usate %2; scartate: %3</translation>
+    </message>
+    <message>
+        <source># guadagno %1 % di carburante per punto, stechiometrico %2, valori %3…%4</source>
+        <translation># guadagno %1 % di carburante per punto, stechiometrico %2, valori %3…%4</translation>
+    </message>
+    <message>
+        <source>punto  giri campioni %1 %2 obiettivo errore%  applicato proposto  stato</source>
+        <translation>punto  giri campioni %1 %2 obiettivo errore%  applicato proposto  stato</translation>
+    </message>
+    <message>
+        <source>intervallo 95%</source>
+        <translation>intervallo 95%</translation>
+    </message>
+    <message>
+        <source>--%1 vuole un numero da %2 a %3</source>
+        <translation>--%1 vuole un numero da %2 a %3</translation>
+    </message>
+    <message>
+        <source>--%1 vuole un numero intero da %2 a %3</source>
+        <translation>--%1 vuole un numero intero da %2 a %3</translation>
+    </message>
+    <message>
+        <source>--target e --target-file si escludono a vicenda</source>
+        <translation>--target e --target-file si escludono a vicenda</translation>
+    </message>
+    <message>
+        <source>-o vuole un file .prf: %1</source>
+        <translation>-o vuole un file .prf: %1</translation>
+    </message>
+    <message>
+        <source>manca il registro dal vivo (LIVE.csv)</source>
+        <translation>manca il registro dal vivo (LIVE.csv)</translation>
+    </message>
+    <message>
+        <source>--wideband-baud vuole un numero intero positivo</source>
+        <translation>--wideband-baud vuole un numero intero positivo</translation>
+    </message>
+    <message>
+        <source>Sonda persa: %1</source>
+        <translation>Sonda persa: %1</translation>
+    </message>
+</context>
+<context>
+    <name>Mixture</name>
+    <message>
+        <source>nessun registro dal vivo</source>
+        <translation>nessun registro dal vivo</translation>
+    </message>
+    <message>
+        <source>%1 non ha la colonna afr e non è stato indicato un registro della sonda (--wideband)</source>
+        <translation>%1 non ha la colonna afr e non è stato indicato un registro della sonda (--wideband)</translation>
+    </message>
+    <message>
+        <source>%1 e %2: i giri non si sovrappongono bene (correlazione %3): valgono data e ora</source>
+        <translation>%1 e %2: i giri non si sovrappongono bene (correlazione %3): valgono data e ora</translation>
+    </message>
+    <message>
+        <source>%1 non cade nel tempo di nessun registro dal vivo: tralasciato</source>
+        <translation>%1 non cade nel tempo di nessun registro dal vivo: tralasciato</translation>
+    </message>
+    <message>
+        <source>i registri della sonda e quelli dal vivo non hanno ore in comune</source>
+        <translation>i registri della sonda e quelli dal vivo non hanno ore in comune</translation>
+    </message>
+    <message>
+        <source>senza data e ora in entrambi i registri servono tanti registri della sonda quanti registri dal vivo, nello stesso ordine (%1 contro %2)</source>
+        <translation>senza data e ora in entrambi i registri servono tanti registri della sonda quanti registri dal vivo, nello stesso ordine (%1 contro %2)</translation>
+    </message>
+    <message>
+        <source>%1 e %2: i giri combaciano a più scostamenti diversi; indicare --offset-ms</source>
+        <translation>%1 e %2: i giri combaciano a più scostamenti diversi; indicare --offset-ms</translation>
+    </message>
+    <message>
+        <source>%1 e %2: i giri non si sovrappongono (correlazione %3); indicare --offset-ms</source>
+        <translation>%1 e %2: i giri non si sovrappongono (correlazione %3); indicare --offset-ms</translation>
+    </message>
+    <message>
+        <source>%1 e %2 non si possono allineare: nessuna data e ora comune e nessuna colonna rpm nel registro della sonda; indicare --offset-ms</source>
+        <translation>%1 e %2 non si possono allineare: nessuna data e ora comune e nessuna colonna rpm nel registro della sonda; indicare --offset-ms</translation>
+    </message>
+    <message>
+        <source>troppo poche letture per stimare il ritardo della sonda: indicarlo</source>
+        <translation>troppo poche letture per stimare il ritardo della sonda: indicarlo</translation>
+    </message>
+    <message>
+        <source>il ritardo della sonda non si ricava bene da questi dati (servono tirate a velocità diverse): stimato %1 ms, intervallo %2–%3 ms; meglio indicarlo</source>
+        <translation>il ritardo della sonda non si ricava bene da questi dati (servono tirate a velocità diverse): stimato %1 ms, intervallo %2–%3 ms; meglio indicarlo</translation>
+    </message>
+    <message>
+        <source>file vuoto</source>
+        <translation>file vuoto</translation>
+    </message>
+    <message>
+        <source>non è un registro dal vivo di Tervalix: manca la colonna %1</source>
+        <translation>non è un registro dal vivo di Tervalix: manca la colonna %1</translation>
+    </message>
+    <message>
+        <source>%1 campi, l&apos;intestazione ne ha %2</source>
+        <translation>%1 campi, l&apos;intestazione ne ha %2</translation>
+    </message>
+    <message>
+        <source>elapsed_ms non è un numero intero: %1</source>
+        <translation>elapsed_ms non è un numero intero: %1</translation>
+    </message>
+    <message>
+        <source>rpm non è un numero intero: %1</source>
+        <translation>rpm non è un numero intero: %1</translation>
+    </message>
+    <message>
+        <source>cell_index non è un numero intero: %1</source>
+        <translation>cell_index non è un numero intero: %1</translation>
+    </message>
+    <message>
+        <source>cell_value non è un valore di cella: %1</source>
+        <translation>cell_value non è un valore di cella: %1</translation>
+    </message>
+    <message>
+        <source>data e ora non valida: %1</source>
+        <translation>data e ora non valida: %1</translation>
+    </message>
+    <message>
+        <source>afr non è un numero: %1</source>
+        <translation>afr non è un numero: %1</translation>
+    </message>
+    <message>
+        <source>%1: l&apos;ultima riga (%2) è tronca ed è stata tralasciata</source>
+        <translation>%1: l&apos;ultima riga (%2) è tronca ed è stata tralasciata</translation>
+    </message>
+    <message>
+        <source>il tempo torna indietro (%1 ms dopo %2 ms)</source>
+        <translation>il tempo torna indietro (%1 ms dopo %2 ms)</translation>
+    </message>
+    <message>
+        <source>nessuna riga di dati</source>
+        <translation>nessuna riga di dati</translation>
+    </message>
+    <message>
+        <source>nessuna intestazione con le colonne indicate (%1, %2)</source>
+        <translation>nessuna intestazione con le colonne indicate (%1, %2)</translation>
+    </message>
+    <message>
+        <source>tempo</source>
+        <translation>tempo</translation>
+    </message>
+    <message>
+        <source>miscela</source>
+        <translation>miscela</translation>
+    </message>
+    <message>
+        <source>nessuna intestazione con una colonna del tempo (time, timestamp, seconds, ms, time_ms) e una della miscela (afr, lambda, λ, o2, wideband)</source>
+        <translation>nessuna intestazione con una colonna del tempo (time, timestamp, seconds, ms, time_ms) e una della miscela (afr, lambda, λ, o2, wideband)</translation>
+    </message>
+    <message>
+        <source>manca la colonna %1</source>
+        <translation>manca la colonna %1</translation>
+    </message>
+    <message>
+        <source>tempo non valido: %1</source>
+        <translation>tempo non valido: %1</translation>
+    </message>
+    <message>
+        <source>il tempo torna indietro</source>
+        <translation>il tempo torna indietro</translation>
+    </message>
+    <message>
+        <source>nessuna lettura della miscela</source>
+        <translation>nessuna lettura della miscela</translation>
+    </message>
+    <message>
+        <source>il file non esiste</source>
+        <translation>il file non esiste</translation>
+    </message>
+    <message>
+        <source>non è un file regolare</source>
+        <translation>non è un file regolare</translation>
+    </message>
+    <message>
+        <source>file troppo grande (%1 MB)</source>
+        <translation>file troppo grande (%1 MB)</translation>
+    </message>
+    <message>
+        <source>impossibile leggere: %1</source>
+        <translation>impossibile leggere: %1</translation>
+    </message>
+    <message>
+        <source>rapporto stechiometrico non valido: %1</source>
+        <translation>rapporto stechiometrico non valido: %1</translation>
+    </message>
+    <message>
+        <source>il guadagno (% di carburante per punto) deve essere positivo: %1</source>
+        <translation>il guadagno (% di carburante per punto) deve essere positivo: %1</translation>
+    </message>
+    <message>
+        <source>limiti non validi</source>
+        <translation>limiti non validi</translation>
+    </message>
+    <message>
+        <source>servono un obiettivo o %1 obiettivi, non %2</source>
+        <translation>servono un obiettivo o %1 obiettivi, non %2</translation>
+    </message>
+    <message>
+        <source>obiettivo fuori dai limiti: lambda %1</source>
+        <translation>obiettivo fuori dai limiti: lambda %1</translation>
+    </message>
+    <message>
+        <source>ritardo non valido: %1 ms</source>
+        <translation>ritardo non valido: %1 ms</translation>
+    </message>
+    <message>
+        <source>i registri non dicono il regime massimo: si assume 17000 giri</source>
+        <translation>i registri non dicono il regime massimo: si assume 17000 giri</translation>
+    </message>
+    <message>
+        <source>nessuna lettura è servita: vedere gli scarti per motivo</source>
+        <translation>nessuna lettura è servita: vedere gli scarti per motivo</translation>
+    </message>
+    <message>
+        <source>impossibile aprire la sonda su %1: %2</source>
+        <translation>impossibile aprire la sonda su %1: %2</translation>
+    </message>
 </context>
 </TS>
