@@ -32,26 +32,36 @@ void EcuTrack::settle(bool all)
 {
     const int n = t.size();
     const double w = s.rateWindowMs;
-    int hi = 0;
-    for (; settled < n; ++settled) {
-        const int i = settled;
+    for (; rated < n; ++rated) {
+        const int i = rated;
         if (!all && t[n - 1] < t[i] + w)
-            return;
+            break;
         while (t[windowLo] < t[i] - w)
             ++windowLo;
-        hi = std::max(hi, i);
-        while (hi + 1 < n && t[hi + 1] <= t[i] + w)
-            ++hi;
-        const double span = t[hi] - t[windowLo];
-        const double r = span > 0 ? (rpm[hi] - rpm[windowLo]) * 1000.0 / span : 0.0;
-        rate[i] = float(r);
+        windowHi = std::max(windowHi, i);
+        while (windowHi + 1 < n && t[windowHi + 1] <= t[i] + w)
+            ++windowHi;
+        const double span = t[windowHi] - t[windowLo];
+        rate[i] = float(span > 0 ? (rpm[windowHi] - rpm[windowLo]) * 1000.0 / span : 0.0);
+    }
+    auto cutting = [&](int i) { return rate[i] < -s.decelRpmPerS; };
+    for (; settled < rated; ++settled) {
+        const int i = settled;
+        // A sample's state waits for the rates of the lead after it.
+        if (rated == n ? !all : !(t[rated] > t[i] + s.cutLeadMs))
+            return;
+        nextCut = std::max(nextCut, i);
+        while (nextCut < rated && !cutting(nextCut))
+            ++nextCut;
         State st = Steady;
-        if (r < -s.decelRpmPerS) {
+        if (cutting(i)) {
             st = Decel;
             lastDecel = t[i];
+        } else if (nextCut < rated && t[nextCut] - t[i] <= s.cutLeadMs) {
+            st = Decel;
         } else if (t[i] - lastDecel < s.recoveryMs) {
             st = Recovery;
-        } else if (r > s.transientRpmPerS) {
+        } else if (rate[i] > s.transientRpmPerS) {
             st = Transient;
         }
         state[i] = st;

@@ -18,7 +18,8 @@ public:
     // The whole log at once.
     void build(const EcuLog &log);
     // Sample by sample (the live form); states are known once the rate
-    // window after a sample has been polled (or at finish()).
+    // window and the cut lead after a sample have been polled (or at
+    // finish()).
     void append(const EcuSample &sample);
     void finish();
 
@@ -50,8 +51,11 @@ private:
     QVector<int> value;
     QVector<unsigned char> state;
     QVector<float> rate;
+    int rated = 0;            // rates known for [0, rated)
     int settled = 0;          // states known for [0, settled)
     int windowLo = 0;         // first sample inside the rate window
+    int windowHi = 0;
+    int nextCut = 0;          // first decelerating sample at or after `settled`, or `rated`
     double lastDecel = -1e300;
 };
 

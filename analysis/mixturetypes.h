@@ -92,6 +92,10 @@ struct Settings {
     double validLambdaMax = 1.40;
     double decelRpmPerS = 400;      // falling faster than this: fuel cut
     double recoveryMs = 1500;       // the sensor's slow return after it
+    // Before it too: the sensor's lag carries the cut's air into readings
+    // that belong to the last moments of the pull, and the rate window puts
+    // the start of a deceleration a little late.
+    double cutLeadMs = 100;
     double transientRpmPerS = 6000; // faster than any pull, either way
     double rateWindowMs = 100;      // half-width of the speed-rate estimate
     double maxEcuGapMs = 500;       // longer without a poll: no ECU state

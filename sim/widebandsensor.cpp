@@ -56,16 +56,24 @@ void WidebandSensor::exhaust(double ms, double lambda)
 {
     if (fedMs >= 0) {
         const double dt = ms - fedMs;
-        const double a = cfg.lagMs > 0 ? 1.0 - std::exp(-dt / cfg.lagMs) : 1.0;
         if (lambda > 2.0) {
             excess = cfg.recoveryLambda;  // air: the recovery starts again after it
         } else if (cfg.recoveryMs > 0) {
             excess *= std::exp(-dt / cfg.recoveryMs);
         }
         const double target = lambda > 2.0 ? lambda : lambda + excess;
-        state += a * (target - state);
+        // The lag solved exactly for an exhaust that moves linearly between
+        // two steps: held at the newer value it would lead by half a step.
+        if (cfg.lagMs > 0 && dt > 0) {
+            const double slope = (target - lastTarget) / dt;
+            const double decay = std::exp(-dt / cfg.lagMs);
+            state = target - slope * cfg.lagMs + (state - lastTarget + slope * cfg.lagMs) * decay;
+        } else {
+            state = target;
+        }
+        lastTarget = target;
     } else {
-        state = lambda;
+        state = lastTarget = lambda;
     }
     fedMs = ms;
     times.append(ms);

@@ -57,6 +57,7 @@ private:
     QVector<double> times;   // the sensor's state after each step
     QVector<double> values;
     double state = 1.0;
+    double lastTarget = 1.0; // what the sensor was approaching at the last step
     double excess = 0.0;     // recovery after a fuel cut
     double fedMs = -1;
     int first = 0;           // oldest kept step
