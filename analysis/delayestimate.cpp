@@ -16,10 +16,6 @@ constexpr double FitHalfMs = 40;
 constexpr int FineRounds = 3;
 constexpr int Blocks = 10;
 constexpr double BinRpm = 100;
-// Only readings made while the speed moves say anything about the delay;
-// steady ones would add their spread (a closed loop's dither, the sensor's
-// recovery after a fuel cut) to every candidate alike.
-constexpr double MinRateRpmPerS = 300;
 // How far inside a sweep a reading must fall. The rate window stretches a
 // sweep's ends by up to its half-width, and after a change of regime (a
 // cut, a closed loop taking over) the sensor's lag spreads the new mixture
@@ -33,7 +29,10 @@ struct Cell {
 
 // The stretches of a track during which the speed sweeps (steady state,
 // moving, on the curve, polled without a gap): for each sample, the time
-// span of its stretch, NaN outside one.
+// span of its stretch, NaN outside one. Only readings made while the speed
+// moves say anything about the delay; held ones would add their spread (a
+// closed loop's dither, the sensor's recovery after a fuel cut) to every
+// candidate alike.
 struct Sweeps {
     std::vector<double> from, to;
     bool inside(int held, double lo, double hi) const
@@ -51,7 +50,7 @@ Sweeps sweepsOf(const EcuTrack &t, const Settings &s)
     w.to.assign(size_t(n), NaN);
     auto moving = [&](int i) {
         return i + 1 < n && t.timeAt(i + 1) - t.timeAt(i) <= s.maxEcuGapMs && t.cellAt(i) < Points
-               && t.stateAt(i) == EcuTrack::Steady && std::abs(t.rateAt(i)) >= MinRateRpmPerS;
+               && t.stateAt(i) == EcuTrack::Steady && std::abs(t.rateAt(i)) >= s.steadyRpmPerS;
     };
     for (int i = 0; i < n;) {
         if (!moving(i)) {
@@ -263,7 +262,7 @@ DelayEstimate estimateDelay(const QVector<EcuTrack> &tracks, const QVector<Delay
     std::vector<double> rates;
     for (const EcuTrack &t : tracks)
         for (int i = 0; i < t.size(); i += 5)
-            if (t.stateAt(i) == EcuTrack::Steady && std::abs(t.rateAt(i)) >= MinRateRpmPerS)
+            if (t.stateAt(i) == EcuTrack::Steady && std::abs(t.rateAt(i)) >= s.steadyRpmPerS)
                 rates.push_back(std::abs(t.rateAt(i)));
     const double split = rateSplit(rates);
     if (n < 200 || split <= 0) {

@@ -1,6 +1,7 @@
 #include "analysis/ecutrack.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace Mixture {
 
@@ -20,6 +21,7 @@ void EcuTrack::append(const EcuSample &x)
     value.append(x.cellValue);
     state.append(Unsettled);
     rate.append(0.0f);
+    heldFrom.append(-1);
     settle(false);
 }
 
@@ -65,6 +67,10 @@ void EcuTrack::settle(bool all)
             st = Transient;
         }
         state[i] = st;
+        if (st == Steady && std::abs(rate[i]) < s.steadyRpmPerS && cell[i] < Points)
+            heldFrom[i] = i > 0 && heldFrom[i - 1] >= 0 && cell[i - 1] == cell[i] && t[i] - t[i - 1] <= s.maxEcuGapMs
+                          ? heldFrom[i - 1]
+                          : i;
     }
 }
 

@@ -31,6 +31,9 @@ public:
     State stateAt(int i) const { return State(state[i]); }
     // Engine speed's rate of change around sample i, rpm/s.
     double rateAt(int i) const { return rate[i]; }
+    // First sample of the stretch in which the speed is held at one point
+    // (Settings::steadyRpmPerS) around sample i; -1 while it moves.
+    int heldSince(int i) const { return heldFrom[i]; }
     // Engine speed at `ms`, linear between the polls around it.
     double rpmAtTime(int held, double ms) const;
     // Last sample at or before `ms` (-1: none); `hint` speeds up a walk.
@@ -51,6 +54,7 @@ private:
     QVector<int> value;
     QVector<unsigned char> state;
     QVector<float> rate;
+    QVector<int> heldFrom;
     int rated = 0;            // rates known for [0, rated)
     int settled = 0;          // states known for [0, settled)
     int windowLo = 0;         // first sample inside the rate window

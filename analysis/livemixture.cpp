@@ -56,7 +56,7 @@ void LiveMixture::drain(bool all)
             ++rejected[size_t(why)];
             continue;
         }
-        points[track.cellAt(held)].add(lambda, track.valueAt(held), qint64(std::floor(q / 100.0)));
+        points[track.cellAt(held)].add(lambda, track.valueAt(held), qint64(std::floor(q / 100.0)), track.heldSince(held), q);
         ++used;
     }
 }
@@ -78,8 +78,11 @@ Result LiveMixture::result() const
     Pairing p;
     p.readings = seen;
     r.pairs.append(p);
-    for (int i = 0; i < Points; ++i)
+    for (int i = 0; i < Points; ++i) {
         r.points.append(pointRow(i, points[i], s, r.maxRpm));
+        r.used -= r.points.last().closedLoop;
+        r.rejected[size_t(Reason::ClosedLoop)] += r.points.last().closedLoop;
+    }
     return r;
 }
 

@@ -48,6 +48,7 @@ const char *reasonKey(Reason r)
     case Reason::OffCurve: return "off_curve";
     case Reason::FuelCut: return "fuel_cut";
     case Reason::Transient: return "transient";
+    case Reason::ClosedLoop: return "closed_loop";
     default: return "";
     }
 }
@@ -170,11 +171,17 @@ Result analyse(const Input &in, const Settings &s)
             continue;
         }
         const EcuTrack &t = tracks[x.track];
-        points[t.cellAt(held)].add(x.lambda, t.valueAt(held), (qint64(x.track) << 40) + qint64(std::floor(q / 100.0)));
+        const qint64 track = qint64(x.track) << 40;
+        const int since = t.heldSince(held);
+        points[t.cellAt(held)].add(x.lambda, t.valueAt(held), track + qint64(std::floor(q / 100.0)),
+                                   since < 0 ? -1 : track + since, q);
         ++r.used;
     }
-    for (int i = 0; i < Points; ++i)
+    for (int i = 0; i < Points; ++i) {
         r.points.append(pointRow(i, points[i], s, r.maxRpm));
+        r.used -= r.points.last().closedLoop;
+        r.rejected[size_t(Reason::ClosedLoop)] += r.points.last().closedLoop;
+    }
     if (r.used == 0)
         r.messages << tr("nessuna lettura è servita: vedere gli scarti per motivo");
     r.ok = true;

@@ -98,20 +98,24 @@ struct Settings {
     double cutLeadMs = 100;
     double transientRpmPerS = 6000; // faster than any pull, either way
     double rateWindowMs = 100;      // half-width of the speed-rate estimate
+    double steadyRpmPerS = 300;     // slower than this the speed is held (a cruise, idle)
     double maxEcuGapMs = 500;       // longer without a poll: no ECU state
-    // Closed loop: at least 30 % of a point's readings lie within twice
-    // closedLoopBand of lambda 1, at least closedLoopShare of those beyond
-    // half the band on each side (a dither), while the target is further
-    // from 1 than the band.
+    // Closed loop: while the speed is held for at least closedLoopMinMs at
+    // one point, the readings' median lies within closedLoopBand of lambda 1,
+    // they swing slowly (their spread beyond the reading-to-reading noise
+    // at least a third of the band) and at least closedLoopShare of them
+    // lie beyond half the band on each side of 1; and the target is
+    // further from 1 than the band. Those readings are left out.
     double closedLoopBand = 0.03;
     double closedLoopShare = 0.20;
-    bool proposeInClosedLoop = false;
+    double closedLoopMinMs = 1000;
+    bool proposeInClosedLoop = false;  // keep them (the point is still flagged)
     QVector<int> excludedPoints;    // never proposed (reversion, a region to leave alone)
 };
 
-enum class Reason { Invalid, NoEcu, OffCurve, FuelCut, Transient, Count };
+enum class Reason { Invalid, NoEcu, OffCurve, FuelCut, Transient, ClosedLoop, Count };
 constexpr int ReasonCount = int(Reason::Count);
-// Stable names for scripts: "invalid", "no_ecu", "off_curve", "fuel_cut", "transient".
+// Stable names for scripts: "invalid", "no_ecu", "off_curve", "fuel_cut", "transient", "closed_loop".
 const char *reasonKey(Reason r);
 
 enum class Flag { Ok, NoData, FewSamples, ClosedLoop, Excluded, Limited, Clamped };
@@ -121,7 +125,8 @@ const char *flagKey(Flag f);
 struct PointRow {
     int point = 0;
     int rpm = 0;
-    int samples = 0;
+    int samples = 0;           // readings counted (those of a closed loop are not)
+    int closedLoop = 0;        // readings left out: the ECU's own loop held the mixture
     double lambda = NaN;       // median of the readings, at the correction in force
     double lambdaLo = NaN;     // 95 % interval of that median
     double lambdaHi = NaN;

@@ -41,62 +41,111 @@ double targetLambda(const Settings &s, int point)
     return 0.90;
 }
 
+namespace {
+
+// A stretch of held speed whose readings swing slowly around
+// stoichiometric: the ECU's own loop set the mixture, not this curve. The
+// swing must stand out from the reading-to-reading noise (half the mean
+// square difference of neighbours), so that a point that runs near
+// stoichiometric in open loop, however noisy its sensor, is never taken
+// for one.
+bool dithers(const PointSamples &in, int a, int b, const Settings &s)
+{
+    const int n = b - a;
+    if (n < 10 || in.ms[b - 1] - in.ms[a] < s.closedLoopMinMs)
+        return false;
+    std::vector<double> v(in.lambda.constBegin() + a, in.lambda.constBegin() + b);
+    double mean = 0, noise = 0;
+    for (int i = 0; i < n; ++i) {
+        mean += v[size_t(i)];
+        if (i > 0)
+            noise += (v[size_t(i)] - v[size_t(i - 1)]) * (v[size_t(i)] - v[size_t(i - 1)]);
+    }
+    mean /= n;
+    noise /= 2.0 * (n - 1);
+    double spread = 0;
+    int below = 0, above = 0;
+    const double half = s.closedLoopBand / 2;
+    for (double x : v) {
+        spread += (x - mean) * (x - mean);
+        below += x < 1.0 - half;
+        above += x > 1.0 + half;
+    }
+    spread /= n;
+    std::nth_element(v.begin(), v.begin() + n / 2, v.end());
+    const double third = s.closedLoopBand / 3;
+    return std::abs(v[size_t(n / 2)] - 1.0) <= s.closedLoopBand && spread - noise >= third * third
+           && below >= s.closedLoopShare * n && above >= s.closedLoopShare * n;
+}
+
+} // namespace
+
 PointRow pointRow(int point, const PointSamples &in, const Settings &s, int maxRpm)
 {
     PointRow row;
     row.point = point;
     row.rpm = qRound(double(point) * maxRpm / (Points - 1));
     row.targetLambda = targetLambda(s, point);
-    row.samples = in.lambda.size();
+    const int all = in.lambda.size();
     const bool excluded = s.excludedPoints.contains(point);
-    if (row.samples == 0) {
+    if (all == 0) {
         row.flag = excluded ? Flag::Excluded : Flag::NoData;
         return row;
     }
     row.hasApplied = true;
     row.applied = in.latest;
-    const double ref = fuelFactor(in.latest, s.gainPctPerPoint);
-    std::vector<double> v;
-    v.reserve(size_t(row.samples));
-    int near = 0, below = 0, above = 0;
-    const double half = s.closedLoopBand / 2;
-    for (int i = 0; i < row.samples; ++i) {
-        const double raw = in.lambda[i];
-        v.push_back(ref > 0 ? raw * fuelFactor(in.applied[i], s.gainPctPerPoint) / ref : raw);
-        if (std::abs(raw - 1.0) <= 2 * s.closedLoopBand) {
-            ++near;
-            below += raw < 1.0 - half;
-            above += raw > 1.0 + half;
+
+    // Stretches held by a closed loop, when the target is not what a loop
+    // aims at anyway.
+    std::vector<char> loop(size_t(all), 0);
+    bool loopSeen = false;
+    if (std::abs(row.targetLambda - 1.0) > s.closedLoopBand) {
+        for (int a = 0; a < all;) {
+            int b = a + 1;
+            while (b < all && in.stretch[b] == in.stretch[a])
+                ++b;
+            if (in.stretch[a] >= 0 && dithers(in, a, b, s)) {
+                std::fill(loop.begin() + a, loop.begin() + b, char(1));
+                loopSeen = true;
+            }
+            a = b;
         }
     }
-    std::sort(v.begin(), v.end());
-    const int n = int(v.size());
-    row.lambda = n % 2 ? v[size_t(n / 2)] : 0.5 * (v[size_t(n / 2 - 1)] + v[size_t(n / 2)]);
-    // The median's interval from order statistics, counted on the readings
-    // that are independent enough (one per 100 ms slot).
-    QVector<qint64> timeSlots = in.slot;
-    std::sort(timeSlots.begin(), timeSlots.end());
-    const int independent = int(std::unique(timeSlots.begin(), timeSlots.end()) - timeSlots.begin());
-    const double spread = 0.98 * n / std::sqrt(double(std::max(1, independent)));
-    row.lambdaLo = v[size_t(std::clamp(int(std::floor(n / 2.0 - spread)), 0, n - 1))];
-    row.lambdaHi = v[size_t(std::clamp(int(std::ceil(n / 2.0 + spread)) - 1, 0, n - 1))];
-    row.errorPct = (row.lambda / row.targetLambda - 1.0) * 100.0;
+    if (s.proposeInClosedLoop)
+        std::fill(loop.begin(), loop.end(), char(0));
 
-    // Many readings close to stoichiometric, swinging to both sides of it,
-    // a target away from it: the ECU's own loop held the mixture there for
-    // a good part of the time, and the point's figures are not this curve's.
-    const bool closedLoop = std::abs(row.targetLambda - 1.0) > s.closedLoopBand && near >= 0.3 * n
-                            && below >= s.closedLoopShare * near && above >= s.closedLoopShare * near;
+    const double ref = fuelFactor(in.latest, s.gainPctPerPoint);
+    std::vector<double> v;
+    v.reserve(size_t(all));
+    QVector<qint64> timeSlots;
+    for (int i = 0; i < all; ++i) {
+        if (loop[size_t(i)])
+            continue;
+        const double raw = in.lambda[i];
+        v.push_back(ref > 0 ? raw * fuelFactor(in.applied[i], s.gainPctPerPoint) / ref : raw);
+        timeSlots.append(in.slot[i]);
+    }
+    const int n = int(v.size());
+    row.samples = n;
+    row.closedLoop = all - n;
+    if (n > 0) {
+        std::sort(v.begin(), v.end());
+        row.lambda = n % 2 ? v[size_t(n / 2)] : 0.5 * (v[size_t(n / 2 - 1)] + v[size_t(n / 2)]);
+        // The median's interval from order statistics, counted on the
+        // readings that are independent enough (one per 100 ms slot).
+        std::sort(timeSlots.begin(), timeSlots.end());
+        const int independent = int(std::unique(timeSlots.begin(), timeSlots.end()) - timeSlots.begin());
+        const double spread = 0.98 * n / std::sqrt(double(std::max(1, independent)));
+        row.lambdaLo = v[size_t(std::clamp(int(std::floor(n / 2.0 - spread)), 0, n - 1))];
+        row.lambdaHi = v[size_t(std::clamp(int(std::ceil(n / 2.0 + spread)) - 1, 0, n - 1))];
+        row.errorPct = (row.lambda / row.targetLambda - 1.0) * 100.0;
+    }
     if (excluded) {
         row.flag = Flag::Excluded;
         return row;
     }
-    if (row.samples < s.minSamples) {
-        row.flag = Flag::FewSamples;
-        return row;
-    }
-    if (closedLoop && !s.proposeInClosedLoop) {
-        row.flag = Flag::ClosedLoop;
+    if (n < s.minSamples) {
+        row.flag = row.closedLoop > 0 ? Flag::ClosedLoop : Flag::FewSamples;
         return row;
     }
     const Proposal p = propose(in.latest, row.lambda, row.targetLambda, s);
@@ -107,7 +156,10 @@ PointRow pointRow(int point, const PointSamples &in, const Settings &s, int maxR
     }
     row.hasProposal = true;
     row.proposed = p.value;
-    row.flag = closedLoop ? Flag::ClosedLoop : p.clamped ? Flag::Clamped : p.limited ? Flag::Limited : Flag::Ok;
+    row.flag = loopSeen && s.proposeInClosedLoop ? Flag::ClosedLoop
+               : p.clamped                       ? Flag::Clamped
+               : p.limited                       ? Flag::Limited
+                                                 : Flag::Ok;
     return row;
 }
 

@@ -19,17 +19,21 @@
 
 namespace Mixture {
 
-// What the analysis gathered for one point.
+// What the analysis gathered for one point, in time order.
 struct PointSamples {
     QVector<double> lambda;    // measured
     QVector<int> applied;      // the cell's value when each was made
     QVector<qint64> slot;      // 100-ms slot of each (readings in one slot are not independent)
+    QVector<qint64> stretch;   // the stretch of held speed each belongs to; -1: the speed moved
+    QVector<double> ms;        // when its exhaust was made (ECU clock)
     int latest = 0;            // the cell's value in the latest reading
-    void add(double l, int value, qint64 timeSlot)
+    void add(double l, int value, qint64 timeSlot, qint64 heldStretch = -1, double atMs = 0)
     {
         lambda.append(l);
         applied.append(value);
         slot.append(timeSlot);
+        stretch.append(heldStretch);
+        ms.append(atMs);
         latest = value;
     }
 };

@@ -14,6 +14,7 @@
 #include <QSignalSpy>
 
 #include <cmath>
+#include <numeric>
 
 using namespace Mixture;
 
@@ -231,7 +232,10 @@ void TestAnalysis::clocksAndDelayFromTheRide()
     // The fuel cuts and the warm-up are counted, not used.
     QVERIFY(r.rejected[size_t(Reason::FuelCut)] > 0);
     QVERIFY(r.rejected[size_t(Reason::Invalid)] > 0);
-    QCOMPARE(r.used + r.rejected[0] + r.rejected[1] + r.rejected[2] + r.rejected[3] + r.rejected[4], r.readings);
+    QCOMPARE(std::accumulate(r.rejected.begin(), r.rejected.end(), r.used), r.readings);
+    // The cruise in the ECU's own loop is left out, and so are only its
+    // readings: the cruise point keeps those of the pulls through it.
+    QVERIFY(r.rejected[size_t(Reason::ClosedLoop)] > 0);
     // Nothing proposed where the ride never went or went too briefly.
     for (const PointRow &p : r.points)
         QVERIFY(!p.hasProposal || p.samples >= 20);
@@ -303,12 +307,31 @@ void TestAnalysis::pointRows()
     QVERIFY(std::abs(row.lambda - 0.9) < 1e-9);
     QCOMPARE(row.proposed, 5);
     QVERIFY(row.lambdaLo <= row.lambda && row.lambda <= row.lambdaHi);
-    // A dither around stoichiometric while the target is rich: flagged.
+    // A held speed and a slow swing around stoichiometric while the target
+    // is rich: the ECU's loop. Its readings are left out; the point's
+    // readings while the speed moved still count.
     PointSamples loop;
-    for (int i = 0; i < 60; ++i)
-        loop.add(1.0 + (i % 2 ? 0.04 : -0.04), 0, i);
-    QCOMPARE(pointRow(7, loop, s, 17000).flag, Flag::ClosedLoop);
-    QVERIFY(!pointRow(7, loop, s, 17000).hasProposal);
+    for (int i = 0; i < 150; ++i) {
+        const double phase = std::fmod(i * 20 / 1200.0, 1.0);
+        loop.add(1.0 + 0.05 * (phase < 0.5 ? 4 * phase - 1 : 3 - 4 * phase), 0, i / 5, 7, i * 20.0);
+    }
+    PointRow looped = pointRow(7, loop, s, 17000);
+    QCOMPARE(looped.flag, Flag::ClosedLoop);
+    QVERIFY(!looped.hasProposal);
+    QCOMPARE(looped.closedLoop, 150);
+    for (int i = 0; i < 30; ++i)
+        loop.add(0.9 * 1.03, 0, 100 + i, -1, 5000.0 + 20 * i);
+    looped = pointRow(7, loop, s, 17000);
+    QCOMPARE(looped.samples, 30);
+    QCOMPARE(looped.proposed, 3);
+    // A held speed near stoichiometric in open loop, on a noisy sensor:
+    // no swing beyond the noise, so no loop.
+    PointSamples noisy;
+    for (int i = 0; i < 150; ++i)
+        noisy.add(1.0 + (i % 2 ? 0.03 : -0.03), 0, i / 5, 7, i * 20.0);
+    const PointRow open = pointRow(7, noisy, s, 17000);
+    QCOMPARE(open.closedLoop, 0);
+    QVERIFY(open.hasProposal);
 }
 
 void TestAnalysis::deterministicAndOffTheGuiThread()
