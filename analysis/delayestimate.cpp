@@ -48,9 +48,15 @@ Sweeps sweepsOf(const EcuTrack &t, const Settings &s)
     Sweeps w;
     w.from.assign(size_t(n), NaN);
     w.to.assign(size_t(n), NaN);
+    // Points the user left out (a region whose readings are not to be
+    // trusted) say nothing about the delay either.
+    bool excluded[Points] = {};
+    for (int p : s.excludedPoints)
+        if (p >= 0 && p < Points)
+            excluded[p] = true;
     auto moving = [&](int i) {
         return i + 1 < n && t.timeAt(i + 1) - t.timeAt(i) <= s.maxEcuGapMs && t.cellAt(i) < Points
-               && t.stateAt(i) == EcuTrack::Steady && std::abs(t.rateAt(i)) >= s.steadyRpmPerS;
+               && !excluded[t.cellAt(i)] && t.stateAt(i) == EcuTrack::Steady && std::abs(t.rateAt(i)) >= s.steadyRpmPerS;
     };
     for (int i = 0; i < n;) {
         if (!moving(i)) {

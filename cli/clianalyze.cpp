@@ -18,6 +18,10 @@ namespace Cli {
 
 namespace {
 
+// The unit's range of K.
+constexpr int KMin = 1;
+constexpr int KMax = 4;
+
 QString native(const QString &path)
 {
     return QDir::toNativeSeparators(path);
@@ -99,6 +103,7 @@ int commandAnalyze(Context &ctx)
     s.delayMs = a.delayMs;
     s.offsetFixed = a.hasOffset;
     s.offsetMs = a.offsetMs;
+    s.excludedPoints = a.exclude;
     const CurveLimits limits = CurveLimits::forHardware(a.hw >= 0 ? static_cast<unsigned char>(a.hw) : 21);
     s.valueMin = int(limits.valueMin);
     s.valueMax = int(limits.valueMax);
@@ -114,6 +119,13 @@ int commandAnalyze(Context &ctx)
     ProfileFile::Profile base;
     if (!a.base.isEmpty() && !ProfileFile::load(a.base, &base, &error))
         return out.fail(ExitUsage, QStringLiteral("%1: %2").arg(native(a.base), error.replace(QLatin1Char('\n'), QStringLiteral(": "))));
+    // A written profile never carries a K the unit cannot take.
+    if (!a.base.isEmpty() && !a.output.isEmpty() && (base.k < KMin || base.k > KMax))
+        return out.fail(ExitUsage, TervalixCli::tr("%1: la K %2 è fuori dall'intervallo della centralina (%3…%4)")
+                                       .arg(native(a.base))
+                                       .arg(base.k)
+                                       .arg(KMin)
+                                       .arg(KMax));
 
     Mixture::WidebandFormat format;
     if (!a.columns.isEmpty()) {
@@ -143,13 +155,16 @@ int commandAnalyze(Context &ctx)
             return out.fail(ExitUsage, TervalixCli::tr("-o senza --base: %1 punti non hanno una proposta e non si sa "
                                                        "che valore tenere (indicare --base, il profilo della corsa)")
                                            .arg(missing));
+        if (a.base.isEmpty() && !a.hasK)
+            return out.fail(ExitUsage, TervalixCli::tr("-o senza --base: i registri non dicono la K; indicarla con --k N "
+                                                       "(da %1 a %2), o dare --base")
+                                           .arg(KMin)
+                                           .arg(KMax));
         QVector<int> values = a.base.isEmpty() ? QVector<int>(Mixture::Points, 0) : base.values;
         for (const Mixture::PointRow &p : r.points)
             if (p.hasProposal)
                 values[p.point] = p.proposed;
-        if (a.base.isEmpty())
-            out.error(TervalixCli::tr("attenzione: senza --base la K del profilo scritto è 0"));
-        if (!ProfileFile::save(a.output, values, base.k, &error))
+        if (!ProfileFile::save(a.output, values, a.base.isEmpty() ? a.k : base.k, &error))
             return out.fail(ExitTransfer, TervalixCli::tr("Impossibile salvare %1: %2").arg(native(a.output), error));
         out.note(TervalixCli::tr("Curva proposta salvata in %1 (%2 punti cambiati dall'analisi)")
                      .arg(native(a.output))
@@ -167,6 +182,7 @@ int commandAnalyze(Context &ctx)
                 {QStringLiteral("point"), p.point},
                 {QStringLiteral("rpm"), p.rpm},
                 {QStringLiteral("samples"), p.samples},
+                {QStringLiteral("closed_loop"), p.closedLoop},
                 {QStringLiteral("afr"), number(p.lambda * a.stoich, 2)},
                 {QStringLiteral("afr_interval"), QJsonArray{number(p.lambdaLo * a.stoich, 2), number(p.lambdaHi * a.stoich, 2)}},
                 {QStringLiteral("lambda"), number(p.lambda, 3)},

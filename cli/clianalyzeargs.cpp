@@ -3,6 +3,7 @@
 #include "cli/clioutput.h"
 
 #include <QCommandLineParser>
+#include <QRegularExpression>
 
 namespace Cli {
 
@@ -22,8 +23,13 @@ void addAnalyzeOptions(QCommandLineParser &p)
         {"offset-ms", "ECU clock minus wideband clock (added to the date-times' difference when there are any).", "ms"},
         {"min-samples", "Readings a point needs for a proposal (default 20).", "n"},
         {"max-step", "Largest change of a point in one pass (default 5).", "n"},
-        {"base", "The profile the ECU ran during the logs: points without a proposal keep its value.", "file.prf"},
-        {{"o", "output"}, "Write the proposed curve as a profile.", "file.prf"},
+        {"base", "The profile the ECU ran during the logs: points without a proposal keep its value, and K is its K.",
+         "file.prf"},
+        {{"o", "output"}, "Write the proposed curve as a profile. Without --base only when every point has a proposal, "
+                          "and then with --k.", "file.prf"},
+        {"k", "K of the profile written without --base (1 to 4): the logs do not record it.", "n"},
+        {"exclude", "Points left out of the analysis, e.g. 0-3,38-40 (exhaust reversion, a region to leave alone): "
+                    "no proposal, and no part in the delay estimate.", "points"},
         {"hw", "Hardware version of the unit, for its value range (default: the wider range, -20 to 50).", "n"},
     });
 }
@@ -40,7 +46,7 @@ bool analyzeOptionTakesValue(const QString &o)
 {
     static const QStringList names{"--wideband", "--columns", "--target", "--target-file", "--stoich", "--gain",
                                    "--delay-ms", "--offset-ms", "--min-samples", "--max-step", "--base", "--hw",
-                                   "--wideband-baud"};
+                                   "--k", "-k", "--exclude", "--wideband-baud"};
     return names.contains(o);
 }
 
@@ -83,12 +89,30 @@ QString readAnalyzeOptions(const QCommandLineParser &p, AnalyzeArgs *a)
         || (e = number("delay-ms", 0, 10000, &a->delayMs, &a->hasDelay)).size()
         || (e = number("offset-ms", -1e10, 1e10, &a->offsetMs, &a->hasOffset)).size()
         || (e = whole("min-samples", 1, 1000000, &a->minSamples)).size()
-        || (e = whole("max-step", 0, 127, &a->maxStep)).size() || (e = whole("hw", 0, 255, &a->hw)).size())
+        || (e = whole("max-step", 0, 127, &a->maxStep)).size() || (e = whole("hw", 0, 255, &a->hw)).size()
+        || (e = whole("k", 1, 4, &a->k)).size())
         return e;
+    a->hasK = p.isSet(QStringLiteral("k"));
+    if (p.isSet(QStringLiteral("exclude"))) {
+        const QString text = p.value(QStringLiteral("exclude"));
+        const QRegularExpression range(QStringLiteral("^\\s*(\\d+)\\s*(?:-\\s*(\\d+)\\s*)?$"));
+        for (const QString &part : text.split(QLatin1Char(','))) {
+            const QRegularExpressionMatch m = range.match(part);
+            const int from = m.captured(1).toInt();
+            const int to = m.captured(2).isEmpty() ? from : m.captured(2).toInt();
+            if (!m.hasMatch() || from > to || to > 40)
+                return TervalixCli::tr("--exclude vuole punti da 0 a 40, singoli o come intervalli (0-3,38): %1").arg(text);
+            for (int i = from; i <= to; ++i)
+                if (!a->exclude.contains(i))
+                    a->exclude.append(i);
+        }
+    }
     if (a->hasTarget && !a->targetFile.isEmpty())
         return TervalixCli::tr("--target e --target-file si escludono a vicenda");
     if (!a->output.isEmpty() && !a->output.toLower().endsWith(QLatin1String(".prf")))
         return TervalixCli::tr("-o vuole un file .prf: %1").arg(a->output);
+    if (a->hasK && (a->output.isEmpty() || !a->base.isEmpty()))
+        return TervalixCli::tr("--k vale solo con -o e senza --base (con --base la K è quella del profilo di base)");
     return QString();
 }
 

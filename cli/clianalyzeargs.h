@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QVector>
 
 class QCommandLineParser;
 
@@ -26,6 +27,9 @@ struct AnalyzeArgs {
     int maxStep = 5;
     QString base;               // --base FILE.prf
     QString output;             // -o FILE.prf
+    bool hasK = false;
+    int k = 0;                  // --k: K of the written profile without --base
+    QVector<int> exclude;       // --exclude A-B,...
     int hw = -1;                // --hw; -1: the wider range
 };
 

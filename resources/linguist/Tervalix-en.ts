@@ -1290,8 +1290,20 @@
         <translation>-o without --base: %1 points have no proposal and their value is unknown (give --base, the profile of the run)</translation>
     </message>
     <message>
-        <source>attenzione: senza --base la K del profilo scritto è 0</source>
-        <translation>warning: without --base the written profile&apos;s K is 0</translation>
+        <source>-o senza --base: i registri non dicono la K; indicarla con --k N (da %1 a %2), o dare --base</source>
+        <translation>-o without --base: the logs do not record K; give it with --k N (%1 to %2), or give --base</translation>
+    </message>
+    <message>
+        <source>%1: la K %2 è fuori dall&apos;intervallo della centralina (%3…%4)</source>
+        <translation>%1: K %2 is outside the unit&apos;s range (%3…%4)</translation>
+    </message>
+    <message>
+        <source>--k vale solo con -o e senza --base (con --base la K è quella del profilo di base)</source>
+        <translation>--k applies only with -o and without --base (with --base, K is the base profile&apos;s)</translation>
+    </message>
+    <message>
+        <source>--exclude vuole punti da 0 a 40, singoli o come intervalli (0-3,38): %1</source>
+        <translation>--exclude wants points from 0 to 40, single or as ranges (0-3,38): %1</translation>
     </message>
     <message>
         <source>Curva proposta salvata in %1 (%2 punti cambiati dall&apos;analisi)</source>

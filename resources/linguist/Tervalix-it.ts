@@ -1290,8 +1290,20 @@
         <translation>-o senza --base: %1 punti non hanno una proposta e non si sa che valore tenere (indicare --base, il profilo della corsa)</translation>
     </message>
     <message>
-        <source>attenzione: senza --base la K del profilo scritto è 0</source>
-        <translation>attenzione: senza --base la K del profilo scritto è 0</translation>
+        <source>-o senza --base: i registri non dicono la K; indicarla con --k N (da %1 a %2), o dare --base</source>
+        <translation>-o senza --base: i registri non dicono la K; indicarla con --k N (da %1 a %2), o dare --base</translation>
+    </message>
+    <message>
+        <source>%1: la K %2 è fuori dall&apos;intervallo della centralina (%3…%4)</source>
+        <translation>%1: la K %2 è fuori dall&apos;intervallo della centralina (%3…%4)</translation>
+    </message>
+    <message>
+        <source>--k vale solo con -o e senza --base (con --base la K è quella del profilo di base)</source>
+        <translation>--k vale solo con -o e senza --base (con --base la K è quella del profilo di base)</translation>
+    </message>
+    <message>
+        <source>--exclude vuole punti da 0 a 40, singoli o come intervalli (0-3,38): %1</source>
+        <translation>--exclude vuole punti da 0 a 40, singoli o come intervalli (0-3,38): %1</translation>
     </message>
     <message>
         <source>Curva proposta salvata in %1 (%2 punti cambiati dall&apos;analisi)</source>
