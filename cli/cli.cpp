@@ -30,6 +30,8 @@ int runCommand(Context &ctx)
         return commandVerify(ctx);
     if (command == QLatin1String("backup"))
         return commandBackup(ctx);
+    if (command == QLatin1String("analyze"))
+        return commandAnalyze(ctx);
     if (command == QLatin1String("doctor"))
         return commandDoctor(ctx);
     return commandMonitor(ctx);

@@ -35,6 +35,10 @@ const Command commands[] = {
     {"monitor", "",
      QT_TRANSLATE_NOOP("TervalixCli", "Mostra i dati dal vivo (ora, giri, ADC, cella, valore); con --csv li registra "
                                       "anche.")},
+    {"analyze", "LIVE.csv...",
+     QT_TRANSLATE_NOOP("TervalixCli", "Dai dati dal vivo e dai log della sonda lambda a una curva proposta: per ogni "
+                                      "punto le letture usate, la miscela misurata con il suo intervallo, l'errore e "
+                                      "il valore proposto.")},
     {"doctor", "",
      QT_TRANSLATE_NOOP("TervalixCli", "Dice perché la centralina può non essere trovata: la centralina USB, i "
                                       "permessi, la regola udev, le porte seriali e i loro gruppi, i programmi che "
@@ -58,7 +62,7 @@ const Command *findCommand(const QString &name)
 bool takesValue(const QString &option)
 {
     static const QStringList names{"-o", "--output", "--port", "--backup-dir", "--seconds", "--csv"};
-    return names.contains(option);
+    return names.contains(option) || analyzeOptionTakesValue(option);
 }
 
 QString findCommandName(const QStringList &arguments)
@@ -121,6 +125,9 @@ QString overallHelp(const QStringList &arguments)
                           "130 interrotto (Ctrl+C).\n"
                           "Ctrl+C durante una scrittura la lascia finire; un secondo Ctrl+C la interrompe (uscita 4).\n"
                           "Ctrl+C termina monitor normalmente (uscita 0).\n"
+                          "analyze legge solo file (nessuna centralina): uscita 0, oppure 2 quando un log non si "
+                          "può leggere (file, riga e motivo sono indicati)\no i log non si possono allineare, 4 "
+                          "quando la proposta non si può scrivere.\n"
                           "Profili, copie di sicurezza e registrazioni: %1\n")
               .arg(QDir::toNativeSeparators(DataFolders::base()));
     return text;
@@ -176,7 +183,10 @@ Parsed parse(const QStringList &arguments)
     if (cmd == QLatin1String("monitor")) {
         p.addOption({"seconds", TervalixCli::tr("Si ferma dopo questi secondi (di solito: fino a Ctrl+C)."), "n"});
         p.addOption({"csv", TervalixCli::tr("Registra anche i dati dal vivo in questo nuovo file CSV."), "file"});
+        addMonitorWidebandOptions(p);
     }
+    if (cmd == QLatin1String("analyze"))
+        addAnalyzeOptions(p);
     p.setApplicationDescription(translated(command->description));
     p.addPositionalArgument(cmd, TervalixCli::tr("Il comando."),
                             QStringLiteral("%1 %2").arg(cmd, QLatin1String(command->syntax)).trimmed());
@@ -202,6 +212,14 @@ Parsed parse(const QStringList &arguments)
     if (p.isSet(QStringLiteral("port")) && a.port.isEmpty())
         return error(TervalixCli::tr("--port vuole il percorso di una porta"));
 
+    if (cmd == QLatin1String("analyze")) {
+        if (a.arguments.isEmpty())
+            return error(TervalixCli::tr("manca il registro dal vivo (LIVE.csv)"));
+        const QString wrong = readAnalyzeOptions(p, &a.analyze);
+        if (!wrong.isEmpty())
+            return error(wrong);
+        return r;
+    }
     const int maxArguments = cmd == QLatin1String("write") || cmd == QLatin1String("verify") || cmd == QLatin1String("backup") ? 1 : 0;
     if (a.arguments.size() > maxArguments)
         return error(TervalixCli::tr("argomento di troppo: %1").arg(a.arguments.at(maxArguments)));
@@ -232,6 +250,13 @@ Parsed parse(const QStringList &arguments)
                 return error(TervalixCli::tr("--seconds vuole un numero intero da 1 a %1").arg(maxSeconds));
         }
         a.csv = p.value(QStringLiteral("csv"));
+        a.wideband = p.value(QStringLiteral("wideband"));
+        if (p.isSet(QStringLiteral("wideband-baud"))) {
+            bool ok = false;
+            a.widebandBaud = p.value(QStringLiteral("wideband-baud")).toInt(&ok);
+            if (!ok || a.widebandBaud <= 0)
+                return error(TervalixCli::tr("--wideband-baud vuole un numero intero positivo"));
+        }
     }
     return r;
 }

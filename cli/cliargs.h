@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "cli/clianalyzeargs.h"
+
 namespace Cli {
 
 struct Args {
@@ -18,6 +20,9 @@ struct Args {
     bool clamp = false;     // write --clamp: values beyond the unit's limits are brought within them
     int seconds = 0;        // monitor --seconds; 0: until Ctrl+C
     QString csv;            // monitor --csv
+    QString wideband;       // monitor --wideband PORT
+    int widebandBaud = 9600;
+    AnalyzeArgs analyze;    // analyze's options
 };
 
 struct Parsed {

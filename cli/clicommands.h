@@ -30,5 +30,6 @@ int commandVerify(Context &ctx);
 int commandBackup(Context &ctx);
 int commandMonitor(Context &ctx);
 int commandDoctor(Context &ctx);
+int commandAnalyze(Context &ctx);
 
 } // namespace Cli

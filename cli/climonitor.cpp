@@ -6,6 +6,7 @@
 
 #include "cli/cliecu.h"
 #include "cli/cliinterrupt.h"
+#include "analysis/widebandreader.h"
 #include "session/datalog.h"
 #include "session/liverecorder.h"
 
@@ -14,6 +15,9 @@
 #include <QElapsedTimer>
 #include <QTimer>
 
+#include <cmath>
+#include <memory>
+
 namespace Cli {
 
 namespace {
@@ -21,14 +25,17 @@ namespace {
 // A person reads no more than this; the polls come about every 30 ms.
 constexpr int RefreshMs = 100;
 
-QJsonObject pollJson(const QDateTime &when, qint64 elapsedMs, const Protocol::PollData &d)
+QJsonObject pollJson(const QDateTime &when, qint64 elapsedMs, const Protocol::PollData &d, const Mixture::WidebandReader *wb)
 {
-    return QJsonObject{{QStringLiteral("time"), when.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss.zzz"))},
+    QJsonObject o{{QStringLiteral("time"), when.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss.zzz"))},
                        {QStringLiteral("elapsed_ms"), elapsedMs},
                        {QStringLiteral("rpm"), d.rpm},
                        {QStringLiteral("adc"), int(d.adc)},
                        {QStringLiteral("cell_index"), int(d.cellIndex)},
                        {QStringLiteral("cell_value"), int(qint8(d.cellValue))}};
+    if (wb)
+        o.insert(QStringLiteral("afr"), std::isfinite(wb->lastAfr()) ? QJsonValue(wb->lastAfr()) : QJsonValue());
+    return o;
 }
 
 } // namespace
@@ -44,6 +51,19 @@ int commandMonitor(Context &ctx)
     Wait wait(out);
     QObject scope;
     LiveRecorder recorder(&ses);
+    // The wideband, when there is one, beside the engine speed and into the
+    // recording's afr column.
+    std::unique_ptr<Mixture::WidebandReader> wideband;
+    if (!ctx.args.wideband.isEmpty()) {
+        wideband = std::make_unique<Mixture::WidebandReader>();
+        QString error;
+        if (!wideband->open(ctx.args.wideband, ctx.args.widebandBaud, &error))
+            return out.fail(ExitNoEcu, error);
+        recorder.setAfrSource([w = wideband.get()] { return w->lastAfr(); });
+        QObject::connect(wideband.get(), &Mixture::WidebandReader::lost, &scope, [&](const QString &error) {
+            wait.fail(ExitTransfer, TervalixCli::tr("Sonda persa: %1").arg(error));
+        });
+    }
     QString recordError;
     QObject::connect(&recorder, &LiveRecorder::stopped, &scope, [&](const QString &error) {
         if (error.isEmpty())
@@ -59,7 +79,7 @@ int commandMonitor(Context &ctx)
 
     const bool terminal = !out.json() && Output::stdoutIsTerminal();
     if (!terminal && !out.json())
-        out.raw(DataLog::header());
+        out.raw(DataLog::header(bool(wideband)));
     QElapsedTimer elapsed;
     qint64 shownAt = -RefreshMs;
     QObject::connect(&ses, &EcuSession::liveData, &scope, [&](const Protocol::PollData &d) {
@@ -67,17 +87,21 @@ int commandMonitor(Context &ctx)
         const qint64 ms = elapsed.elapsed();
         // The recorder, connected first, has the poll already.
         if (out.json()) {
-            out.jsonLine(pollJson(now, ms, d));
+            out.jsonLine(pollJson(now, ms, d, wideband.get()));
         } else if (!terminal) {
-            out.raw(DataLog::line(now, ms, d));
+            out.raw(wideband ? DataLog::line(now, ms, d, wideband->lastAfr()) : DataLog::line(now, ms, d));
         } else if (ms - shownAt >= RefreshMs) {
             shownAt = ms;
-            out.refresh(TervalixCli::tr("%1  giri %2  ADC %3  cella %4  valore %5")
-                            .arg(now.toString(QStringLiteral("HH:mm:ss.zzz")))
-                            .arg(d.rpm, 5)
-                            .arg(int(d.adc), 3)
-                            .arg(int(d.cellIndex), 2)
-                            .arg(int(qint8(d.cellValue)), 4));
+            QString text = TervalixCli::tr("%1  giri %2  ADC %3  cella %4  valore %5")
+                               .arg(now.toString(QStringLiteral("HH:mm:ss.zzz")))
+                               .arg(d.rpm, 5)
+                               .arg(int(d.adc), 3)
+                               .arg(int(d.cellIndex), 2)
+                               .arg(int(qint8(d.cellValue)), 4);
+            if (wideband)
+                text += std::isfinite(wideband->lastAfr()) ? QStringLiteral("  AFR %1").arg(wideband->lastAfr(), 5, 'f', 2)
+                                                           : QStringLiteral("  AFR   -  ");
+            out.refresh(text);
         }
         // Nobody reads any more (`monitor | head`): the run ends, its
         // recording complete, and Output::finish says why.

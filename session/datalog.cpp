@@ -7,6 +7,7 @@
 #include <QFile>
 
 #include <cerrno>
+#include <cmath>
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
@@ -39,6 +40,22 @@ QByteArray DataLog::line(const QDateTime &when, qint64 elapsedMs, const Protocol
     return l;
 }
 
+QByteArray DataLog::header(bool afr)
+{
+    return afr ? QByteArrayLiteral("time,elapsed_ms,rpm,adc,cell_index,cell_value,afr\n") : header();
+}
+
+QByteArray DataLog::line(const QDateTime &when, qint64 elapsedMs, const Protocol::PollData &d, double afr)
+{
+    QByteArray l = line(when, elapsedMs, d);
+    l.chop(1);
+    l += ',';
+    if (std::isfinite(afr))
+        l += QByteArray::number(afr, 'f', 2);
+    l += '\n';
+    return l;
+}
+
 QString DataLog::fileName(const QDateTime &when)
 {
     return when.toString(QStringLiteral("yyyy-MM-dd_HH-mm-ss")) + QStringLiteral(".csv");
@@ -65,7 +82,7 @@ bool DataLog::open(const QString &path, QString *error)
         return false;
     }
     filePath = path;
-    buffer = header();
+    buffer = header(afrColumn);
     pending = 0;
     written = 0;
     committed = 0;
@@ -77,6 +94,14 @@ void DataLog::append(const QDateTime &when, qint64 elapsedMs, const Protocol::Po
     if (fd < 0)
         return;
     buffer += line(when, elapsedMs, data);
+    ++pending;
+}
+
+void DataLog::append(const QDateTime &when, qint64 elapsedMs, const Protocol::PollData &data, double afr)
+{
+    if (fd < 0)
+        return;
+    buffer += afrColumn ? line(when, elapsedMs, data, afr) : line(when, elapsedMs, data);
     ++pending;
 }
 

@@ -18,6 +18,11 @@ class DataLog {
 public:
     static QByteArray header();
     static QByteArray line(const QDateTime &when, qint64 elapsedMs, const Protocol::PollData &data);
+    // With a wideband attached (monitor --wideband) an afr column follows,
+    // empty while there is no reading; without one the log keeps its six
+    // columns.
+    static QByteArray header(bool afrColumn);
+    static QByteArray line(const QDateTime &when, qint64 elapsedMs, const Protocol::PollData &data, double afr);
     // "2026-12-08_21-04-33.csv"
     static QString fileName(const QDateTime &when);
 
@@ -31,6 +36,10 @@ public:
     bool isOpen() const { return fd >= 0; }
     QString path() const { return filePath; }
     void append(const QDateTime &when, qint64 elapsedMs, const Protocol::PollData &data);
+    // Before open(): the log gets the afr column.
+    void setAfrColumn(bool on) { afrColumn = on; }
+    bool hasAfrColumn() const { return afrColumn; }
+    void append(const QDateTime &when, qint64 elapsedMs, const Protocol::PollData &data, double afr);
     // Writes the lines kept so far; false with `error` when the disk refuses.
     bool flush(QString *error);
     // Flushes and closes; false if the last flush failed.
@@ -47,4 +56,5 @@ private:
     QByteArray buffer;
     int pending = 0;
     qint64 written = 0;
+    bool afrColumn = false;
 };

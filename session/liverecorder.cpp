@@ -36,6 +36,7 @@ bool LiveRecorder::start(const QString &folder, QString *error)
 bool LiveRecorder::startFile(const QString &path, QString *error)
 {
     stop();
+    log.setAfrColumn(bool(afrSource));
     if (!log.open(path, error))
         return false;
     elapsed.start();
@@ -57,7 +58,10 @@ void LiveRecorder::stop()
 
 void LiveRecorder::onLive(const Protocol::PollData &data)
 {
-    log.append(QDateTime::currentDateTime(), elapsed.elapsed(), data);
+    if (afrSource)
+        log.append(QDateTime::currentDateTime(), elapsed.elapsed(), data, afrSource());
+    else
+        log.append(QDateTime::currentDateTime(), elapsed.elapsed(), data);
 }
 
 void LiveRecorder::flushNow()

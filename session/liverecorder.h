@@ -9,6 +9,8 @@
 #include <QString>
 #include <QTimer>
 
+#include <functional>
+
 #include "session/datalog.h"
 
 class EcuSession;
@@ -29,6 +31,9 @@ public:
     bool isRecording() const { return log.isOpen(); }
     QString path() const { return log.path(); }
     qint64 lines() const { return log.linesWritten() + log.pendingLines(); }
+    // A wideband's latest AFR (NaN: none yet) goes into an afr column of
+    // the recordings started after this; an empty function: no column.
+    void setAfrSource(std::function<double()> source) { afrSource = std::move(source); }
 
 signals:
     // The recording ended; `error` says why when it was not asked to.
@@ -42,4 +47,5 @@ private:
     DataLog log;
     QElapsedTimer elapsed;
     QTimer flushTimer;
+    std::function<double()> afrSource;
 };

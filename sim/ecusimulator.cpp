@@ -2,6 +2,7 @@
 #include <mutex>
 
 #include "link/protocol.h"
+#include "sim/enginemodel.h"
 
 #include <QtMath>
 
@@ -116,7 +117,11 @@ QByteArray EcuSimulator::answer(const QByteArray &frame)
         return withChecksum({Protocol::KindRead, value, address, 0, 0, 0, 0});
     }
     case Protocol::KindPoll: {
-        const EcuLiveValues live = liveValuesAt(now(), cfg.cylinders);
+        EcuLiveValues live = liveValuesAt(now(), cfg.cylinders);
+        if (ride) {
+            live.rpm = qRound(ride->rpmAt(double(now())));
+            live.cellIndex = static_cast<unsigned char>(ride->cellAt(live.rpm));
+        }
         return withChecksum({Protocol::KindPollReply, 0, live.adc, byteAt(memory, live.cellIndex),
                              static_cast<unsigned char>(live.rpm & 0xFF),
                              static_cast<unsigned char>((live.rpm >> 8) & 0xFF), live.cellIndex});
@@ -199,6 +204,24 @@ void EcuSimulator::setClock(std::function<qint64()> c)
 {
     std::unique_lock<std::mutex> lock(mutex);
     clock = std::move(c);
+}
+
+void EcuSimulator::setEngine(std::shared_ptr<const EngineModel> engine)
+{
+    std::unique_lock<std::mutex> lock(mutex);
+    ride = std::move(engine);
+}
+
+std::shared_ptr<const EngineModel> EcuSimulator::engine() const
+{
+    std::unique_lock<std::mutex> lock(mutex);
+    return ride;
+}
+
+qint64 EcuSimulator::clockMs() const
+{
+    std::unique_lock<std::mutex> lock(mutex);
+    return now();
 }
 
 qint64 EcuSimulator::now() const

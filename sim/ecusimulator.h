@@ -10,7 +10,10 @@
 #include <QVector>
 
 #include <functional>
+#include <memory>
 #include <random>
+
+class EngineModel;
 
 struct EcuSimConfig {
     unsigned char hwVersion = 21;  // below 20: 50 cells, else 90
@@ -80,6 +83,13 @@ public:
     // Replaces the engine's clock (milliseconds since power-up), for tests.
     void setClock(std::function<qint64()> clock);
 
+    // With an engine (the mixture analysis's ride), the polls follow its
+    // speed instead of the sweep below; nullptr: back to the sweep.
+    void setEngine(std::shared_ptr<const EngineModel> engine);
+    std::shared_ptr<const EngineModel> engine() const;
+    // The clock the polls are answered on (ms since power-up).
+    qint64 clockMs() const;
+
     // The engine as it runs: speed sweeping smoothly between idle and near the
     // top of the range, a slowly drifting temperature-probe level, and the
     // injection cell that matches the speed.
@@ -100,6 +110,7 @@ private:
     std::mt19937 rng;
     QElapsedTimer powerUp;
     std::function<qint64()> clock;
+    std::shared_ptr<const EngineModel> ride;
     int replyCounter = 0;
     int replyCounterAtFaults = 0;
     int requests = 0;

@@ -732,6 +732,185 @@
     </message>
 </context>
 <context>
+    <name>Mixture</name>
+    <message>
+        <source>%1 campi, l&apos;intestazione ne ha %2</source>
+        <translation>%1 fields, the header has %2</translation>
+    </message>
+    <message>
+        <source>%1 e %2 non si possono allineare: nessuna data e ora comune e nessuna colonna rpm nel registro della sonda; indicare --offset-ms</source>
+        <translation>%1 and %2 cannot be aligned: no common date-time and no rpm column in the wideband log; give --offset-ms</translation>
+    </message>
+    <message>
+        <source>%1 e %2: i giri combaciano a più scostamenti diversi; indicare --offset-ms</source>
+        <translation>%1 and %2: the engine speeds match at several different offsets; give --offset-ms</translation>
+    </message>
+    <message>
+        <source>%1 e %2: i giri non si sovrappongono (correlazione %3); indicare --offset-ms</source>
+        <translation>%1 and %2: the engine speeds do not match (correlation %3); give --offset-ms</translation>
+    </message>
+    <message>
+        <source>%1 e %2: i giri non si sovrappongono bene (correlazione %3): valgono data e ora</source>
+        <translation>%1 and %2: the engine speeds do not match well (correlation %3): the date-times are used</translation>
+    </message>
+    <message>
+        <source>%1 non cade nel tempo di nessun registro dal vivo: tralasciato</source>
+        <translation>%1 falls within no live log&apos;s time: left out</translation>
+    </message>
+    <message>
+        <source>%1 non ha la colonna afr e non è stato indicato un registro della sonda (--wideband)</source>
+        <translation>%1 has no afr column and no wideband log was given (--wideband)</translation>
+    </message>
+    <message>
+        <source>%1: l&apos;ultima riga (%2) è tronca ed è stata tralasciata</source>
+        <translation>%1: the last line (%2) is cut short and was left out</translation>
+    </message>
+    <message>
+        <source>afr non è un numero: %1</source>
+        <translation>afr is not a number: %1</translation>
+    </message>
+    <message>
+        <source>cell_index non è un numero intero: %1</source>
+        <translation>cell_index is not a whole number: %1</translation>
+    </message>
+    <message>
+        <source>cell_value non è un valore di cella: %1</source>
+        <translation>cell_value is not a cell value: %1</translation>
+    </message>
+    <message>
+        <source>data e ora non valida: %1</source>
+        <translation>invalid date-time: %1</translation>
+    </message>
+    <message>
+        <source>elapsed_ms non è un numero intero: %1</source>
+        <translation>elapsed_ms is not a whole number: %1</translation>
+    </message>
+    <message>
+        <source>file troppo grande (%1 MB)</source>
+        <translation>file too large (%1 MB)</translation>
+    </message>
+    <message>
+        <source>file vuoto</source>
+        <translation>empty file</translation>
+    </message>
+    <message>
+        <source>i registri della sonda e quelli dal vivo non hanno ore in comune</source>
+        <translation>the wideband logs and the live logs share no time</translation>
+    </message>
+    <message>
+        <source>i registri non dicono il regime massimo: si assume 17000 giri</source>
+        <translation>the logs do not tell the top engine speed: 17000 rpm assumed</translation>
+    </message>
+    <message>
+        <source>il file non esiste</source>
+        <translation>the file does not exist</translation>
+    </message>
+    <message>
+        <source>il guadagno (% di carburante per punto) deve essere positivo: %1</source>
+        <translation>the gain (% fuel per point) must be positive: %1</translation>
+    </message>
+    <message>
+        <source>il ritardo della sonda non si ricava bene da questi dati (servono tirate a velocità diverse): stimato %1 ms, intervallo %2–%3 ms; meglio indicarlo</source>
+        <translation>these data do not pin down the sensor delay (pulls at different sweep rates are needed): estimated %1 ms, interval %2–%3 ms; better give it</translation>
+    </message>
+    <message>
+        <source>il tempo torna indietro</source>
+        <translation>time goes back</translation>
+    </message>
+    <message>
+        <source>il tempo torna indietro (%1 ms dopo %2 ms)</source>
+        <translation>time goes back (%1 ms after %2 ms)</translation>
+    </message>
+    <message>
+        <source>impossibile aprire la sonda su %1: %2</source>
+        <translation>cannot open the wideband on %1: %2</translation>
+    </message>
+    <message>
+        <source>impossibile leggere: %1</source>
+        <translation>cannot read: %1</translation>
+    </message>
+    <message>
+        <source>limiti non validi</source>
+        <translation>invalid limits</translation>
+    </message>
+    <message>
+        <source>manca la colonna %1</source>
+        <translation>the column %1 is missing</translation>
+    </message>
+    <message>
+        <source>miscela</source>
+        <translation>mixture</translation>
+    </message>
+    <message>
+        <source>nessun registro dal vivo</source>
+        <translation>no live log</translation>
+    </message>
+    <message>
+        <source>nessuna intestazione con le colonne indicate (%1, %2)</source>
+        <translation>no header with the given columns (%1, %2)</translation>
+    </message>
+    <message>
+        <source>nessuna intestazione con una colonna del tempo (time, timestamp, seconds, ms, time_ms) e una della miscela (afr, lambda, λ, o2, wideband)</source>
+        <translation>no header with a time column (time, timestamp, seconds, ms, time_ms) and a mixture column (afr, lambda, λ, o2, wideband)</translation>
+    </message>
+    <message>
+        <source>nessuna lettura della miscela</source>
+        <translation>no mixture readings</translation>
+    </message>
+    <message>
+        <source>nessuna lettura è servita: vedere gli scarti per motivo</source>
+        <translation>no reading could be used: see the rejections by reason</translation>
+    </message>
+    <message>
+        <source>nessuna riga di dati</source>
+        <translation>no data lines</translation>
+    </message>
+    <message>
+        <source>non è un file regolare</source>
+        <translation>not a regular file</translation>
+    </message>
+    <message>
+        <source>non è un registro dal vivo di Tervalix: manca la colonna %1</source>
+        <translation>not a Tervalix live log: the column %1 is missing</translation>
+    </message>
+    <message>
+        <source>obiettivo fuori dai limiti: lambda %1</source>
+        <translation>target out of bounds: lambda %1</translation>
+    </message>
+    <message>
+        <source>rapporto stechiometrico non valido: %1</source>
+        <translation>invalid stoichiometric ratio: %1</translation>
+    </message>
+    <message>
+        <source>ritardo non valido: %1 ms</source>
+        <translation>invalid delay: %1 ms</translation>
+    </message>
+    <message>
+        <source>rpm non è un numero intero: %1</source>
+        <translation>rpm is not a whole number: %1</translation>
+    </message>
+    <message>
+        <source>senza data e ora in entrambi i registri servono tanti registri della sonda quanti registri dal vivo, nello stesso ordine (%1 contro %2)</source>
+        <translation>without date-times in both logs, give as many wideband logs as live logs, in the same order (%1 against %2)</translation>
+    </message>
+    <message>
+        <source>servono un obiettivo o %1 obiettivi, non %2</source>
+        <translation>one target or %1 targets are needed, not %2</translation>
+    </message>
+    <message>
+        <source>tempo</source>
+        <translation>time</translation>
+    </message>
+    <message>
+        <source>tempo non valido: %1</source>
+        <translation>invalid time: %1</translation>
+    </message>
+    <message>
+        <source>troppo poche letture per stimare il ritardo della sonda: indicarlo</source>
+        <translation>too few readings to estimate the sensor delay: give it</translation>
+    </message>
+</context>
+<context>
     <name>ProfileFile</name>
     <message>
         <source>Il file non è un profilo valido: %1 byte invece di %2.</source>
@@ -905,6 +1084,22 @@
 <context>
     <name>TervalixCli</name>
     <message>
+        <source># %1: scostamento degli orologi %2 ms (%3), %4 letture</source>
+        <translation># %1: clock offset %2 ms (%3), %4 readings</translation>
+    </message>
+    <message>
+        <source># guadagno %1 % di carburante per punto, stechiometrico %2, valori %3…%4</source>
+        <translation># gain %1 % fuel per point, stoichiometric %2, values %3…%4</translation>
+    </message>
+    <message>
+        <source># letture %1, usate %2; scartate: %3</source>
+        <translation># readings %1, used %2; rejected: %3</translation>
+    </message>
+    <message>
+        <source># ritardo della sonda %1 ms (95 %: %2–%3 ms, %4)</source>
+        <translation># sensor delay %1 ms (95 %: %2–%3 ms, %4)</translation>
+    </message>
+    <message>
         <source>%1  giri %2  ADC %3  cella %4  valore %5</source>
         <translation>%1  rpm %2  ADC %3  cell %4  value %5</translation>
     </message>
@@ -929,8 +1124,44 @@
         <translation>%1: the profile has %2, the ECU holds %3</translation>
     </message>
     <message>
+        <source>%1: impossibile leggere: %2</source>
+        <translation>%1: cannot read: %2</translation>
+    </message>
+    <message>
+        <source>%1: la K %2 è fuori dall&apos;intervallo della centralina (%3…%4)</source>
+        <translation>%1: K %2 is outside the unit&apos;s range (%3…%4)</translation>
+    </message>
+    <message>
         <source>%1: scritto %2, la centralina contiene %3</source>
         <translation>%1: wrote %2, the ECU holds %3</translation>
+    </message>
+    <message>
+        <source>%1: servono %2 obiettivi (o uno), non %3</source>
+        <translation>%1: %2 targets (or one) are needed, not %3</translation>
+    </message>
+    <message>
+        <source>%1:%2: non è un numero: %3</source>
+        <translation>%1:%2: not a number: %3</translation>
+    </message>
+    <message>
+        <source>--%1 vuole un numero da %2 a %3</source>
+        <translation>--%1 wants a number from %2 to %3</translation>
+    </message>
+    <message>
+        <source>--%1 vuole un numero intero da %2 a %3</source>
+        <translation>--%1 wants a whole number from %2 to %3</translation>
+    </message>
+    <message>
+        <source>--columns vuole TEMPO,MISCELA[,GIRI]</source>
+        <translation>--columns wants TIME,MIXTURE[,RPM]</translation>
+    </message>
+    <message>
+        <source>--exclude vuole punti da 0 a 40, singoli o come intervalli (0-3,38): %1</source>
+        <translation>--exclude wants points from 0 to 40, single or as ranges (0-3,38): %1</translation>
+    </message>
+    <message>
+        <source>--k vale solo con -o e senza --base (con --base la K è quella del profilo di base)</source>
+        <translation>--k applies only with -o and without --base (with --base, K is the base profile&apos;s)</translation>
     </message>
     <message>
         <source>--port e --hid si escludono a vicenda</source>
@@ -943,6 +1174,30 @@
     <message>
         <source>--seconds vuole un numero intero da 1 a %1</source>
         <translation>--seconds needs a whole number from 1 to %1</translation>
+    </message>
+    <message>
+        <source>--target e --target-file si escludono a vicenda</source>
+        <translation>--target and --target-file exclude each other</translation>
+    </message>
+    <message>
+        <source>--wideband-baud vuole un numero intero positivo</source>
+        <translation>--wideband-baud wants a positive whole number</translation>
+    </message>
+    <message>
+        <source>-o senza --base: %1 punti non hanno una proposta e non si sa che valore tenere (indicare --base, il profilo della corsa)</source>
+        <translation>-o without --base: %1 points have no proposal and their value is unknown (give --base, the profile of the run)</translation>
+    </message>
+    <message>
+        <source>-o senza --base: i registri non dicono la K; indicarla con --k N (da %1 a %2), o dare --base</source>
+        <translation>-o without --base: the logs do not record K; give it with --k N (%1 to %2), or give --base</translation>
+    </message>
+    <message>
+        <source>-o vuole un file .prf: %1</source>
+        <translation>-o wants a .prf file: %1</translation>
+    </message>
+    <message>
+        <source>Analisi impossibile: %1</source>
+        <translation>Analysis impossible: %1</translation>
     </message>
     <message>
         <source>Cartella della copia di sicurezza presa prima di scrivere (di solito %1).</source>
@@ -966,6 +1221,8 @@
 non contiene il profilo, 130 interrotto (Ctrl+C).
 Ctrl+C durante una scrittura la lascia finire; un secondo Ctrl+C la interrompe (uscita 4).
 Ctrl+C termina monitor normalmente (uscita 0).
+analyze legge solo file (nessuna centralina): uscita 0, oppure 2 quando un log non si può leggere (file, riga e motivo sono indicati)
+o i log non si possono allineare, 4 quando la proposta non si può scrivere.
 Profili, copie di sicurezza e registrazioni: %1
 </source>
         <translation>Exit codes: 0 success, 2 usage error, 3 no ECU (port missing or busy, no answer),
@@ -973,6 +1230,8 @@ Profili, copie di sicurezza e registrazioni: %1
 hold the profile, 130 interrupted (Ctrl+C).
 Ctrl+C during a write lets the write finish; a second Ctrl+C aborts it (exit 4).
 Ctrl+C ends monitor normally (exit 0).
+analyze reads files only (no ECU): exit 0, or 2 when a log cannot be read (file, line and reason are
+named) or the logs cannot be aligned, 4 when the proposal cannot be written.
 Profiles, backups and recordings: %1
 </translation>
     </message>
@@ -1007,6 +1266,14 @@ Profiles, backups and recordings: %1
     <message>
         <source>Curva e K scritti e verificati.</source>
         <translation>Curve and K written and verified.</translation>
+    </message>
+    <message>
+        <source>Curva proposta salvata in %1 (%2 punti cambiati dall&apos;analisi)</source>
+        <translation>Proposed curve saved in %1 (%2 points set by the analysis)</translation>
+    </message>
+    <message>
+        <source>Dai dati dal vivo e dai log della sonda lambda a una curva proposta: per ogni punto le letture usate, la miscela misurata con il suo intervallo, l&apos;errore e il valore proposto.</source>
+        <translation>From live logs and wideband logs to a proposed curve: per point the readings used, the measured mixture with its interval, the error and the proposed value.</translation>
     </message>
     <message>
         <source>Dice perché la centralina può non essere trovata: la centralina USB, i permessi, la regola udev, le porte seriali e i loro gruppi, i programmi che tengono una porta; con il comando che risolve ciascun problema.</source>
@@ -1141,6 +1408,10 @@ Profiles, backups and recordings: %1
         <translation>Stop after this many seconds (default: run until Ctrl+C).</translation>
     </message>
     <message>
+        <source>Sonda persa: %1</source>
+        <translation>Wideband lost: %1</translation>
+    </message>
+    <message>
         <source>Stampa il risultato come JSON.</source>
         <translation>Print the result as JSON.</translation>
     </message>
@@ -1155,6 +1426,18 @@ Profiles, backups and recordings: %1
     <message>
         <source>Usa la centralina su questa porta seriale (per esempio /dev/ttyUSB0).</source>
         <translation>Use the ECU on this serial port (for example /dev/ttyUSB0).</translation>
+    </message>
+    <message>
+        <source>Valori limitati a %1…%2 (la gamma più ampia): --hw N per quella della centralina.</source>
+        <translation>Values limited to %1…%2 (the wider range): --hw N for the unit&apos;s own.</translation>
+    </message>
+    <message>
+        <source>al limite dei valori</source>
+        <translation>at the value limit</translation>
+    </message>
+    <message>
+        <source>anello chiuso?</source>
+        <translation>closed loop?</translation>
     </message>
     <message>
         <source>argomento di troppo: %1</source>
@@ -1173,12 +1456,28 @@ Profiles, backups and recordings: %1
         <translation>backup</translation>
     </message>
     <message>
+        <source>escluso</source>
+        <translation>excluded</translation>
+    </message>
+    <message>
         <source>formato non riconosciuto: %1 (usare .prf, .csv o -)</source>
         <translation>unrecognised format: %1 (use .prf, .csv or -)</translation>
     </message>
     <message>
+        <source>indicato</source>
+        <translation>given</translation>
+    </message>
+    <message>
+        <source>intervallo 95%</source>
+        <translation>95% interval</translation>
+    </message>
+    <message>
         <source>lettura</source>
         <translation>reading</translation>
+    </message>
+    <message>
+        <source>limitato dal passo</source>
+        <translation>limited per pass</translation>
     </message>
     <message>
         <source>manca -o FILE (.prf, .csv, o - per lo standard output)</source>
@@ -1193,12 +1492,36 @@ Profiles, backups and recordings: %1
         <translation>missing profile file (.prf)</translation>
     </message>
     <message>
+        <source>manca il registro dal vivo (LIVE.csv)</source>
+        <translation>the live log is missing (LIVE.csv)</translation>
+    </message>
+    <message>
+        <source>nessun dato</source>
+        <translation>no data</translation>
+    </message>
+    <message>
+        <source>nota: %1</source>
+        <translation>note: %1</translation>
+    </message>
+    <message>
+        <source>pochi campioni</source>
+        <translation>few samples</translation>
+    </message>
+    <message>
         <source>punti fuori dai limiti della centralina (da %1 a %2): %3</source>
         <translation>points beyond the ECU&apos;s limits (%1 to %2): %3</translation>
     </message>
     <message>
+        <source>punto  giri campioni %1 %2 obiettivo errore%  applicato proposto  stato</source>
+        <translation>point   rpm  samples %1 %2    target  error%    applied proposed  flag</translation>
+    </message>
+    <message>
         <source>scrittura</source>
         <translation>writing</translation>
+    </message>
+    <message>
+        <source>stimato</source>
+        <translation>estimated</translation>
     </message>
     <message>
         <source>verifica</source>

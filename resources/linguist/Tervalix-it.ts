@@ -732,6 +732,185 @@
     </message>
 </context>
 <context>
+    <name>Mixture</name>
+    <message>
+        <source>%1 campi, l&apos;intestazione ne ha %2</source>
+        <translation>%1 campi, l&apos;intestazione ne ha %2</translation>
+    </message>
+    <message>
+        <source>%1 e %2 non si possono allineare: nessuna data e ora comune e nessuna colonna rpm nel registro della sonda; indicare --offset-ms</source>
+        <translation>%1 e %2 non si possono allineare: nessuna data e ora comune e nessuna colonna rpm nel registro della sonda; indicare --offset-ms</translation>
+    </message>
+    <message>
+        <source>%1 e %2: i giri combaciano a più scostamenti diversi; indicare --offset-ms</source>
+        <translation>%1 e %2: i giri combaciano a più scostamenti diversi; indicare --offset-ms</translation>
+    </message>
+    <message>
+        <source>%1 e %2: i giri non si sovrappongono (correlazione %3); indicare --offset-ms</source>
+        <translation>%1 e %2: i giri non si sovrappongono (correlazione %3); indicare --offset-ms</translation>
+    </message>
+    <message>
+        <source>%1 e %2: i giri non si sovrappongono bene (correlazione %3): valgono data e ora</source>
+        <translation>%1 e %2: i giri non si sovrappongono bene (correlazione %3): valgono data e ora</translation>
+    </message>
+    <message>
+        <source>%1 non cade nel tempo di nessun registro dal vivo: tralasciato</source>
+        <translation>%1 non cade nel tempo di nessun registro dal vivo: tralasciato</translation>
+    </message>
+    <message>
+        <source>%1 non ha la colonna afr e non è stato indicato un registro della sonda (--wideband)</source>
+        <translation>%1 non ha la colonna afr e non è stato indicato un registro della sonda (--wideband)</translation>
+    </message>
+    <message>
+        <source>%1: l&apos;ultima riga (%2) è tronca ed è stata tralasciata</source>
+        <translation>%1: l&apos;ultima riga (%2) è tronca ed è stata tralasciata</translation>
+    </message>
+    <message>
+        <source>afr non è un numero: %1</source>
+        <translation>afr non è un numero: %1</translation>
+    </message>
+    <message>
+        <source>cell_index non è un numero intero: %1</source>
+        <translation>cell_index non è un numero intero: %1</translation>
+    </message>
+    <message>
+        <source>cell_value non è un valore di cella: %1</source>
+        <translation>cell_value non è un valore di cella: %1</translation>
+    </message>
+    <message>
+        <source>data e ora non valida: %1</source>
+        <translation>data e ora non valida: %1</translation>
+    </message>
+    <message>
+        <source>elapsed_ms non è un numero intero: %1</source>
+        <translation>elapsed_ms non è un numero intero: %1</translation>
+    </message>
+    <message>
+        <source>file troppo grande (%1 MB)</source>
+        <translation>file troppo grande (%1 MB)</translation>
+    </message>
+    <message>
+        <source>file vuoto</source>
+        <translation>file vuoto</translation>
+    </message>
+    <message>
+        <source>i registri della sonda e quelli dal vivo non hanno ore in comune</source>
+        <translation>i registri della sonda e quelli dal vivo non hanno ore in comune</translation>
+    </message>
+    <message>
+        <source>i registri non dicono il regime massimo: si assume 17000 giri</source>
+        <translation>i registri non dicono il regime massimo: si assume 17000 giri</translation>
+    </message>
+    <message>
+        <source>il file non esiste</source>
+        <translation>il file non esiste</translation>
+    </message>
+    <message>
+        <source>il guadagno (% di carburante per punto) deve essere positivo: %1</source>
+        <translation>il guadagno (% di carburante per punto) deve essere positivo: %1</translation>
+    </message>
+    <message>
+        <source>il ritardo della sonda non si ricava bene da questi dati (servono tirate a velocità diverse): stimato %1 ms, intervallo %2–%3 ms; meglio indicarlo</source>
+        <translation>il ritardo della sonda non si ricava bene da questi dati (servono tirate a velocità diverse): stimato %1 ms, intervallo %2–%3 ms; meglio indicarlo</translation>
+    </message>
+    <message>
+        <source>il tempo torna indietro</source>
+        <translation>il tempo torna indietro</translation>
+    </message>
+    <message>
+        <source>il tempo torna indietro (%1 ms dopo %2 ms)</source>
+        <translation>il tempo torna indietro (%1 ms dopo %2 ms)</translation>
+    </message>
+    <message>
+        <source>impossibile aprire la sonda su %1: %2</source>
+        <translation>impossibile aprire la sonda su %1: %2</translation>
+    </message>
+    <message>
+        <source>impossibile leggere: %1</source>
+        <translation>impossibile leggere: %1</translation>
+    </message>
+    <message>
+        <source>limiti non validi</source>
+        <translation>limiti non validi</translation>
+    </message>
+    <message>
+        <source>manca la colonna %1</source>
+        <translation>manca la colonna %1</translation>
+    </message>
+    <message>
+        <source>miscela</source>
+        <translation>miscela</translation>
+    </message>
+    <message>
+        <source>nessun registro dal vivo</source>
+        <translation>nessun registro dal vivo</translation>
+    </message>
+    <message>
+        <source>nessuna intestazione con le colonne indicate (%1, %2)</source>
+        <translation>nessuna intestazione con le colonne indicate (%1, %2)</translation>
+    </message>
+    <message>
+        <source>nessuna intestazione con una colonna del tempo (time, timestamp, seconds, ms, time_ms) e una della miscela (afr, lambda, λ, o2, wideband)</source>
+        <translation>nessuna intestazione con una colonna del tempo (time, timestamp, seconds, ms, time_ms) e una della miscela (afr, lambda, λ, o2, wideband)</translation>
+    </message>
+    <message>
+        <source>nessuna lettura della miscela</source>
+        <translation>nessuna lettura della miscela</translation>
+    </message>
+    <message>
+        <source>nessuna lettura è servita: vedere gli scarti per motivo</source>
+        <translation>nessuna lettura è servita: vedere gli scarti per motivo</translation>
+    </message>
+    <message>
+        <source>nessuna riga di dati</source>
+        <translation>nessuna riga di dati</translation>
+    </message>
+    <message>
+        <source>non è un file regolare</source>
+        <translation>non è un file regolare</translation>
+    </message>
+    <message>
+        <source>non è un registro dal vivo di Tervalix: manca la colonna %1</source>
+        <translation>non è un registro dal vivo di Tervalix: manca la colonna %1</translation>
+    </message>
+    <message>
+        <source>obiettivo fuori dai limiti: lambda %1</source>
+        <translation>obiettivo fuori dai limiti: lambda %1</translation>
+    </message>
+    <message>
+        <source>rapporto stechiometrico non valido: %1</source>
+        <translation>rapporto stechiometrico non valido: %1</translation>
+    </message>
+    <message>
+        <source>ritardo non valido: %1 ms</source>
+        <translation>ritardo non valido: %1 ms</translation>
+    </message>
+    <message>
+        <source>rpm non è un numero intero: %1</source>
+        <translation>rpm non è un numero intero: %1</translation>
+    </message>
+    <message>
+        <source>senza data e ora in entrambi i registri servono tanti registri della sonda quanti registri dal vivo, nello stesso ordine (%1 contro %2)</source>
+        <translation>senza data e ora in entrambi i registri servono tanti registri della sonda quanti registri dal vivo, nello stesso ordine (%1 contro %2)</translation>
+    </message>
+    <message>
+        <source>servono un obiettivo o %1 obiettivi, non %2</source>
+        <translation>servono un obiettivo o %1 obiettivi, non %2</translation>
+    </message>
+    <message>
+        <source>tempo</source>
+        <translation>tempo</translation>
+    </message>
+    <message>
+        <source>tempo non valido: %1</source>
+        <translation>tempo non valido: %1</translation>
+    </message>
+    <message>
+        <source>troppo poche letture per stimare il ritardo della sonda: indicarlo</source>
+        <translation>troppo poche letture per stimare il ritardo della sonda: indicarlo</translation>
+    </message>
+</context>
+<context>
     <name>ProfileFile</name>
     <message>
         <source>Il file non è un profilo valido: %1 byte invece di %2.</source>
@@ -905,6 +1084,22 @@
 <context>
     <name>TervalixCli</name>
     <message>
+        <source># %1: scostamento degli orologi %2 ms (%3), %4 letture</source>
+        <translation># %1: scostamento degli orologi %2 ms (%3), %4 letture</translation>
+    </message>
+    <message>
+        <source># guadagno %1 % di carburante per punto, stechiometrico %2, valori %3…%4</source>
+        <translation># guadagno %1 % di carburante per punto, stechiometrico %2, valori %3…%4</translation>
+    </message>
+    <message>
+        <source># letture %1, usate %2; scartate: %3</source>
+        <translation># letture %1, usate %2; scartate: %3</translation>
+    </message>
+    <message>
+        <source># ritardo della sonda %1 ms (95 %: %2–%3 ms, %4)</source>
+        <translation># ritardo della sonda %1 ms (95 %: %2–%3 ms, %4)</translation>
+    </message>
+    <message>
         <source>%1  giri %2  ADC %3  cella %4  valore %5</source>
         <translation>%1  giri %2  ADC %3  cella %4  valore %5</translation>
     </message>
@@ -929,8 +1124,44 @@
         <translation>%1: il profilo ha %2, la centralina contiene %3</translation>
     </message>
     <message>
+        <source>%1: impossibile leggere: %2</source>
+        <translation>%1: impossibile leggere: %2</translation>
+    </message>
+    <message>
+        <source>%1: la K %2 è fuori dall&apos;intervallo della centralina (%3…%4)</source>
+        <translation>%1: la K %2 è fuori dall&apos;intervallo della centralina (%3…%4)</translation>
+    </message>
+    <message>
         <source>%1: scritto %2, la centralina contiene %3</source>
         <translation>%1: scritto %2, la centralina contiene %3</translation>
+    </message>
+    <message>
+        <source>%1: servono %2 obiettivi (o uno), non %3</source>
+        <translation>%1: servono %2 obiettivi (o uno), non %3</translation>
+    </message>
+    <message>
+        <source>%1:%2: non è un numero: %3</source>
+        <translation>%1:%2: non è un numero: %3</translation>
+    </message>
+    <message>
+        <source>--%1 vuole un numero da %2 a %3</source>
+        <translation>--%1 vuole un numero da %2 a %3</translation>
+    </message>
+    <message>
+        <source>--%1 vuole un numero intero da %2 a %3</source>
+        <translation>--%1 vuole un numero intero da %2 a %3</translation>
+    </message>
+    <message>
+        <source>--columns vuole TEMPO,MISCELA[,GIRI]</source>
+        <translation>--columns vuole TEMPO,MISCELA[,GIRI]</translation>
+    </message>
+    <message>
+        <source>--exclude vuole punti da 0 a 40, singoli o come intervalli (0-3,38): %1</source>
+        <translation>--exclude vuole punti da 0 a 40, singoli o come intervalli (0-3,38): %1</translation>
+    </message>
+    <message>
+        <source>--k vale solo con -o e senza --base (con --base la K è quella del profilo di base)</source>
+        <translation>--k vale solo con -o e senza --base (con --base la K è quella del profilo di base)</translation>
     </message>
     <message>
         <source>--port e --hid si escludono a vicenda</source>
@@ -943,6 +1174,30 @@
     <message>
         <source>--seconds vuole un numero intero da 1 a %1</source>
         <translation>--seconds vuole un numero intero da 1 a %1</translation>
+    </message>
+    <message>
+        <source>--target e --target-file si escludono a vicenda</source>
+        <translation>--target e --target-file si escludono a vicenda</translation>
+    </message>
+    <message>
+        <source>--wideband-baud vuole un numero intero positivo</source>
+        <translation>--wideband-baud vuole un numero intero positivo</translation>
+    </message>
+    <message>
+        <source>-o senza --base: %1 punti non hanno una proposta e non si sa che valore tenere (indicare --base, il profilo della corsa)</source>
+        <translation>-o senza --base: %1 punti non hanno una proposta e non si sa che valore tenere (indicare --base, il profilo della corsa)</translation>
+    </message>
+    <message>
+        <source>-o senza --base: i registri non dicono la K; indicarla con --k N (da %1 a %2), o dare --base</source>
+        <translation>-o senza --base: i registri non dicono la K; indicarla con --k N (da %1 a %2), o dare --base</translation>
+    </message>
+    <message>
+        <source>-o vuole un file .prf: %1</source>
+        <translation>-o vuole un file .prf: %1</translation>
+    </message>
+    <message>
+        <source>Analisi impossibile: %1</source>
+        <translation>Analisi impossibile: %1</translation>
     </message>
     <message>
         <source>Cartella della copia di sicurezza presa prima di scrivere (di solito %1).</source>
@@ -966,6 +1221,8 @@
 non contiene il profilo, 130 interrotto (Ctrl+C).
 Ctrl+C durante una scrittura la lascia finire; un secondo Ctrl+C la interrompe (uscita 4).
 Ctrl+C termina monitor normalmente (uscita 0).
+analyze legge solo file (nessuna centralina): uscita 0, oppure 2 quando un log non si può leggere (file, riga e motivo sono indicati)
+o i log non si possono allineare, 4 quando la proposta non si può scrivere.
 Profili, copie di sicurezza e registrazioni: %1
 </source>
         <translation>Codici di uscita: 0 riuscito, 2 errore d&apos;uso, 3 nessuna centralina (porta mancante o occupata, nessuna risposta),
@@ -973,6 +1230,8 @@ Profili, copie di sicurezza e registrazioni: %1
 non contiene il profilo, 130 interrotto (Ctrl+C).
 Ctrl+C durante una scrittura la lascia finire; un secondo Ctrl+C la interrompe (uscita 4).
 Ctrl+C termina monitor normalmente (uscita 0).
+analyze legge solo file (nessuna centralina): uscita 0, oppure 2 quando un log non si può leggere (file, riga e motivo sono indicati)
+o i log non si possono allineare, 4 quando la proposta non si può scrivere.
 Profili, copie di sicurezza e registrazioni: %1
 </translation>
     </message>
@@ -1007,6 +1266,14 @@ Profili, copie di sicurezza e registrazioni: %1
     <message>
         <source>Curva e K scritti e verificati.</source>
         <translation>Curva e K scritti e verificati.</translation>
+    </message>
+    <message>
+        <source>Curva proposta salvata in %1 (%2 punti cambiati dall&apos;analisi)</source>
+        <translation>Curva proposta salvata in %1 (%2 punti cambiati dall&apos;analisi)</translation>
+    </message>
+    <message>
+        <source>Dai dati dal vivo e dai log della sonda lambda a una curva proposta: per ogni punto le letture usate, la miscela misurata con il suo intervallo, l&apos;errore e il valore proposto.</source>
+        <translation>Dai dati dal vivo e dai log della sonda lambda a una curva proposta: per ogni punto le letture usate, la miscela misurata con il suo intervallo, l&apos;errore e il valore proposto.</translation>
     </message>
     <message>
         <source>Dice perché la centralina può non essere trovata: la centralina USB, i permessi, la regola udev, le porte seriali e i loro gruppi, i programmi che tengono una porta; con il comando che risolve ciascun problema.</source>
@@ -1141,6 +1408,10 @@ Profili, copie di sicurezza e registrazioni: %1
         <translation>Si ferma dopo questi secondi (di solito: fino a Ctrl+C).</translation>
     </message>
     <message>
+        <source>Sonda persa: %1</source>
+        <translation>Sonda persa: %1</translation>
+    </message>
+    <message>
         <source>Stampa il risultato come JSON.</source>
         <translation>Stampa il risultato come JSON.</translation>
     </message>
@@ -1155,6 +1426,18 @@ Profili, copie di sicurezza e registrazioni: %1
     <message>
         <source>Usa la centralina su questa porta seriale (per esempio /dev/ttyUSB0).</source>
         <translation>Usa la centralina su questa porta seriale (per esempio /dev/ttyUSB0).</translation>
+    </message>
+    <message>
+        <source>Valori limitati a %1…%2 (la gamma più ampia): --hw N per quella della centralina.</source>
+        <translation>Valori limitati a %1…%2 (la gamma più ampia): --hw N per quella della centralina.</translation>
+    </message>
+    <message>
+        <source>al limite dei valori</source>
+        <translation>al limite dei valori</translation>
+    </message>
+    <message>
+        <source>anello chiuso?</source>
+        <translation>anello chiuso?</translation>
     </message>
     <message>
         <source>argomento di troppo: %1</source>
@@ -1173,12 +1456,28 @@ Profili, copie di sicurezza e registrazioni: %1
         <translation>copia di sicurezza</translation>
     </message>
     <message>
+        <source>escluso</source>
+        <translation>escluso</translation>
+    </message>
+    <message>
         <source>formato non riconosciuto: %1 (usare .prf, .csv o -)</source>
         <translation>formato non riconosciuto: %1 (usare .prf, .csv o -)</translation>
     </message>
     <message>
+        <source>indicato</source>
+        <translation>indicato</translation>
+    </message>
+    <message>
+        <source>intervallo 95%</source>
+        <translation>intervallo 95%</translation>
+    </message>
+    <message>
         <source>lettura</source>
         <translation>lettura</translation>
+    </message>
+    <message>
+        <source>limitato dal passo</source>
+        <translation>limitato dal passo</translation>
     </message>
     <message>
         <source>manca -o FILE (.prf, .csv, o - per lo standard output)</source>
@@ -1193,12 +1492,36 @@ Profili, copie di sicurezza e registrazioni: %1
         <translation>manca il file del profilo (.prf)</translation>
     </message>
     <message>
+        <source>manca il registro dal vivo (LIVE.csv)</source>
+        <translation>manca il registro dal vivo (LIVE.csv)</translation>
+    </message>
+    <message>
+        <source>nessun dato</source>
+        <translation>nessun dato</translation>
+    </message>
+    <message>
+        <source>nota: %1</source>
+        <translation>nota: %1</translation>
+    </message>
+    <message>
+        <source>pochi campioni</source>
+        <translation>pochi campioni</translation>
+    </message>
+    <message>
         <source>punti fuori dai limiti della centralina (da %1 a %2): %3</source>
         <translation>punti fuori dai limiti della centralina (da %1 a %2): %3</translation>
     </message>
     <message>
+        <source>punto  giri campioni %1 %2 obiettivo errore%  applicato proposto  stato</source>
+        <translation>punto  giri campioni %1 %2 obiettivo errore%  applicato proposto  stato</translation>
+    </message>
+    <message>
         <source>scrittura</source>
         <translation>scrittura</translation>
+    </message>
+    <message>
+        <source>stimato</source>
+        <translation>stimato</translation>
     </message>
     <message>
         <source>verifica</source>

@@ -1,8 +1,14 @@
 // tervalix-ecu-sim: a simulated ECU on a pseudo-terminal. Prints the port to
 // open (e.g. /dev/pts/7) and answers frames until interrupted.
 
+#include "sim/enginelogs.h"
+#include "sim/enginemodel.h"
 #include "sim/ptyecusimulator.h"
+#include "sim/ptywideband.h"
 #include "util/version.h"
+
+#include <QDir>
+#include <QFile>
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -59,6 +65,24 @@ int main(int argc, char **argv)
         {"stuck-cell", "A cell that acknowledges writes but keeps its old value.", "n"},
         {"vanish-after", "Disappear (close the port) after this many seconds.", "s"},
         {"cell", "Preset a cell: index=value (repeatable).", "i=v"},
+        {"engine", "Run the mixture engine: polls follow a seeded ride (idle, a cruise, pulls at two sweep rates, "
+                   "decelerations with fuel cut)."},
+        {"engine-seed", "Seed of the ride and of the engine's true fuel requirement (default 1).", "n"},
+        {"engine-laps", "Laps of the ride (default 1; the ride repeats after them).", "n"},
+        {"no-closed-loop", "The cruise runs open loop too."},
+        {"wb-delay", "Wideband transport delay, ms (default 600).", "ms"},
+        {"wb-lag", "Wideband first-order lag, ms (default 40).", "ms"},
+        {"wb-noise", "Wideband noise, AFR standard deviation (default 0.15).", "afr"},
+        {"wb-rate", "Wideband samples per second (default 50).", "hz"},
+        {"wb-clock-offset", "The wideband logger's clock runs this far behind, ms (default 0).", "ms"},
+        {"wb-warmup", "The wideband reads 0.0 for this long after it starts, ms (default 0).", "ms"},
+        {"wb-format", "Shape of the written wideband log: comma|semicolon|tab, decimal-comma, s|ms|iso, afr|lambda, "
+                      "rpm, joined by '+' (default comma+s+afr+rpm).", "shape"},
+        {"wideband-pty", "Also stream the wideband's readings as ASCII lines on a second pseudo-terminal "
+                         "(printed on the second line)."},
+        {"wideband-lambda", "Stream lambda instead of AFR."},
+        {"write-logs", "Write one ride at once (no waiting, no port) into DIR: live.csv as tervalix-cli monitor "
+                       "--csv records it and wideband.csv; then exit.", "dir"},
     });
     p.process(app);
 
@@ -110,12 +134,72 @@ int main(int argc, char **argv)
         ecu->setCell(index, static_cast<unsigned char>(value & 0xFF));
     }
 
+    std::shared_ptr<EngineModel> engine;
+    WidebandConfig wb;
+    if (p.isSet("engine") || p.isSet("write-logs")) {
+        EngineConfig ec;
+        ec.seed = static_cast<quint32>(intOption(p, "engine-seed", 1, 0, 0x7fffffff, &ok));
+        ec.laps = intOption(p, "engine-laps", 1, 1, 1000, &ok);
+        ec.cylinders = cfg.cylinders == 4 ? 4 : 2;
+        ec.closedLoop = !p.isSet("no-closed-loop");
+        wb.delayMs = intOption(p, "wb-delay", 600, 0, 5000, &ok);
+        wb.lagMs = intOption(p, "wb-lag", 40, 0, 5000, &ok);
+        wb.rateHz = intOption(p, "wb-rate", 50, 1, 1000, &ok);
+        wb.clockOffsetMs = intOption(p, "wb-clock-offset", 0, -86400000, 86400000, &ok);
+        wb.warmupMs = intOption(p, "wb-warmup", 0, 0, 600000, &ok);
+        wb.seed = ec.seed;
+        if (p.isSet("wb-noise"))
+            wb.noiseAfr = p.value("wb-noise").toDouble();
+        if (!ok)
+            return 2;
+        engine = std::make_shared<EngineModel>(ec);
+        ecu->setEngine(engine);
+    }
+    if (p.isSet("write-logs")) {
+        EngineRunConfig run;
+        QString error;
+        if (!WidebandShape::parse(p.isSet("wb-format") ? p.value("wb-format") : QStringLiteral("comma+s+afr+rpm"),
+                                  &run.shape, &error)) {
+            std::fprintf(stderr, "tervalix-ecu-sim: %s\n", qPrintable(error));
+            return 2;
+        }
+        QVector<int> curve;
+        for (int i = 0; i < 41; ++i)
+            curve.append(int(qint8(ecu->cell(i))));
+        const EngineRunLogs logs = simulateRun(*engine, wb, curve, run);
+        const QDir dir(p.value("write-logs"));
+        if (!dir.mkpath(QStringLiteral("."))) {
+            std::fprintf(stderr, "tervalix-ecu-sim: cannot create %s\n", qPrintable(dir.path()));
+            return 1;
+        }
+        for (const auto &f : {std::make_pair(QStringLiteral("live.csv"), logs.live),
+                              std::make_pair(QStringLiteral("wideband.csv"), logs.wideband)}) {
+            QFile out(dir.filePath(f.first));
+            if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) || out.write(f.second) != f.second.size()) {
+                std::fprintf(stderr, "tervalix-ecu-sim: cannot write %s\n", qPrintable(out.fileName()));
+                return 1;
+            }
+        }
+        std::printf("%s\n%s\n", qPrintable(dir.filePath(QStringLiteral("live.csv"))),
+                    qPrintable(dir.filePath(QStringLiteral("wideband.csv"))));
+        return 0;
+    }
+
     PtyEcuSimulator sim(ecu);
     if (!sim.start()) {
         std::fprintf(stderr, "tervalix-ecu-sim: %s\n", qPrintable(sim.errorString()));
         return 1;
     }
     std::printf("%s\n", qPrintable(sim.portPath()));
+    std::unique_ptr<PtyWidebandSimulator> widebandPort;
+    if (p.isSet("wideband-pty")) {
+        widebandPort = std::make_unique<PtyWidebandSimulator>(ecu, wb, p.isSet("wideband-lambda"));
+        if (!widebandPort->start()) {
+            std::fprintf(stderr, "tervalix-ecu-sim: %s\n", qPrintable(widebandPort->errorString()));
+            return 1;
+        }
+        std::printf("%s\n", qPrintable(widebandPort->portPath()));
+    }
     std::fflush(stdout);
 
     std::signal(SIGINT, onSignal);
@@ -133,6 +217,8 @@ int main(int argc, char **argv)
             QCoreApplication::quit();
         });
     const int rc = QCoreApplication::exec();
+    if (widebandPort)
+        widebandPort->stop();
     sim.stop();
     return rc;
 }

@@ -1,0 +1,106 @@
+#include "sim/ptywideband.h"
+
+#include "link/protocol.h"
+#include "sim/enginemodel.h"
+
+#include <chrono>
+
+#ifdef Q_OS_UNIX
+#include <cerrno>
+#include <cstdlib>
+#include <fcntl.h>
+#include <termios.h>
+#include <unistd.h>
+#endif
+
+PtyWidebandSimulator::PtyWidebandSimulator(std::shared_ptr<EcuSimulator> e, const WidebandConfig &config, bool l)
+    : ecu(std::move(e)), cfg(config), lambda(l)
+{
+}
+
+PtyWidebandSimulator::~PtyWidebandSimulator()
+{
+    stop();
+}
+
+#ifdef Q_OS_UNIX
+
+bool PtyWidebandSimulator::start()
+{
+    master = ::posix_openpt(O_RDWR | O_NOCTTY);
+    if (master < 0 || ::grantpt(master) != 0 || ::unlockpt(master) != 0) {
+        error = QStringLiteral("cannot create a pseudo-terminal: %1").arg(qt_error_string(errno));
+        stop();
+        return false;
+    }
+    const char *name = ::ptsname(master);
+    path = name ? QString::fromLocal8Bit(name) : QString();
+    slaveKeep = path.isEmpty() ? -1 : ::open(name, O_RDWR | O_NOCTTY);
+    termios tio{};
+    if (slaveKeep < 0 || ::tcgetattr(slaveKeep, &tio) != 0) {
+        error = QStringLiteral("cannot open the pseudo-terminal's port: %1").arg(qt_error_string(errno));
+        stop();
+        return false;
+    }
+    ::cfmakeraw(&tio);
+    ::cfsetispeed(&tio, B9600);
+    ::cfsetospeed(&tio, B9600);
+    ::tcsetattr(slaveKeep, TCSANOW, &tio);
+    ::fcntl(master, F_SETFL, ::fcntl(master, F_GETFL) | O_NONBLOCK);
+    stopping = false;
+    worker = std::thread([this] { run(); });
+    return true;
+}
+
+void PtyWidebandSimulator::stop()
+{
+    stopping = true;
+    if (worker.joinable())
+        worker.join();
+    if (slaveKeep >= 0)
+        ::close(slaveKeep);
+    if (master >= 0)
+        ::close(master);
+    slaveKeep = master = -1;
+}
+
+void PtyWidebandSimulator::run()
+{
+    WidebandSensor sensor(cfg);
+    const std::shared_ptr<const EngineModel> engine = ecu->engine();
+    const qint64 start = ecu->clockMs();
+    const double period = 1000.0 / cfg.rateHz;
+    double next = double(start);
+    double fed = double(start) - cfg.delayMs - 1000;
+    auto value = [this](int cell) { return int(qint8(ecu->cell(cell))); };
+    while (!stopping.load()) {
+        const double now = double(ecu->clockMs());
+        for (; fed <= now; fed += 5)
+            sensor.exhaust(fed, engine ? engine->lambdaAt(fed, value) : 0.9);
+        if (now >= next) {
+            const double l = sensor.reading(now, now - double(start));
+            const QByteArray line = (lambda ? QByteArray::number(l, 'f', 3) : QByteArray::number(l * cfg.stoich, 'f', 2))
+                                    + "\r\n";
+            // A reader that does not keep up loses lines, as on a real line.
+            if (::write(master, line.constData(), size_t(line.size())) == line.size())
+                ++sent;
+            next += period;
+            if (next < now)
+                next = now + period;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+}
+
+#else
+
+bool PtyWidebandSimulator::start()
+{
+    error = QStringLiteral("pseudo-terminals exist on Unix only");
+    return false;
+}
+
+void PtyWidebandSimulator::stop() {}
+void PtyWidebandSimulator::run() {}
+
+#endif
