@@ -23,6 +23,7 @@
 
 #include "app/startup.h"
 #include "mainwindow/frmprogpannel.h"
+#include "panels/mixturepanel.h"
 #include "profile/curvemodel.h"
 #include "util/settingskeys.h"
 
@@ -90,6 +91,15 @@ int main(int argc, char **argv)
                 window.findChild<QAction *>(QStringLiteral("actionRegistra"))->trigger();
         });
     }
+    // "mixture=DIR": the analysis of DIR/live.csv and DIR/wideband.csv (as
+    // tervalix-ecu-sim --write-logs makes them) in its panel; take it with
+    // zoom=frmMiscela.
+    for (const QString &a : args)
+        if (a.startsWith(QLatin1String("mixture="))) {
+            const QDir logs(a.mid(8));
+            window.mixturePanel()->analyseFiles({logs.filePath(QStringLiteral("live.csv"))},
+                                                {logs.filePath(QStringLiteral("wideband.csv"))});
+        }
     const int shotAt = connect ? 9000 + recordSeconds * 1000 : 800;
     QTimer::singleShot(shotAt, [&] {
         if (recordSeconds > 0) {
@@ -118,7 +128,7 @@ int main(int argc, char **argv)
                            w->height());
         }
         QPixmap shot = target ? target->grab() : QPixmap();
-        if (target != &window && !shot.isNull())
+        if (target != &window && !target->isWindow() && !shot.isNull())
             shot = shot.scaled(shot.size() * 3);
         const bool ok = shot.save(args.at(1));
         QCoreApplication::exit(ok ? 0 : 1);

@@ -9,6 +9,7 @@
 #include "panels/editpanel.h"
 #include "panels/linkpanel.h"
 #include "panels/livepanel.h"
+#include "panels/mixturepanel.h"
 #include "panels/profilepanel.h"
 #include "panels/curveguard.h"
 #include "panels/transferpanel.h"
@@ -49,6 +50,7 @@ frmProgPannel::~frmProgPannel()
     WindowGeometry::save(this);
     // The panels go before the session they watch; the session stops its
     // workers and closes its link before anything they report to goes.
+    delete mixture;
     delete edit;
     delete link;
     delete transfer;
@@ -134,6 +136,7 @@ void frmProgPannel::makePanels()
     e.compareEcu = ui->actionConfrontaEcu;
     e.hideCompare = ui->actionNascondiConfronto;
     edit = new EditPanel(*context, e);
+    mixture = new MixturePanel(*context, {ui->actionMiscela, ui->actionSondaLambda, ui->lblAfr}, live->liveRecorder());
 }
 
 void frmProgPannel::makeConnections()
@@ -210,6 +213,7 @@ void frmProgPannel::retranslateTexts()
     live->retranslate();
     profile->retranslate();
     edit->retranslate();
+    mixture->retranslate();
     if (dlgAbout)
         dlgAbout->retranslate();
 }

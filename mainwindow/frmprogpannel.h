@@ -20,6 +20,7 @@ class HotplugMonitor;
 class LanguageSwitch;
 class LinkPanel;
 class LivePanel;
+class MixturePanel;
 class ProfilePanel;
 class QItemSelectionModel;
 class QwtPlotCurve;
@@ -64,6 +65,7 @@ public:
     LivePanel *livePanel() const { return live; }
     ProfilePanel *profilePanel() const { return profile; }
     EditPanel *editPanel() const { return edit; }
+    MixturePanel *mixturePanel() const { return mixture; }
     // The design's members, reached through the panels that own them.
     CRpmGauge *rpmGauge() const { return gauge; }
     QwtPlotCurve *curve() const;
@@ -129,6 +131,7 @@ private:
     LivePanel *live = nullptr;
     ProfilePanel *profile = nullptr;
     EditPanel *edit = nullptr;
+    MixturePanel *mixture = nullptr;
     LanguageSwitch *language = nullptr;
     frmAbout *dlgAbout = nullptr;
     bool closeAfterTransfer = false;  // the user closed during a transfer

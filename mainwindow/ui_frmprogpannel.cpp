@@ -160,6 +160,8 @@ void frmProgPannel::setupUi(QMainWindow *window)
     actionNascondiConfronto = makeAction(window, "actionNascondiConfronto");
     actionRegistra = makeAction(window, "actionRegistra", true);
     actionStorico = makeAction(window, "actionStorico", true);
+    actionMiscela = makeAction(window, "actionMiscela");
+    actionSondaLambda = makeAction(window, "actionSondaLambda");
     actionDiagnosi = makeAction(window, "actionDiagnosi");
     actionRicercaAutomatica = makeAction(window, "actionRicercaAutomatica", true);
 
@@ -243,6 +245,12 @@ void frmProgPannel::setupUi(QMainWindow *window)
     lcdRPM->setSegmentStyle(QLCDNumber::Filled);
     lcdRPM->display(0);
     rpmValueLayout->addWidget(lcdRPM, 3);
+    // The wideband's reading, next to the engine speed, while one is on.
+    lblAfr = makeLabel(gbRPMValue, "lblAfr");
+    lblAfr->setFont(boldFont(11));
+    lblAfr->setAlignment(Qt::AlignCenter);
+    lblAfr->setStyleSheet(QStringLiteral("color: rgb(120, 255, 120);"));
+    rpmValueLayout->addWidget(lblAfr, 2);
     verticalLayout_6->addWidget(gbRPMValue, 0);
 
     gbLogo = makeGroup(gbGiri, "gbLogo", 237, 1);
@@ -492,6 +500,9 @@ void frmProgPannel::setupUi(QMainWindow *window)
     menuConfigurazione->addAction(actionModo_Esperto);
     menuDatiVivo->addAction(actionRegistra);
     menuDatiVivo->addAction(actionStorico);
+    menuDatiVivo->addSeparator();
+    menuDatiVivo->addAction(actionSondaLambda);
+    menuDatiVivo->addAction(actionMiscela);
     menuTipoCentralina->addAction(actionCentralina_2cilindri);
     menuTipoCentralina->addAction(actionCentralina_4cilindri);
     menuSeleziona_Lingua->addAction(actionItaliano);
@@ -540,6 +551,7 @@ void frmProgPannel::retranslateUi(QMainWindow *window)
     actionNascondiConfronto->setText(tr("Nascondi confronto"));
     actionRegistra->setText(tr("Registra dati dal vivo"));
     actionStorico->setText(tr("Storico giri e sonda"));
+    actionMiscela->setText(tr("Analisi della miscela..."));
     actionDiagnosi->setText(tr("Diagnosi del collegamento"));
     actionRicercaAutomatica->setText(tr("Cerca la centralina appena viene collegata"));
 

@@ -59,6 +59,8 @@ public:
     // Beyond the design: live data.
     QAction *actionRegistra;
     QAction *actionStorico;
+    QAction *actionMiscela;
+    QAction *actionSondaLambda;
     // Beyond the design: finding the unit.
     QAction *actionDiagnosi;
     QAction *actionRicercaAutomatica;
@@ -79,6 +81,7 @@ public:
     QGroupBox *gbRPMValue;
     QLabel *lblRPM;
     QLCDNumber *lcdRPM;
+    QLabel *lblAfr;
     QGroupBox *gbLogo;
     QLabel *lblLogo;
 

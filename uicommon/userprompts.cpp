@@ -18,6 +18,20 @@ QString UserPrompts::getSaveFileName(QWidget *parent, const QString &caption, co
     return QFileDialog::getSaveFileName(parent, caption, dir, filter);
 }
 
+QStringList UserPrompts::getOpenFileNames(QWidget *parent, const QString &caption, const QString &dir,
+                                          const QString &filter)
+{
+    return QFileDialog::getOpenFileNames(parent, caption, dir, filter);
+}
+
+QString UserPrompts::getItem(QWidget *parent, const QString &title, const QString &label, const QStringList &items,
+                             bool editable)
+{
+    bool ok = false;
+    const QString item = QInputDialog::getItem(parent, title, label, items, 0, editable, &ok);
+    return ok ? item.trimmed() : QString();
+}
+
 void UserPrompts::warning(QWidget *parent, const QString &title, const QString &text)
 {
     QMessageBox::warning(parent, title, text, QMessageBox::Ok, QMessageBox::NoButton);

@@ -3,6 +3,7 @@
 // so that tests can answer them without a person.
 
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -15,6 +16,12 @@ public:
                                     const QString &filter);
     virtual QString getSaveFileName(QWidget *parent, const QString &caption, const QString &dir,
                                     const QString &filter);
+    // Several files at once (empty: cancelled).
+    virtual QStringList getOpenFileNames(QWidget *parent, const QString &caption, const QString &dir,
+                                         const QString &filter);
+    // One of `items` (or a text typed in when `editable`); empty: cancelled.
+    virtual QString getItem(QWidget *parent, const QString &title, const QString &label, const QStringList &items,
+                            bool editable);
     virtual void warning(QWidget *parent, const QString &title, const QString &text);
     virtual void information(QWidget *parent, const QString &title, const QString &text);
     // Save / Discard / Cancel, Save being the default.

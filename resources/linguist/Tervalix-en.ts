@@ -911,6 +911,264 @@
     </message>
 </context>
 <context>
+    <name>MixturePanel</name>
+    <message>
+        <source>% per punto</source>
+        <translation>% per point</translation>
+    </message>
+    <message>
+        <source>%1 punti cambiati dalla proposta: scrivi la curva nella centralina per usarla.</source>
+        <translation>%1 points changed by the proposal: write the curve to the ECU to use it.</translation>
+    </message>
+    <message>
+        <source>AFR %1</source>
+        <translation>AFR %1</translation>
+    </message>
+    <message>
+        <source>AFR ---</source>
+        <translation>AFR ---</translation>
+    </message>
+    <message>
+        <source>Accetta i punti scelti</source>
+        <translation>Accept the chosen points</translation>
+    </message>
+    <message>
+        <source>Accetta tutti i punti</source>
+        <translation>Accept all points</translation>
+    </message>
+    <message>
+        <source>Analisi della miscela</source>
+        <translation>Mixture analysis</translation>
+    </message>
+    <message>
+        <source>Analisi in corso...</source>
+        <translation>Analysing...</translation>
+    </message>
+    <message>
+        <source>Analizza</source>
+        <translation>Analyse</translation>
+    </message>
+    <message>
+        <source>Apri log...</source>
+        <translation>Open logs...</translation>
+    </message>
+    <message>
+        <source>Errore %</source>
+        <translation>Error %</translation>
+    </message>
+    <message>
+        <source>Giri/min</source>
+        <translation>RPM</translation>
+    </message>
+    <message>
+        <source>Impossibile aprire %1: %2.</source>
+        <translation>Cannot open %1: %2.</translation>
+    </message>
+    <message>
+        <source>In uso</source>
+        <translation>Applied</translation>
+    </message>
+    <message>
+        <source>Intervallo 95%</source>
+        <translation>95% interval</translation>
+    </message>
+    <message>
+        <source>La sonda lambda non risponde più: %1.</source>
+        <translation>The wideband sensor no longer answers: %1.</translation>
+    </message>
+    <message>
+        <source>Letture</source>
+        <translation>Readings</translation>
+    </message>
+    <message>
+        <source>Letture minime</source>
+        <translation>Fewest readings</translation>
+    </message>
+    <message>
+        <source>Letture: %1, usate %2; proposte per %3 punti</source>
+        <translation>Readings: %1, %2 used; proposals for %3 points</translation>
+    </message>
+    <message>
+        <source>Log dal vivo (*.csv)</source>
+        <translation>Live logs (*.csv)</translation>
+    </message>
+    <message>
+        <source>Log dal vivo di Tervalix</source>
+        <translation>Tervalix live logs</translation>
+    </message>
+    <message>
+        <source>Log della sonda lambda (nessuno se i log dal vivo hanno la colonna afr)</source>
+        <translation>Wideband logs (none if the live logs have the afr column)</translation>
+    </message>
+    <message>
+        <source>Log di testo (*.csv *.txt *.log);;Tutti i file (*)</source>
+        <translation>Text logs (*.csv *.txt *.log);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Miscela</source>
+        <translation>Mixture</translation>
+    </message>
+    <message>
+        <source>Misurata</source>
+        <translation>Measured</translation>
+    </message>
+    <message>
+        <source>Nessun log</source>
+        <translation>No logs</translation>
+    </message>
+    <message>
+        <source>Nessuna registrazione in questa sessione: registra un giro con la sonda lambda collegata, o apri dei log.</source>
+        <translation>No recording in this session: record a run with the wideband sensor connected, or open logs.</translation>
+    </message>
+    <message>
+        <source>Nota</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Obiettivo</source>
+        <translation>Target</translation>
+    </message>
+    <message>
+        <source>Passo massimo</source>
+        <translation>Largest step</translation>
+    </message>
+    <message>
+        <source>Porta seriale della sonda lambda (9600 baud):</source>
+        <translation>Serial port of the wideband sensor (9600 baud):</translation>
+    </message>
+    <message>
+        <source>Proposta</source>
+        <translation>Proposal</translation>
+    </message>
+    <message>
+        <source>Proposta della miscela</source>
+        <translation>Mixture proposal</translation>
+    </message>
+    <message>
+        <source>Punto</source>
+        <translation>Point</translation>
+    </message>
+    <message>
+        <source>Quanto carburante aggiunge un punto della curva, in %: un&apos;ipotesi da tarare (un punto positivo aggiunge carburante)</source>
+        <translation>How much fuel one point of the curve adds, in %: an assumption to calibrate (a positive point adds fuel)</translation>
+    </message>
+    <message>
+        <source>Ritardo della sonda: %1 ms (dato)</source>
+        <translation>Sensor delay: %1 ms (given)</translation>
+    </message>
+    <message>
+        <source>Ritardo della sonda: %1 ms (stimato, 95%: da %2 a %3 ms)</source>
+        <translation>Sensor delay: %1 ms (estimated, 95%: %2 to %3 ms)</translation>
+    </message>
+    <message>
+        <source>Ritardo sonda</source>
+        <translation>Sensor delay</translation>
+    </message>
+    <message>
+        <source>Scartate: %1</source>
+        <translation>Rejected: %1</translation>
+    </message>
+    <message>
+        <source>Sonda lambda</source>
+        <translation>Wideband sensor</translation>
+    </message>
+    <message>
+        <source>Sonda lambda su porta seriale...</source>
+        <translation>Wideband sensor on a serial port...</translation>
+    </message>
+    <message>
+        <source>Spegni la sonda lambda</source>
+        <translation>Switch the wideband sensor off</translation>
+    </message>
+    <message>
+        <source>Stechiometrico</source>
+        <translation>Stoichiometric</translation>
+    </message>
+    <message>
+        <source>Usa la registrazione</source>
+        <translation>Use the recording</translation>
+    </message>
+    <message>
+        <source>anello chiuso</source>
+        <translation>closed loop</translation>
+    </message>
+    <message>
+        <source>anello chiuso della centralina: nessuna proposta</source>
+        <translation>the ECU&apos;s closed loop: no proposal</translation>
+    </message>
+    <message>
+        <source>entro i limiti della centralina</source>
+        <translation>within the ECU&apos;s limits</translation>
+    </message>
+    <message>
+        <source>escluso</source>
+        <translation>excluded</translation>
+    </message>
+    <message>
+        <source>fuori dalla curva</source>
+        <translation>off the curve</translation>
+    </message>
+    <message>
+        <source>fuori scala o sonda fredda</source>
+        <translation>out of range or sensor cold</translation>
+    </message>
+    <message>
+        <source>limitato a %1 punti per passata</source>
+        <translation>limited to %1 points per pass</translation>
+    </message>
+    <message>
+        <source>nessun dato</source>
+        <translation>no data</translation>
+    </message>
+    <message>
+        <source>poche letture: nessuna proposta</source>
+        <translation>few readings: no proposal</translation>
+    </message>
+    <message>
+        <source>senza dati della centralina</source>
+        <translation>without ECU data</translation>
+    </message>
+    <message>
+        <source>stimato dai log</source>
+        <translation>estimated from the logs</translation>
+    </message>
+    <message>
+        <source>taglio del carburante</source>
+        <translation>fuel cut</translation>
+    </message>
+    <message>
+        <source>transitorio</source>
+        <translation>transient</translation>
+    </message>
+    <message>
+        <source>λ %1</source>
+        <translation>λ %1</translation>
+    </message>
+</context>
+<context>
+    <name>MixturePlot</name>
+    <message>
+        <source>AFR</source>
+        <translation>AFR</translation>
+    </message>
+    <message>
+        <source>Giri/min</source>
+        <translation>RPM</translation>
+    </message>
+    <message>
+        <source>Lambda</source>
+        <translation>Lambda</translation>
+    </message>
+    <message>
+        <source>Misurata</source>
+        <translation>Measured</translation>
+    </message>
+    <message>
+        <source>Obiettivo</source>
+        <translation>Target</translation>
+    </message>
+</context>
+<context>
     <name>ProfileFile</name>
     <message>
         <source>Il file non è un profilo valido: %1 byte invece di %2.</source>
@@ -1695,6 +1953,10 @@ Bring them within the limits and write? Otherwise nothing is written.</numerusfo
     <message>
         <source>Aggiungi...</source>
         <translation>Add...</translation>
+    </message>
+    <message>
+        <source>Analisi della miscela...</source>
+        <translation>Mixture analysis...</translation>
     </message>
     <message>
         <source>Annulla</source>

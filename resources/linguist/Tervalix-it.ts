@@ -911,6 +911,264 @@
     </message>
 </context>
 <context>
+    <name>MixturePanel</name>
+    <message>
+        <source>% per punto</source>
+        <translation>% per punto</translation>
+    </message>
+    <message>
+        <source>%1 punti cambiati dalla proposta: scrivi la curva nella centralina per usarla.</source>
+        <translation>%1 punti cambiati dalla proposta: scrivi la curva nella centralina per usarla.</translation>
+    </message>
+    <message>
+        <source>AFR %1</source>
+        <translation>AFR %1</translation>
+    </message>
+    <message>
+        <source>AFR ---</source>
+        <translation>AFR ---</translation>
+    </message>
+    <message>
+        <source>Accetta i punti scelti</source>
+        <translation>Accetta i punti scelti</translation>
+    </message>
+    <message>
+        <source>Accetta tutti i punti</source>
+        <translation>Accetta tutti i punti</translation>
+    </message>
+    <message>
+        <source>Analisi della miscela</source>
+        <translation>Analisi della miscela</translation>
+    </message>
+    <message>
+        <source>Analisi in corso...</source>
+        <translation>Analisi in corso...</translation>
+    </message>
+    <message>
+        <source>Analizza</source>
+        <translation>Analizza</translation>
+    </message>
+    <message>
+        <source>Apri log...</source>
+        <translation>Apri log...</translation>
+    </message>
+    <message>
+        <source>Errore %</source>
+        <translation>Errore %</translation>
+    </message>
+    <message>
+        <source>Giri/min</source>
+        <translation>Giri/min</translation>
+    </message>
+    <message>
+        <source>Impossibile aprire %1: %2.</source>
+        <translation>Impossibile aprire %1: %2.</translation>
+    </message>
+    <message>
+        <source>In uso</source>
+        <translation>In uso</translation>
+    </message>
+    <message>
+        <source>Intervallo 95%</source>
+        <translation>Intervallo 95%</translation>
+    </message>
+    <message>
+        <source>La sonda lambda non risponde più: %1.</source>
+        <translation>La sonda lambda non risponde più: %1.</translation>
+    </message>
+    <message>
+        <source>Letture</source>
+        <translation>Letture</translation>
+    </message>
+    <message>
+        <source>Letture minime</source>
+        <translation>Letture minime</translation>
+    </message>
+    <message>
+        <source>Letture: %1, usate %2; proposte per %3 punti</source>
+        <translation>Letture: %1, usate %2; proposte per %3 punti</translation>
+    </message>
+    <message>
+        <source>Log dal vivo (*.csv)</source>
+        <translation>Log dal vivo (*.csv)</translation>
+    </message>
+    <message>
+        <source>Log dal vivo di Tervalix</source>
+        <translation>Log dal vivo di Tervalix</translation>
+    </message>
+    <message>
+        <source>Log della sonda lambda (nessuno se i log dal vivo hanno la colonna afr)</source>
+        <translation>Log della sonda lambda (nessuno se i log dal vivo hanno la colonna afr)</translation>
+    </message>
+    <message>
+        <source>Log di testo (*.csv *.txt *.log);;Tutti i file (*)</source>
+        <translation>Log di testo (*.csv *.txt *.log);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>Miscela</source>
+        <translation>Miscela</translation>
+    </message>
+    <message>
+        <source>Misurata</source>
+        <translation>Misurata</translation>
+    </message>
+    <message>
+        <source>Nessun log</source>
+        <translation>Nessun log</translation>
+    </message>
+    <message>
+        <source>Nessuna registrazione in questa sessione: registra un giro con la sonda lambda collegata, o apri dei log.</source>
+        <translation>Nessuna registrazione in questa sessione: registra un giro con la sonda lambda collegata, o apri dei log.</translation>
+    </message>
+    <message>
+        <source>Nota</source>
+        <translation>Nota</translation>
+    </message>
+    <message>
+        <source>Obiettivo</source>
+        <translation>Obiettivo</translation>
+    </message>
+    <message>
+        <source>Passo massimo</source>
+        <translation>Passo massimo</translation>
+    </message>
+    <message>
+        <source>Porta seriale della sonda lambda (9600 baud):</source>
+        <translation>Porta seriale della sonda lambda (9600 baud):</translation>
+    </message>
+    <message>
+        <source>Proposta</source>
+        <translation>Proposta</translation>
+    </message>
+    <message>
+        <source>Proposta della miscela</source>
+        <translation>Proposta della miscela</translation>
+    </message>
+    <message>
+        <source>Punto</source>
+        <translation>Punto</translation>
+    </message>
+    <message>
+        <source>Quanto carburante aggiunge un punto della curva, in %: un&apos;ipotesi da tarare (un punto positivo aggiunge carburante)</source>
+        <translation>Quanto carburante aggiunge un punto della curva, in %: un&apos;ipotesi da tarare (un punto positivo aggiunge carburante)</translation>
+    </message>
+    <message>
+        <source>Ritardo della sonda: %1 ms (dato)</source>
+        <translation>Ritardo della sonda: %1 ms (dato)</translation>
+    </message>
+    <message>
+        <source>Ritardo della sonda: %1 ms (stimato, 95%: da %2 a %3 ms)</source>
+        <translation>Ritardo della sonda: %1 ms (stimato, 95%: da %2 a %3 ms)</translation>
+    </message>
+    <message>
+        <source>Ritardo sonda</source>
+        <translation>Ritardo sonda</translation>
+    </message>
+    <message>
+        <source>Scartate: %1</source>
+        <translation>Scartate: %1</translation>
+    </message>
+    <message>
+        <source>Sonda lambda</source>
+        <translation>Sonda lambda</translation>
+    </message>
+    <message>
+        <source>Sonda lambda su porta seriale...</source>
+        <translation>Sonda lambda su porta seriale...</translation>
+    </message>
+    <message>
+        <source>Spegni la sonda lambda</source>
+        <translation>Spegni la sonda lambda</translation>
+    </message>
+    <message>
+        <source>Stechiometrico</source>
+        <translation>Stechiometrico</translation>
+    </message>
+    <message>
+        <source>Usa la registrazione</source>
+        <translation>Usa la registrazione</translation>
+    </message>
+    <message>
+        <source>anello chiuso</source>
+        <translation>anello chiuso</translation>
+    </message>
+    <message>
+        <source>anello chiuso della centralina: nessuna proposta</source>
+        <translation>anello chiuso della centralina: nessuna proposta</translation>
+    </message>
+    <message>
+        <source>entro i limiti della centralina</source>
+        <translation>entro i limiti della centralina</translation>
+    </message>
+    <message>
+        <source>escluso</source>
+        <translation>escluso</translation>
+    </message>
+    <message>
+        <source>fuori dalla curva</source>
+        <translation>fuori dalla curva</translation>
+    </message>
+    <message>
+        <source>fuori scala o sonda fredda</source>
+        <translation>fuori scala o sonda fredda</translation>
+    </message>
+    <message>
+        <source>limitato a %1 punti per passata</source>
+        <translation>limitato a %1 punti per passata</translation>
+    </message>
+    <message>
+        <source>nessun dato</source>
+        <translation>nessun dato</translation>
+    </message>
+    <message>
+        <source>poche letture: nessuna proposta</source>
+        <translation>poche letture: nessuna proposta</translation>
+    </message>
+    <message>
+        <source>senza dati della centralina</source>
+        <translation>senza dati della centralina</translation>
+    </message>
+    <message>
+        <source>stimato dai log</source>
+        <translation>stimato dai log</translation>
+    </message>
+    <message>
+        <source>taglio del carburante</source>
+        <translation>taglio del carburante</translation>
+    </message>
+    <message>
+        <source>transitorio</source>
+        <translation>transitorio</translation>
+    </message>
+    <message>
+        <source>λ %1</source>
+        <translation>λ %1</translation>
+    </message>
+</context>
+<context>
+    <name>MixturePlot</name>
+    <message>
+        <source>AFR</source>
+        <translation>AFR</translation>
+    </message>
+    <message>
+        <source>Giri/min</source>
+        <translation>Giri/min</translation>
+    </message>
+    <message>
+        <source>Lambda</source>
+        <translation>Lambda</translation>
+    </message>
+    <message>
+        <source>Misurata</source>
+        <translation>Misurata</translation>
+    </message>
+    <message>
+        <source>Obiettivo</source>
+        <translation>Obiettivo</translation>
+    </message>
+</context>
+<context>
     <name>ProfileFile</name>
     <message>
         <source>Il file non è un profilo valido: %1 byte invece di %2.</source>
@@ -1695,6 +1953,10 @@ Portarli entro i limiti e scrivere? Altrimenti non viene scritto nulla.</numerus
     <message>
         <source>Aggiungi...</source>
         <translation>Aggiungi...</translation>
+    </message>
+    <message>
+        <source>Analisi della miscela...</source>
+        <translation>Analisi della miscela...</translation>
     </message>
     <message>
         <source>Annulla</source>
