@@ -114,7 +114,6 @@ void frmDiagnosi::runDiagnosis()
     current = ConnectionDoctor(options).run();
     lblStato->clear();
     showReport();
-    emit diagnosisFinished(current.summary());
 }
 
 void frmDiagnosi::showReport()

@@ -34,9 +34,6 @@ public slots:
     void runDiagnosis();
     void copyReport();
 
-signals:
-    void diagnosisFinished(DoctorVerdict summary);
-
 private:
     void buildForm();
     void retranslateButtons();

@@ -263,10 +263,6 @@ void CGestRT::step()
     if (!frame.isEmpty())
         emit sgnSndByte(frame);
     if (deliver) {
-        emit sgnRpm(live.rpm);
-        emit sgnADC(live.adc);
-        emit sgnIdxCella(live.cellIndex);
-        emit sgnValCella(live.cellValue);
         emit sgnLive(live);
     }
     if (pollLost)

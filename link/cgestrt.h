@@ -57,11 +57,8 @@ protected:
 
 signals:
     void sgnSndByte(QByteArray frame);
-    void sgnRpm(int rpm);
-    void sgnADC(uchar adc);
-    void sgnIdxCella(uchar index);
-    void sgnValCella(uchar value);
-    // The same poll, whole (after the four above).
+    // One poll's live data, whole: engine speed, probe level, the cell in
+    // use and its value.
     void sgnLive(Protocol::PollData data);
     void sgnError(QString msg);
     void sgnExecCmd(QString cmd);

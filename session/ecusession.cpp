@@ -85,7 +85,6 @@ EcuSession::EcuSession(const Config &config, QObject *parent) : QObject(parent),
         if (!linked)
             return;
         ++pollsLost;
-        emit pollLost();
     });
     mailbox.relay(rtThread, &CGestRT::sgnError, [this](const QString &) {
         if (linked)

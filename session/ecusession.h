@@ -166,7 +166,6 @@ signals:
     // One poll of live data, delivered only while linked, polling and the
     // line is quiet: every consumer sees the same samples.
     void liveData(const Protocol::PollData &data);
-    void pollLost();
     // The link closed without being asked to; `interrupted` is the verb it
     // cut short (operation None when none ran).
     void linkLost(const QString &reason, const EcuResult &interrupted);

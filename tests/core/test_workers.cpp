@@ -469,18 +469,16 @@ void TestWorkers::pollReplyGivesEngineSpeed()
     CGestRT rt(nullptr, 300, 30, &clock, false);
     Harness<CGestRT> h(rt, clock);
     h.answer = [](const QByteArray &) { return bytes({0xFE, 0x11, 0x7F, 0x05, 0xB8, 0x0B, 0x0C, 0x22}); };
-    QSignalSpy rpm(&rt, &CGestRT::sgnRpm);
-    QSignalSpy adc(&rt, &CGestRT::sgnADC);
-    QSignalSpy idx(&rt, &CGestRT::sgnIdxCella);
-    QSignalSpy val(&rt, &CGestRT::sgnValCella);
+    QSignalSpy live(&rt, &CGestRT::sgnLive);
     rt.startPolling();
     for (int i = 0; i < 4; ++i)
         h.pass();
-    QCOMPARE(rpm.size(), 1);
-    QCOMPARE(rpm.at(0).at(0).toInt(), 3000);
-    QCOMPARE(adc.at(0).at(0).value<uchar>(), uchar(127));
-    QCOMPARE(idx.at(0).at(0).value<uchar>(), uchar(12));
-    QCOMPARE(val.at(0).at(0).value<uchar>(), uchar(5));
+    QCOMPARE(live.size(), 1);
+    const Protocol::PollData d = live.at(0).at(0).value<Protocol::PollData>();
+    QCOMPARE(d.rpm, 3000);
+    QCOMPARE(d.adc, uchar(127));
+    QCOMPARE(d.cellIndex, uchar(12));
+    QCOMPARE(d.cellValue, uchar(5));
 }
 
 void TestWorkers::pollReplyAfterLinkOffDeliversZeros()
@@ -488,7 +486,7 @@ void TestWorkers::pollReplyAfterLinkOffDeliversZeros()
     ManualClock clock;
     CGestRT rt(nullptr, 300, 30, &clock, false);
     Harness<CGestRT> h(rt, clock);
-    QSignalSpy rpm(&rt, &CGestRT::sgnRpm);
+    QSignalSpy rpm(&rt, &CGestRT::sgnLive);
     rt.startPolling();
     h.pass();
     h.pass();  // the poll is out
@@ -497,7 +495,7 @@ void TestWorkers::pollReplyAfterLinkOffDeliversZeros()
     for (int i = 0; i < 5; ++i)
         h.pass();
     QCOMPARE(rpm.size(), 1);
-    QCOMPARE(rpm.at(0).at(0).toInt(), 0);
+    QCOMPARE(rpm.at(0).at(0).value<Protocol::PollData>().rpm, 0);
     QCOMPARE(h.sent.size(), 1);
 }
 
@@ -527,7 +525,7 @@ void TestWorkers::wrongKindReplyDoesNotStallPoll()
     h.answer = [](const QByteArray &f) {
         return static_cast<uchar>(f[0]) == Protocol::KindPoll ? kAck : bytes({0xFE, 0, 0, 0, 0, 0, 0, 0});
     };
-    QSignalSpy rpm(&rt, &CGestRT::sgnRpm);
+    QSignalSpy rpm(&rt, &CGestRT::sgnLive);
     rt.startPolling();
     for (int i = 0; i < 35; ++i)  // 350 ms
         h.pass();
@@ -569,14 +567,14 @@ void TestWorkers::replyHandedInDuringPollIsKept()
     CGestRT rt(nullptr, 300, 30, &clock, false);
     QObject::connect(&rt, &CGestRT::sgnSndByte,
                      [&rt](const QByteArray &) { rt.setReply(bytes({0xFE, 0, 0, 0, 0x10, 0x27, 0, 0})); });
-    QSignalSpy rpm(&rt, &CGestRT::sgnRpm);
+    QSignalSpy rpm(&rt, &CGestRT::sgnLive);
     rt.startPolling();
     for (int i = 0; i < 4; ++i) {
         rt.step();
         clock.advance(10);
     }
     QCOMPARE(rpm.size(), 1);
-    QCOMPARE(rpm.at(0).at(0).toInt(), 10000);
+    QCOMPARE(rpm.at(0).at(0).value<Protocol::PollData>().rpm, 10000);
 }
 
 void TestWorkers::runningThreadsTransferAndStopCooperatively()
