@@ -10,18 +10,23 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <string>
 
 int main(int argc, char **argv)
 {
     if (Startup::printVersionIfAsked(argc, argv, "tervalix"))
         return 0;
     if (!Startup::haveDisplay()) {
+        // The commands as they run from here: the tool lives beside the window.
+        const std::string self = argv[0];
+        const std::size_t slash = self.find_last_of('/');
+        const std::string cli = slash == std::string::npos ? "tervalix-cli" : self.substr(0, slash + 1) + "tervalix-cli";
         std::fprintf(stderr,
                      "Tervalix: there is no display to show the window on.\n"
-                     "  - on this machine, use the command-line tool: tervalix-cli --help\n"
+                     "  - on this machine, use the command-line tool: %s --help\n"
                      "  - or run the window under a virtual display: xvfb-run -a %s\n"
                      "  - or show it over VNC: %s -platform vnc (then connect a VNC viewer to port 5900)\n",
-                     argv[0], argv[0]);
+                     cli.c_str(), argv[0], argv[0]);
         return 1;
     }
     Startup::setApplicationIdentity();
@@ -33,6 +38,14 @@ int main(int argc, char **argv)
         QtSvgPixmapCache::useUserCacheFolder();
         frmProgPannel window(Startup::sessionConfigFromEnvironment(Startup::SerialSimulator::Offer));
         window.show();
+        // "tervalix FILE.prf": the file manager's way to open a profile.
+        const QStringList args = QCoreApplication::arguments();
+        for (int i = 1; i < args.size(); ++i)
+            if (!args[i].startsWith(QLatin1Char('-')) && args[i].endsWith(QLatin1String(".prf"), Qt::CaseInsensitive)) {
+                const QString path = args[i];
+                QTimer::singleShot(0, &window, [&window, path] { window.openProfile(path); });
+                break;
+            }
         const QString problem = common.settingsProblem();
         if (!problem.isEmpty()) {
             std::fprintf(stderr, "Tervalix: %s\n", qPrintable(problem));

@@ -275,6 +275,11 @@ void frmProgPannel::setHotplugMonitor(HotplugMonitor *monitor)
     link->setHotplugMonitor(monitor);
 }
 
+void frmProgPannel::openProfile(const QString &path)
+{
+    profile->open(path);
+}
+
 QwtPlotCurve *frmProgPannel::curve() const
 {
     return edit->curve();

@@ -53,6 +53,8 @@ public:
     QString logFolder() const;
     // Replaces the watcher of plugged and pulled devices (tests); takes it.
     void setHotplugMonitor(HotplugMonitor *monitor);
+    // Loads a profile named on the command line (or by a file manager).
+    void openProfile(const QString &path);
 
     // The form: every widget and action by its design name, for the tools
     // and the tests that drive the window through them.

@@ -135,11 +135,22 @@ void ProfilePanel::runFileWord(const QString &word)
 
 void ProfilePanel::loadProfile()
 {
-    CurveModel *model = ctx.model();
     const QString path = ctx.prompts().getOpenFileName(ctx.window(), tr("Apre File di Profilo"),
                                                        ctx.profileFolder(), tr("Profili (*.prf)"));
-    if (path.isEmpty())
+    if (!path.isEmpty())
+        loadFile(path);
+}
+
+void ProfilePanel::open(const QString &path)
+{
+    if (!CurveGuard::mayReplaceCurve(ctx))
         return;
+    ctx.session()->whenIdle(QStringLiteral("LOAD_PROFILE"), [this, path] { loadFile(path); });
+}
+
+void ProfilePanel::loadFile(const QString &path)
+{
+    CurveModel *model = ctx.model();
     ProfileFile::Profile profile;
     QString error;
     if (!ProfileFile::load(path, &profile, &error)) {

@@ -41,6 +41,8 @@ public:
     ProfilePanel(WindowContext &context, const Widgets &widgets, QObject *parent = nullptr);
 
     void load();
+    // A profile named by the user elsewhere (the command line, a file manager).
+    void open(const QString &path);
     void save();
     // Saves under a name the user gives, then asks for the write
     // (savedForWrite).
@@ -72,6 +74,7 @@ signals:
 
 private:
     void loadProfile();
+    void loadFile(const QString &path);
     void saveProfile(const QString &word);
     void showFile();
     void showK(int k);
