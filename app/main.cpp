@@ -4,6 +4,7 @@
 #include "gauge/qtsvgpixmapcache.h"
 #include "link/hiddevice.h"
 #include "mainwindow/frmprogpannel.h"
+#include "util/signalwatch.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -52,6 +53,11 @@ int main(int argc, char **argv)
             QTimer::singleShot(0, &window,
                                [&window, problem] { QMessageBox::warning(&window, QStringLiteral("Tervalix"), problem); });
         }
+        // A termination request, a hang-up or Ctrl+C in the terminal close the
+        // window as its Close button does: a transfer is finished first, and
+        // unsaved work is asked about.
+        SignalWatch stopSignals;
+        QObject::connect(&stopSignals, &SignalWatch::received, &window, [&window] { window.close(); });
         result = QApplication::exec();
         // The window goes first: it saves "Geometry" and stops the workers.
     }

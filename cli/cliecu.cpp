@@ -48,6 +48,8 @@ void CliEcu::endOnInterrupt(Wait &wait, QObject *scope)
 {
     connect(&watch, &InterruptWatch::interrupted, scope,
             [&wait] { wait.fail(ExitInterrupted, TervalixCli::tr("Interrotto.")); });
+    connect(&watch, &InterruptWatch::stopRequested, scope,
+            [&wait](SignalWatch::Kind, int status) { wait.fail(status, TervalixCli::tr("Terminato.")); });
 }
 
 void CliEcu::endOnLoss(Wait &wait, QObject *scope)

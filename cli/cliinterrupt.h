@@ -1,32 +1,29 @@
 #pragma once
-// Ctrl+C (SIGINT) and SIGTERM as Qt signals. The handler only counts into a
-// lock-free atomic; a timer on the event loop reads the count and reports
-// each new interruption, so no Qt code ever runs inside the handler.
+// The signals that end the tool, as the commands see them: Ctrl+C
+// (interrupted, counted), and a termination request or a hang-up
+// (stopRequested): the terminal may be gone, so nothing is asked of it.
 
 #include <QObject>
-#include <QTimer>
+
+#include "util/signalwatch.h"
 
 namespace Cli {
 
 class InterruptWatch : public QObject {
     Q_OBJECT
 public:
-    static constexpr int PollMs = 50;
-
     explicit InterruptWatch(QObject *parent = nullptr);
-    ~InterruptWatch() override;  // the default handling comes back
 
-    int count() const { return seen; }
+    int count() const { return watch.count(SignalWatch::Interrupt); }
 
 signals:
     // `count`: 1 for the first Ctrl+C, 2 for the second ...
     void interrupted(int count);
+    // SIGTERM or SIGHUP; `exitStatus` is what a shell reports for it.
+    void stopRequested(SignalWatch::Kind kind, int exitStatus);
 
 private:
-    void poll();
-    QTimer timer;
-    int base = 0;  // counted before this watch began
-    int seen = 0;
+    SignalWatch watch;
 };
 
 } // namespace Cli

@@ -111,6 +111,8 @@ int commandMonitor(Context &ctx)
     ecu.endOnLoss(wait, &scope);
     // Ctrl+C is how a monitor without --seconds ends: a success.
     QObject::connect(&ctx.interrupts, &InterruptWatch::interrupted, &scope, [&] { wait.finish(ExitOk); });
+    // A termination request or a hang-up ends it the same way: the recording complete.
+    QObject::connect(&ctx.interrupts, &InterruptWatch::stopRequested, &scope, [&] { wait.finish(ExitOk); });
     QTimer stopTimer;
     stopTimer.setSingleShot(true);
     QObject::connect(&stopTimer, &QTimer::timeout, &scope, [&] { wait.finish(ExitOk); });

@@ -107,8 +107,19 @@ int commandWrite(Context &ctx)
     options.k = profile.k;
     options.profileName = QFileInfo(file).fileName();
     options.backupDir = ctx.args.backupDir;
+    // A termination request or a hang-up (a closed terminal, a dropped SSH
+    // session) never cuts a write short: it is finished, and the outcome
+    // says the signal came, since there may be nobody left to warn now.
+    QString stopSignal;
+    QObject::connect(&ctx.interrupts, &InterruptWatch::stopRequested, &scope, [&](SignalWatch::Kind kind) {
+        stopSignal = kind == SignalWatch::HangUp ? QStringLiteral("SIGHUP") : QStringLiteral("SIGTERM");
+    });
     ses.writeCurve(profile.values, options);
     int code = wait.exec();
+    if (!stopSignal.isEmpty())
+        ctx.out.error(TervalixCli::tr("Ricevuto %1 durante la scrittura: la scrittura è stata portata a termine prima "
+                                      "di uscire.")
+                          .arg(stopSignal));
     if (code == ExitOk)
         mismatches = compareProfile(profile.values, profile.k, ecu.lastRead(), hw);
     if (code == ExitOk && !mismatches.isEmpty())
@@ -124,6 +135,7 @@ int commandWrite(Context &ctx)
                                      {QStringLiteral("port"), ctx.args.port.isEmpty() ? QStringLiteral("HID")
                                                                                      : ctx.args.port},
                                      {QStringLiteral("backup"), backup},
+                                     {QStringLiteral("signal"), stopSignal},
                                      {QStringLiteral("verified"), code == ExitOk},
                                      {QStringLiteral("mismatches"), list}});
     } else {

@@ -1642,6 +1642,10 @@ Profiles, backups and recordings: %1
         <translation>Recording interrupted: %1</translation>
     </message>
     <message>
+        <source>Ricevuto %1 durante la scrittura: la scrittura è stata portata a termine prima di uscire.</source>
+        <translation>%1 received during the write: the write was finished before exiting.</translation>
+    </message>
+    <message>
         <source>Salva quello che la centralina contiene come profilo datato in DIR.</source>
         <translation>Save what the ECU holds as a dated profile in DIR.</translation>
     </message>
@@ -1672,6 +1676,10 @@ Profiles, backups and recordings: %1
     <message>
         <source>Stampa il risultato come JSON.</source>
         <translation>Print the result as JSON.</translation>
+    </message>
+    <message>
+        <source>Terminato.</source>
+        <translation>Terminated.</translation>
     </message>
     <message>
         <source>Uno dei comandi qui sotto.</source>

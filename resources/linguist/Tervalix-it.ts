@@ -1642,6 +1642,10 @@ Profili, copie di sicurezza e registrazioni: %1
         <translation>Registrazione interrotta: %1</translation>
     </message>
     <message>
+        <source>Ricevuto %1 durante la scrittura: la scrittura è stata portata a termine prima di uscire.</source>
+        <translation>Ricevuto %1 durante la scrittura: la scrittura è stata portata a termine prima di uscire.</translation>
+    </message>
+    <message>
         <source>Salva quello che la centralina contiene come profilo datato in DIR.</source>
         <translation>Salva quello che la centralina contiene come profilo datato in DIR.</translation>
     </message>
@@ -1672,6 +1676,10 @@ Profili, copie di sicurezza e registrazioni: %1
     <message>
         <source>Stampa il risultato come JSON.</source>
         <translation>Stampa il risultato come JSON.</translation>
+    </message>
+    <message>
+        <source>Terminato.</source>
+        <translation>Terminato.</translation>
     </message>
     <message>
         <source>Uno dei comandi qui sotto.</source>
