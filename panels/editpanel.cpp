@@ -262,9 +262,19 @@ void EditPanel::copyValues()
 void EditPanel::pasteValues()
 {
     CurveModel *model = ctx.model();
+    // 41 numbers fit in a few hundred bytes: far more is not a curve, and
+    // parsing it would keep the window busy for seconds.
+    constexpr int MaxPasteChars = 64 * 1024;
+    const QString text = QApplication::clipboard()->text();
+    if (text.size() > MaxPasteChars) {
+        ctx.prompts().warning(ctx.window(), tr("Incolla valori"),
+                              tr("Impossibile incollare: gli appunti contengono %1 caratteri, troppi per una curva.")
+                                  .arg(text.size()));
+        return;
+    }
     QVector<int> numbers;
     QString error;
-    if (!CurveOps::parseText(QApplication::clipboard()->text(), &numbers, &error)) {
+    if (!CurveOps::parseText(text, &numbers, &error)) {
         ctx.prompts().warning(ctx.window(), tr("Incolla valori"), tr("Impossibile incollare: %1.").arg(error));
         return;
     }

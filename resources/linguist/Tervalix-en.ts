@@ -537,6 +537,10 @@
         <translation>Cannot paste: %1.</translation>
     </message>
     <message>
+        <source>Impossibile incollare: gli appunti contengono %1 caratteri, troppi per una curva.</source>
+        <translation>Cannot paste: the clipboard holds %1 characters, too many for a curve.</translation>
+    </message>
+    <message>
         <source>Incolla</source>
         <translation>Paste</translation>
     </message>

@@ -537,6 +537,10 @@
         <translation>Impossibile incollare: %1.</translation>
     </message>
     <message>
+        <source>Impossibile incollare: gli appunti contengono %1 caratteri, troppi per una curva.</source>
+        <translation>Impossibile incollare: gli appunti contengono %1 caratteri, troppi per una curva.</translation>
+    </message>
+    <message>
         <source>Incolla</source>
         <translation>Incolla</translation>
     </message>
