@@ -116,7 +116,7 @@ void frmProgPannel::makePanels()
                                           ui->spKIniezione, ui->spProfiloPiatto, ui->btFlatProfile, ui->lblLogo,
                                           ui->actionCarica_Profilo, ui->actionSalva_Profilo,
                                           ui->actionRipristina_Backup, ui->actionCentralina_2cilindri,
-                                          ui->actionCentralina_4cilindri});
+                                          ui->actionCentralina_4cilindri, ui->qwtPlot});
     EditPanel::Widgets e;
     e.plot = ui->qwtPlot;
     e.table = ui->tblCurva;

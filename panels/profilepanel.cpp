@@ -181,6 +181,14 @@ void ProfilePanel::loadFile(const QString &path)
                                   .arg(outside.size())
                                   .arg(int(model->limits().valueMin))
                                   .arg(int(model->limits().valueMax)));
+    focusCurve();
+}
+
+void ProfilePanel::focusCurve()
+{
+    // A new curve on show: the arrow keys go on with it.
+    if (ui.curve)
+        ui.curve->setFocus(Qt::OtherFocusReason);
 }
 
 void ProfilePanel::saveProfile(const QString &word)
@@ -190,6 +198,7 @@ void ProfilePanel::saveProfile(const QString &word)
                                  : QString();
     if (!CurveGuard::saveAs(ctx, why))
         return;  // nothing is sent to the ECU
+    focusCurve();
     if (forWrite)
         emit savedForWrite();
 }
@@ -228,6 +237,7 @@ void ProfilePanel::setFlatProfile()
     readAt = QDateTime();
     ctx.model()->clearFile();
     showFile();
+    focusCurve();
 }
 
 void ProfilePanel::resetAfterDisconnect()

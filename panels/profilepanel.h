@@ -36,6 +36,7 @@ public:
         QAction *restoreAction = nullptr;
         QAction *twoCylinders = nullptr;
         QAction *fourCylinders = nullptr;
+        QWidget *curve = nullptr;       // the plot: the keys act on it after a new curve
     };
 
     ProfilePanel(WindowContext &context, const Widgets &widgets, QObject *parent = nullptr);
@@ -77,6 +78,7 @@ private:
     void loadFile(const QString &path);
     void saveProfile(const QString &word);
     void showFile();
+    void focusCurve();
     void showK(int k);
     void updateEnabled();
     void updateEngineActions();
