@@ -166,3 +166,21 @@ bool LinkedWindow::waitOutcomes(int count, int timeoutMs)
 {
     return waitFor([&] { return outcomes.size() >= count; }, timeoutMs);
 }
+
+void WindowSuite::init()
+{
+    settings = std::make_unique<ScopedTestSettings>();
+    r = LinkedWindow::unlinked();
+    if (show) {
+        r->w->show();
+        QApplication::setActiveWindow(r->w.get());
+        QVERIFY(QTest::qWaitForWindowActive(r->w.get()));
+    }
+    prepare();
+}
+
+void WindowSuite::cleanup()
+{
+    r.reset();
+    settings.reset();
+}

@@ -15,6 +15,7 @@
 #include "profile/curvemodel.h"
 #include "session/ecusession.h"
 #include "support/simrig.h"
+#include "support/testsupport.h"
 #include "uicommon/userprompts.h"
 
 // What the user was asked and told, and the answers scripted for the
@@ -94,4 +95,26 @@ struct LinkedWindow {
     CurveModel *model() { return w->curveModel(); }
     EcuSession *session() { return w->ecuSession(); }
     QString tag(const QString &what) const { return unit ? unit->tag(what) : what; }
+};
+
+// The cases of a window with no unit: fresh settings and a fresh window
+// (shown and active, when asked) for each.
+class WindowSuite : public QObject {
+    Q_OBJECT
+public:
+    explicit WindowSuite(bool show = false) : show(show) {}
+    // What each case starts from, after the window is made.
+    virtual void prepare() {}
+
+protected:
+    Ui::frmProgPannel *ui() { return r->ui(); }
+    std::unique_ptr<ScopedTestSettings> settings;
+    std::unique_ptr<LinkedWindow> r;
+
+private slots:
+    void init();
+    void cleanup();
+
+private:
+    bool show;
 };

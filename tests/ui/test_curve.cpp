@@ -8,57 +8,39 @@
 #include "plot/canvaspicker.h"
 #include "profile/profilefile.h"
 #include "uicommon/cmsg.h"
-#include "support/testsupport.h"
 #include "support/windowaccess.h"
 
-class TestCurve : public QObject {
+class TestCurve : public WindowSuite {
     Q_OBJECT
+public:
+    TestCurve() : WindowSuite(true) {}
 
 private slots:
-    void init()
-    {
-        settings = std::make_unique<ScopedTestSettings>();
-        r = LinkedWindow::unlinked();
-        r->w->show();
-        QApplication::setActiveWindow(r->w.get());
-        QVERIFY(QTest::qWaitForWindowActive(r->w.get()));
-    }
-    void cleanup()
-    {
-        r.reset();
-        settings.reset();
-    }
-
     void flatProfileFillsTheCurveAndForgetsTheFile();
     void rebuildKeepsOneOfEachPlotItem();
     void moveCommandsReachThePicker();
-
-private:
-    std::unique_ptr<ScopedTestSettings> settings;
-    std::unique_ptr<LinkedWindow> r;
 };
 
 void TestCurve::flatProfileFillsTheCurveAndForgetsTheFile()
 {
-    Ui::frmProgPannel *ui = r->ui();
-    ui->actionCentralina_4cilindri->trigger();
+    ui()->actionCentralina_4cilindri->trigger();
     const QString path = r->folder.filePath("strada.prf");
     QVERIFY(ProfileFile::save(path, patternCurve(1), 2, nullptr));
     r->prompts->openAnswers << path;
-    click(ui->btCaricaProfilo);
-    QCOMPARE(ui->lblPathProfilo->text(), QStringLiteral("strada.prf"));
+    click(ui()->btCaricaProfilo);
+    QCOMPARE(ui()->lblPathProfilo->text(), QStringLiteral("strada.prf"));
 
-    ui->spProfiloPiatto->setValue(-10);
-    click(ui->btFlatProfile);  // saved work: nothing to ask
+    ui()->spProfiloPiatto->setValue(-10);
+    click(ui()->btFlatProfile);  // saved work: nothing to ask
     QVERIFY(r->prompts->questions.isEmpty());
     QwtPlotCurve *c = r->w->curve();
     for (int i = 0; i < 41; ++i)
         QCOMPARE(c->sample(i), QPointF(i * 425.0, -10.0));
-    QCOMPARE(ui->lblPathProfilo->text(), CMsg::text(CMsg::NoProfile));
+    QCOMPARE(ui()->lblPathProfilo->text(), CMsg::text(CMsg::NoProfile));
     QVERIFY(!r->model()->hasFile());
     // The arrows go on editing the curve: the plot takes the focus back.
     QEXPECT_FAIL("", "the flat profile leaves the keyboard focus on its button", Continue);
-    QTRY_VERIFY_WITH_TIMEOUT(ui->qwtPlot->canvas()->hasFocus() || ui->qwtPlot->hasFocus(), 500);
+    QTRY_VERIFY_WITH_TIMEOUT(ui()->qwtPlot->canvas()->hasFocus() || ui()->qwtPlot->hasFocus(), 500);
 }
 
 void TestCurve::rebuildKeepsOneOfEachPlotItem()

@@ -8,7 +8,6 @@
 
 #include "plot/canvaspicker.h"
 #include "profile/profilefile.h"
-#include "support/testsupport.h"
 #include "support/windowaccess.h"
 
 namespace {
@@ -23,23 +22,13 @@ QVector<int> ramp()
 
 } // namespace
 
-class TestEditing : public QObject {
+class TestEditing : public WindowSuite {
     Q_OBJECT
-private slots:
-    void init()
-    {
-        settings = std::make_unique<ScopedTestSettings>();
-        r = LinkedWindow::unlinked();
-        r->w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(r->w.get()));
-        pasteCurve(*r->w, ramp());
-    }
-    void cleanup()
-    {
-        r.reset();
-        settings.reset();
-    }
+public:
+    TestEditing() : WindowSuite(true) {}
+    void prepare() override { pasteCurve(*r->w, ramp()); }
 
+private slots:
     void typingInTheTableChangesThePoint();
     void tableAndPlotShareTheSelection();
     void rangeOperationsFromTheEditMenu();
@@ -62,8 +51,6 @@ private:
         const QPointF s = r->w->curve()->sample(point);
         return QPoint(qRound(plot->transform(QwtPlot::xBottom, s.x())), qRound(plot->transform(QwtPlot::yLeft, s.y())));
     }
-    std::unique_ptr<ScopedTestSettings> settings;
-    std::unique_ptr<LinkedWindow> r;
 };
 
 void TestEditing::typingInTheTableChangesThePoint()

@@ -1,6 +1,7 @@
 // The rev counter: how it looks (reference images of the real layers, set
-// up as the window sets it up), the value range and the needle's angle, and
-// the pixmap cache behind its face, shadow and overlay.
+// up as the window sets it up: they also cover the layers' placing and the
+// cache's turned copy of the shadow), the value range and the needle's
+// angle, and when the pixmap cache behind the layers renders.
 //
 // TERVALIX_UPDATE_REFERENCES=1 writes the reference images anew (look at
 // them before committing them).
@@ -80,7 +81,6 @@ private slots:
     void needleAngle_data();
     void needleAngle();
     void cacheRendersOncePerRoundedSize();
-    void cacheTurnedDrawMatchesWholePixmap();
     void nothingToDrawDrawsNothing_data();
     void nothingToDrawDrawsNothing();
 
@@ -94,7 +94,6 @@ void TestGauge::initTestCase()
     QVERIFY(dir.isValid());
     QVERIFY(writeSvg(path("face.svg"), 210, 210, "<rect width=\"210\" height=\"210\" fill=\"#ff0000\"/>"));
     QVERIFY(writeSvg(path("corner.svg"), 210, 210, "<rect width=\"20\" height=\"20\" fill=\"#ffff00\"/>"));
-    QVERIFY(writeSvg(path("needle.svg"), 210, 210, "<rect x=\"103\" y=\"10\" width=\"4\" height=\"95\" fill=\"#00f\"/>"));
     QVERIFY(writeSvg(path("clear.svg"), 50, 50, "<rect width=\"50\" height=\"50\" fill=\"none\"/>"));
     QFile broken(path("broken.svg"));
     QVERIFY(broken.open(QIODevice::WriteOnly) && broken.write("<svg this is not xml") > 0);
@@ -237,15 +236,8 @@ void TestGauge::cacheRendersOncePerRoundedSize()
     QCOMPARE(cache.renderCount(), 1);
     QCOMPARE(cache.pixmap().size(), QSize(210, 209));
     QCOMPARE(cache.pixmap().cacheKey(), key);
-    // Drawn at the rectangle's corner, at its size.
-    img.fill(Qt::transparent);
+    // A new size renders again, and only one pixmap is kept.
     cache.draw(&p, QRectF(10, 20, 50, 40));
-    QCOMPARE(cache.renderCount(), 2);
-    QCOMPARE(qAlpha(img.pixel(9, 30)), 0);
-    QCOMPARE(img.pixel(10, 20), qRgb(255, 0, 0));
-    QCOMPARE(img.pixel(59, 59), qRgb(255, 0, 0));
-    QCOMPARE(qAlpha(img.pixel(60, 40)), 0);
-    // Only one pixmap is kept.
     cache.draw(&p, QRectF(0, 0, 210, 209));
     QCOMPARE(cache.renderCount(), 3);
     // A load renders again, the same file too; a new file shows the new picture.
@@ -258,32 +250,6 @@ void TestGauge::cacheRendersOncePerRoundedSize()
     QCOMPARE(cache.renderCount(), 4);
     QCOMPARE(img.pixel(2, 2), qRgb(255, 255, 0));
     QCOMPARE(qAlpha(img.pixel(40, 40)), 0);
-}
-
-void TestGauge::cacheTurnedDrawMatchesWholePixmap()
-{
-    // The cache copies only the inked part of its pixmap; turned and smoothed
-    // as the needle's shadow is, that must look like the whole pixmap.
-    QtSvgPixmapCache cache;
-    cache.load(path("needle.svg"));
-    const QRectF rect(-55.0, -52.0, 113.0, 113.0);
-    auto paint = [&](bool throughCache) {
-        QImage img = transparentImage(120, 120);
-        QPainter p(&img);
-        p.setRenderHint(QPainter::SmoothPixmapTransform);
-        p.translate(57.3, 55.8);
-        p.rotate(-37.5);
-        if (throughCache)
-            cache.draw(&p, rect);
-        else
-            p.drawPixmap(rect.topLeft(), cache.pixmap());
-        return img;
-    };
-    const QImage viaCache = paint(true);
-    QVERIFY(viaCache != transparentImage(120, 120));
-    // Rounding in the two drawing paths may differ by a level or two.
-    QCOMPARE(differingPixels(viaCache, paint(false), 2), 0);
-    QCOMPARE(cache.renderCount(), 1);
 }
 
 void TestGauge::nothingToDrawDrawsNothing_data()

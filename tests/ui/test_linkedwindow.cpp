@@ -84,7 +84,6 @@ private slots:
     void aKTheUnitHoldsIsShownAndNeverWritten();
     void deviceRecordSetsRangeAndEngineType();
     void writeIsVerifiedAndBackedUp();
-    void aCellTheUnitDoesNotKeepIsNamed();
     void transferLocksControlsAndPollingResumes();
     void liveFailureWithAReadPendingFreesTheControls();
     void unpluggedAdapterIsShownAtOnce();
@@ -237,29 +236,6 @@ void TestLinkedWindow::writeIsVerifiedAndBackedUp()
     QCOMPARE(r->ui()->lblPathProfilo->text(), CMsg::text(CMsg::NoProfile));
 }
 
-void TestLinkedWindow::aCellTheUnitDoesNotKeepIsNamed()
-{
-    auto r = LinkedWindow::make(SimUnit::Hid, SimUnit::unit(10, 2));
-    QVERIFY(r->link());
-    EcuSimFaults stuck;
-    stuck.stuckCell = 7;
-    r->ecu().setFaults(stuck);
-    QVector<int> values = patternCurve(2);
-    values[7] = 11;
-    pasteCurve(*r->w, values);
-    r->prompts->yesNo << false;  // do not write again
-    click(r->ui()->btSaveFlash);
-    QVERIFY(r->waitOutcomes(2));
-    QCOMPARE(r->lastOutcome(), QStringLiteral("KO_VERIFY"));
-    QCOMPARE(r->prompts->warnings.size(), 1);
-    QVERIFY2(r->prompts->warnings.first().contains(QStringLiteral("Cella 7: scritto 11, la centralina contiene 0")),
-             qPrintable(r->prompts->warnings.first()));
-    QCOMPARE(r->prompts->questions.size(), 1);  // offered to write again
-    QVERIFY(r->session()->isLinked());          // the link is fine
-    QVERIFY(transferControlsEnabled(*r));
-    QVERIFY(r->w->isWindowModified());  // the unit does not hold the curve
-}
-
 void TestLinkedWindow::transferLocksControlsAndPollingResumes()
 {
     auto r = LinkedWindow::make(SimUnit::Hid, SimUnit::unit(10, 2));
@@ -270,13 +246,28 @@ void TestLinkedWindow::transferLocksControlsAndPollingResumes()
                                   ui->btSalvaProfilo, ui->btFlatProfile, ui->spKIniezione,
                                   ui->actionCarica_Profilo, ui->actionCercaCentralina,
                                   ui->tblCurva, ui->btClose};
-    pasteCurve(*r->w, patternCurve(4));
+    // A cell the unit acknowledges but does not keep: named, and the user
+    // is offered to write again; the link is fine.
+    EcuSimFaults stuck;
+    stuck.stuckCell = 7;
+    r->ecu().setFaults(stuck);
+    QVector<int> values = patternCurve(4);
+    values[7] = 11;
+    pasteCurve(*r->w, values);
     click(r->ui()->btSaveFlash);
     for (QObject *o : locked)
         QVERIFY2(!o->property("enabled").toBool(), qPrintable(o->objectName()));
     QVERIFY(r->waitOutcomes(2));
     for (QObject *o : locked)
         QVERIFY2(o->property("enabled").toBool(), qPrintable(o->objectName()));
+    QCOMPARE(r->lastOutcome(), QStringLiteral("KO_VERIFY"));
+    QCOMPARE(r->prompts->warnings.size(), 1);
+    QVERIFY2(r->prompts->warnings.first().contains(QStringLiteral("Cella 7: scritto 11, la centralina contiene 0")),
+             qPrintable(r->prompts->warnings.first()));
+    QCOMPARE(r->prompts->questions.size(), 1);
+    QVERIFY(r->session()->isLinked());
+    QVERIFY(r->w->isWindowModified());  // the unit does not hold the curve
+    r->ecu().setFaults(EcuSimFaults());
 
     // With live data on, polling comes back after a transfer and after
     // every way out of a load or save.
@@ -289,6 +280,7 @@ void TestLinkedWindow::transferLocksControlsAndPollingResumes()
     f.close();
     int asked = 0;
     for (const QString &answer : {QString(), bad, r->folder.filePath("none.prf")}) {
+        r->prompts->choices << UserPrompts::Discard;
         r->prompts->openAnswers << answer;
         click(r->ui()->btCaricaProfilo);
         ++asked;
@@ -296,6 +288,7 @@ void TestLinkedWindow::transferLocksControlsAndPollingResumes()
     }
     click(r->ui()->btSalvaProfilo);
     QVERIFY(waitFor([&] { return r->prompts->saveAsked == 1 && r->session()->isPolling(); }));
+    r->prompts->choices << UserPrompts::Discard;
     click(r->ui()->btReadFlash);
     QVERIFY(r->waitOutcomes(3));
     QVERIFY(r->session()->isPolling());

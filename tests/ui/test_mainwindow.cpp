@@ -50,7 +50,6 @@ private slots:
 
     void storedLanguageChoosesCatalogueAndCheckMarks_data();
     void storedLanguageChoosesCatalogueAndCheckMarks();
-    void textTableFollowsCatalogue();
     void beforeAnyUnitOnlyTheSearchAndTheFilesWork();
     void shortcutsReachTheirActionsFromAnyWidget();
     void eachClosePathClosesOnceAndStoresTheGeometry_data();
@@ -105,21 +104,6 @@ void TestMainWindow::storedLanguageChoosesCatalogueAndCheckMarks()
         }
     }
     QCoreApplication::removeTranslator(&translator);
-}
-
-void TestMainWindow::textTableFollowsCatalogue()
-{
-    QTranslator english;
-    QVERIFY(english.load(QStringLiteral("Tervalix-en.qm"), QStringLiteral(":/linguist")));
-    QCoreApplication::installTranslator(&english);
-    CMsg::loadTextTable();
-    QCOMPARE(CMsg::text(CMsg::FlashWrite), QStringLiteral(" Updating profile on Tervalix"));
-    QCOMPARE(CMsg::text(CMsg::NoProfile), QStringLiteral("<No profile loaded>"));
-    QCoreApplication::removeTranslator(&english);
-    CMsg::loadTextTable();
-    // Without a catalogue the source texts show; an unknown number shows nothing.
-    QCOMPARE(CMsg::text(CMsg::NoProfile), QStringLiteral("<Nessun profilo>"));
-    QCOMPARE(CMsg::text(99), QString());
 }
 
 void TestMainWindow::beforeAnyUnitOnlyTheSearchAndTheFilesWork()

@@ -4,7 +4,6 @@
 
 #include "profile/profilefile.h"
 #include "uicommon/cmsg.h"
-#include "support/testsupport.h"
 #include "support/windowaccess.h"
 
 namespace {
@@ -23,21 +22,10 @@ QByteArray readAll(const QString &path)
 
 } // namespace
 
-class TestProfileCommands : public QObject {
+class TestProfileCommands : public WindowSuite {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        settings = std::make_unique<ScopedTestSettings>();
-        r = LinkedWindow::unlinked();
-    }
-    void cleanup()
-    {
-        r.reset();
-        settings.reset();
-    }
-
     void loadGivesCurveKAndPath();
     void refusedFileChangesNothing_data();
     void refusedFileChangesNothing();
@@ -47,9 +35,6 @@ private slots:
 
 private:
     QString file(const QString &name) { return r->folder.filePath(name); }
-    Ui::frmProgPannel *ui() { return r->ui(); }
-    std::unique_ptr<ScopedTestSettings> settings;
-    std::unique_ptr<LinkedWindow> r;
 };
 
 void TestProfileCommands::loadGivesCurveKAndPath()
