@@ -35,10 +35,13 @@ LivePanel::LivePanel(WindowContext &context, const Widgets &widgets, QObject *pa
     connect(session, &EcuSession::lineNoiseChanged, this, [this](bool noisy) { ui.lcd->setEnabled(!noisy); });
 
     QMainWindow *window = ctx.window();
+    // Not the action's own button: that would copy the action's text onto
+    // itself at every change of the action (its enabled state too).
     recordButton = new QToolButton(window);
     recordButton->setObjectName(QStringLiteral("btRegistra"));
-    recordButton->setDefaultAction(ui.record);
     recordButton->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    connect(recordButton, &QToolButton::clicked, ui.record, &QAction::trigger);
+    connect(ui.record, &QAction::changed, this, [this] { recordButton->setEnabled(ui.record->isEnabled()); });
     pollLabel = new QLabel(window);
     pollLabel->setObjectName(QStringLiteral("lblPoll"));
     ctx.statusBar()->addPermanentWidget(pollLabel);

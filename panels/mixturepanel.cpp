@@ -59,6 +59,7 @@ MixturePanel::MixturePanel(WindowContext &context, const Widgets &widgets, LiveR
     liveRefresh.setInterval(LiveRefreshMs);
     connect(&liveRefresh, &QTimer::timeout, this, &MixturePanel::showLiveResult);
     ui.afr->hide();
+    retranslate();
 }
 
 MixturePanel::~MixturePanel()

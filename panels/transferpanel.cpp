@@ -25,7 +25,7 @@ TransferPanel::TransferPanel(WindowContext &context, const Widgets &widgets, QOb
     notWrittenLabel->setObjectName(QStringLiteral("lblNonScritto"));
     notWrittenLabel->setStyleSheet(QStringLiteral("color: rgb(230, 60, 0); font-weight: bold;"));
     ctx.statusBar()->addPermanentWidget(notWrittenLabel);
-    notWrittenLabel->hide();
+    showEcuDifference();
     connect(ctx.model(), &CurveModel::ecuDifferenceChanged, this, &TransferPanel::showEcuDifference);
     EcuSession *session = ctx.session();
     connect(session, &EcuSession::finished, this, &TransferPanel::showResult);

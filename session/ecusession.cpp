@@ -238,40 +238,34 @@ void EcuSession::onLinkLost(EcuLink::LossReason reason, const QString &detail)
     QString text = EcuLink::lossText(reason);
     if (!detail.isEmpty())
         text += QStringLiteral(" (%1)").arg(detail);
-    EcuResult interrupted;
-    if (job.operation != EcuResult::None) {
-        interrupted = job.result;
-        interrupted.code = EcuResult::LinkLost;
-        interrupted.detail = text;
-    }
-    disconnectLink();
-    if (interrupted.operation != EcuResult::None) {
-        emit finished(interrupted);
-        const QString word = EcuOutcome::word(interrupted);
-        if (!word.isEmpty())
-            emit sgnEsito(word);
-    }
-    emit linkLost(text, interrupted);
+    closeLink(EcuResult::LinkLost, text);
 }
 
 void EcuSession::unitStopsAnswering()
 {
     // The design's answer to a unit that stopped answering: the link closes.
-    const QString text = tr("la centralina non risponde più");
+    closeLink(EcuResult::NoReply, tr("la centralina non risponde più"));
+}
+
+void EcuSession::closeLink(EcuResult::Code code, const QString &reason)
+{
     EcuResult interrupted;
     if (job.operation != EcuResult::None) {
         interrupted = job.result;
-        interrupted.code = EcuResult::NoReply;
-        interrupted.detail = text;
+        interrupted.code = code;
+        interrupted.detail = reason;
     }
-    disconnectLink();
+    // Nothing more goes out for the abandoned verb; its result is told
+    // before the state changes (busy, linked) that follow from it.
+    abortWork();
     if (interrupted.operation != EcuResult::None) {
         emit finished(interrupted);
         const QString word = EcuOutcome::word(interrupted);
         if (!word.isEmpty())
             emit sgnEsito(word);
     }
-    emit linkLost(text, interrupted);
+    disconnectLink();
+    emit linkLost(reason, interrupted);
 }
 
 void EcuSession::onFrame(const QByteArray &frame)
@@ -649,12 +643,14 @@ void EcuSession::finishJob(EcuResult::Code code)
     r.code = code;
     job = Job();
     step = Step::None;
-    updateBusy();
-    resumePolling();
+    // The result first: whoever waits for the line to be free (a close
+    // deferred until the transfer ends) must find it already applied.
     emit finished(r);
     const QString word = EcuOutcome::word(r);
     if (!word.isEmpty())
         emit sgnEsito(word);
+    updateBusy();
+    resumePolling();
 }
 
 void EcuSession::onPercent(int percent)

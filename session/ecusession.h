@@ -215,6 +215,7 @@ private:
     void startKWrite();
     void finishJob(EcuResult::Code code);
     void unitStopsAnswering();
+    void closeLink(EcuResult::Code code, const QString &reason);
     bool takeBackup(const QByteArray &image);
     void resumePolling();
     void updateBusy();

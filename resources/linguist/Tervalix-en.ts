@@ -1908,21 +1908,6 @@ Bring them within the limits and write? Otherwise nothing is written.</numerusfo
     </message>
 </context>
 <context>
-    <name>Ui::frmLogin</name>
-    <message>
-        <source>tr(&quot;Accesso modo esperto&quot;)</source>
-        <translation>Expert Mode</translation>
-    </message>
-    <message>
-        <source>tr(&quot;Conferma&quot;)</source>
-        <translation>Confirm</translation>
-    </message>
-    <message>
-        <source>tr(&quot;Digitare la password&quot;)</source>
-        <translation>Enter the  password</translation>
-    </message>
-</context>
-<context>
     <name>frmAbout</name>
     <message>
         <source>tr(&quot;Chiudi&quot;)</source>
@@ -1958,6 +1943,21 @@ Bring them within the limits and write? Otherwise nothing is written.</numerusfo
     <message>
         <source>Ripeti la diagnosi</source>
         <translation>Run Again</translation>
+    </message>
+</context>
+<context>
+    <name>frmLogin</name>
+    <message>
+        <source>tr(&quot;Accesso modo esperto&quot;)</source>
+        <translation>Expert Mode</translation>
+    </message>
+    <message>
+        <source>tr(&quot;Conferma&quot;)</source>
+        <translation>Confirm</translation>
+    </message>
+    <message>
+        <source>tr(&quot;Digitare la password&quot;)</source>
+        <translation>Enter the  password</translation>
     </message>
 </context>
 <context>

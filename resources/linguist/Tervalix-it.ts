@@ -1908,21 +1908,6 @@ Portarli entro i limiti e scrivere? Altrimenti non viene scritto nulla.</numerus
     </message>
 </context>
 <context>
-    <name>Ui::frmLogin</name>
-    <message>
-        <source>tr(&quot;Accesso modo esperto&quot;)</source>
-        <translation>Modalità esperto</translation>
-    </message>
-    <message>
-        <source>tr(&quot;Conferma&quot;)</source>
-        <translation>Conferma</translation>
-    </message>
-    <message>
-        <source>tr(&quot;Digitare la password&quot;)</source>
-        <translation>Digitare la password</translation>
-    </message>
-</context>
-<context>
     <name>frmAbout</name>
     <message>
         <source>tr(&quot;Chiudi&quot;)</source>
@@ -1958,6 +1943,21 @@ Portarli entro i limiti e scrivere? Altrimenti non viene scritto nulla.</numerus
     <message>
         <source>Ripeti la diagnosi</source>
         <translation>Ripeti la diagnosi</translation>
+    </message>
+</context>
+<context>
+    <name>frmLogin</name>
+    <message>
+        <source>tr(&quot;Accesso modo esperto&quot;)</source>
+        <translation>Modalità esperto</translation>
+    </message>
+    <message>
+        <source>tr(&quot;Conferma&quot;)</source>
+        <translation>Conferma</translation>
+    </message>
+    <message>
+        <source>tr(&quot;Digitare la password&quot;)</source>
+        <translation>Digitare la password</translation>
     </message>
 </context>
 <context>

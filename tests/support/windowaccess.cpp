@@ -1,5 +1,21 @@
 #include "support/windowaccess.h"
 
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QDialog>
+#include <QItemSelectionModel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStringList>
+#include <QTest>
+#include <qwt_plot_curve.h>
+
+#include "dialogs/frmlogin.h"
+#include "dialogs/frmricercaporta.h"
+#include "panels/linkpanel.h"
+#include "panels/livepanel.h"
 #include "support/testsupport.h"
 
 QString ScriptedPrompts::getOpenFileName(QWidget *, const QString &caption, const QString &dir,
@@ -21,7 +37,6 @@ QString ScriptedPrompts::getSaveFileName(QWidget *, const QString &caption, cons
 void ScriptedPrompts::warning(QWidget *, const QString &title, const QString &text)
 {
     log->warnings << title + '|' + text;
-    log->warningTexts << text;
 }
 
 void ScriptedPrompts::information(QWidget *, const QString &, const QString &text)
@@ -58,59 +73,93 @@ std::shared_ptr<PromptLog> ScriptedPrompts::install(frmProgPannel &w)
     return log;
 }
 
-std::unique_ptr<LinkedWindow> LinkedWindow::make(Carrier carrier, const EcuSimConfig &config,
+void click(QAbstractButton *button)
+{
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void pasteCurve(frmProgPannel &w, const QVector<int> &values)
+{
+    QStringList column;
+    for (int v : values)
+        column << QString::number(v);
+    QApplication::clipboard()->setText(column.join(QLatin1Char('\n')));
+    // With nothing selected the paste starts at the first point.
+    w.curveSelection()->clear();
+    w.form()->actionIncolla->trigger();
+}
+
+QVector<int> plotted(frmProgPannel &w)
+{
+    QVector<int> v;
+    for (size_t i = 0; i < w.curve()->dataSize(); ++i)
+        v << int(w.curve()->sample(i).y());
+    return v;
+}
+
+void openEveryDialog(frmProgPannel &w)
+{
+    w.linkPanel()->searchDialog();
+    w.livePanel()->loginDialog();
+    w.form()->actionInformazioni->trigger();
+    if (auto *about = w.findChild<QDialog *>(QStringLiteral("frmAbout")))
+        about->close();
+}
+
+std::unique_ptr<LinkedWindow> LinkedWindow::make(SimUnit::Carrier carrier, const EcuSimConfig &sim,
                                                 std::function<void(EcuSession::Config &)> tweak)
 {
     auto r = std::make_unique<LinkedWindow>();
-    r->carrier = carrier;
-    r->ecu = std::make_shared<EcuSimulator>(config);
-    EcuSession::Config session;
-    session.lockDir = r->folder.path();
-    if (carrier == Hid) {
-        std::shared_ptr<EcuSimulator> engine = r->ecu;
-        session.openHid = [engine] { return std::make_unique<SimulatedHidDevice>(engine); };
-    } else {
-        r->pty = std::make_unique<PtyEcuSimulator>(r->ecu);
-        if (!r->pty->start())
-            return nullptr;
-    }
+    r->unit = SimUnit::make(carrier, sim);
+    if (!r->unit)
+        return nullptr;
+    EcuSession::Config config = r->unit->config;
     if (tweak)
-        tweak(session);
-    r->w = std::make_unique<frmProgPannel>(session);
+        tweak(config);
+    r->w = std::make_unique<frmProgPannel>(config);
     r->w->setUserPrompts(new ScriptedPrompts(r->prompts));
     r->w->setProfileFolder(r->folder.path());
-    TervalixTestAccess::recordOutcomes(*r->w, r->outcomes);
+    r->w->setLogFolder(r->folder.filePath(QStringLiteral("logs")));
+    LinkedWindow *rig = r.get();
+    QObject::connect(r->session(), &EcuSession::sgnEsito, r->w.get(), [rig](const QString &o) { rig->outcomes << o; });
+    QObject::connect(r->session(), &EcuSession::finished, r->w.get(), [rig](const EcuResult &e) { rig->results << e; });
     return r;
 }
 
 std::unique_ptr<LinkedWindow> LinkedWindow::unlinked()
 {
     auto r = std::make_unique<LinkedWindow>();
-    EcuSession::Config session;
-    session.lockDir = r->folder.path();
-    r->w = std::make_unique<frmProgPannel>(session);
+    EcuSession::Config config;
+    config.lockDir = r->folder.path();
+    r->w = std::make_unique<frmProgPannel>(config);
     r->w->setUserPrompts(new ScriptedPrompts(r->prompts));
     r->w->setProfileFolder(r->folder.path());
-    TervalixTestAccess::recordOutcomes(*r->w, r->outcomes);
     return r;
 }
 
-bool LinkedWindow::link(int timeoutMs)
+bool LinkedWindow::search(int timeoutMs)
 {
-    frmRicercaPorta *dialog = TervalixTestAccess::search(*w);
-    const int before = outcomes.size();
-    w->onCercaPortaClicked();
+    frmRicercaPorta *dialog = w->linkPanel()->searchDialog();
+    click(ui()->btRicercaPorta);
     if (!waitFor([dialog] { return !dialog->isProbingHid(); }, timeoutMs))
         return false;
-    if (pty) {
-        dialog->onSelezionePortaClicked(pty->portPath());
+    if (unit && unit->carrier == SimUnit::Serial) {
+        auto *typed = dialog->findChild<QLineEdit *>(QStringLiteral("lePorta"));
+        typed->setText(unit->port());
+        QTest::keyClick(typed, Qt::Key_Return);
         if (!waitFor([dialog] { return !dialog->isWaitingReply(); }, timeoutMs))
             return false;
     }
     if (dialog->foundPort().isEmpty())
         return false;
-    dialog->onClose();
-    return waitFor([&] { return outcomes.size() > before; }, timeoutMs) && lastOutcome() == QLatin1String("OK_RCV");
+    click(dialog->findChild<QPushButton *>(QStringLiteral("btClose")));
+    return session()->isLinked();
+}
+
+bool LinkedWindow::link(int timeoutMs)
+{
+    const int before = outcomes.size();
+    return search(timeoutMs) && waitOutcomes(before + 1, timeoutMs) && lastOutcome() == QLatin1String("OK_RCV");
 }
 
 bool LinkedWindow::waitOutcomes(int count, int timeoutMs)
@@ -118,7 +167,20 @@ bool LinkedWindow::waitOutcomes(int count, int timeoutMs)
     return waitFor([&] { return outcomes.size() >= count; }, timeoutMs);
 }
 
-QString LinkedWindow::tag(const QString &what) const
+void WindowSuite::init()
 {
-    return (carrier == Hid ? QStringLiteral("HID: ") : QStringLiteral("serial: ")) + what;
+    settings = std::make_unique<ScopedTestSettings>();
+    r = LinkedWindow::unlinked();
+    if (show) {
+        r->w->show();
+        QApplication::setActiveWindow(r->w.get());
+        QVERIFY(QTest::qWaitForWindowActive(r->w.get()));
+    }
+    prepare();
+}
+
+void WindowSuite::cleanup()
+{
+    r.reset();
+    settings.reset();
 }

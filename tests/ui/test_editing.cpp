@@ -2,25 +2,13 @@
 // selection it shares with the plot, range operations from the Edit menu,
 // the clipboard, a second curve to compare, and values beyond the limits.
 
-#include <QAction>
-#include <QApplication>
-#include <QClipboard>
-#include <QFile>
-#include <QHeaderView>
-#include <QLineEdit>
-#include <QItemSelectionModel>
-#include <QTableView>
-#include <QTest>
 #include <qwt_plot.h>
 #include <qwt_plot_curve.h>
 #include <qwt_scale_div.h>
 
 #include "plot/canvaspicker.h"
 #include "profile/profilefile.h"
-#include "support/testsupport.h"
 #include "support/windowaccess.h"
-
-using Access = TervalixTestAccess;
 
 namespace {
 
@@ -34,24 +22,15 @@ QVector<int> ramp()
 
 } // namespace
 
-class TestEditing : public QObject {
+class TestEditing : public WindowSuite {
     Q_OBJECT
-private slots:
-    void init()
-    {
-        settings = std::make_unique<ScopedTestSettings>();
-        r = LinkedWindow::unlinked();
-        r->w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(r->w.get()));
-        Access::setCurveValues(*r->w, ramp());
-    }
-    void cleanup()
-    {
-        r.reset();
-        settings.reset();
-    }
+public:
+    TestEditing() : WindowSuite(true) {}
+    void prepare() override { pasteCurve(*r->w, ramp()); }
 
+private slots:
     void typingInTheTableChangesThePoint();
+    void singleKeysEditTheSelectedPoints();
     void tableAndPlotShareTheSelection();
     void rangeOperationsFromTheEditMenu();
     void valuesTravelThroughTheClipboard();
@@ -67,56 +46,81 @@ private:
                                           QItemSelectionModel::ClearAndSelect);
         table()->selectionModel()->setCurrentIndex(valueCell(first), QItemSelectionModel::NoUpdate);
     }
-    std::unique_ptr<ScopedTestSettings> settings;
-    std::unique_ptr<LinkedWindow> r;
+    QPoint onPlot(int point)
+    {
+        QwtPlot *plot = r->ui()->qwtPlot;
+        const QPointF s = r->w->curve()->sample(point);
+        return QPoint(qRound(plot->transform(QwtPlot::xBottom, s.x())), qRound(plot->transform(QwtPlot::yLeft, s.y())));
+    }
 };
 
 void TestEditing::typingInTheTableChangesThePoint()
 {
-    // The editor commits from the event loop.
     auto type = [this](int point, const char *text) {
         table()->setCurrentIndex(valueCell(point));
         // The first key opens the editor, which takes the rest.
         QTest::keyClicks(table(), QString::fromLatin1(text).left(1));
         QTest::keyClicks(table()->focusWidget(), QString::fromLatin1(text).mid(1));
         QTest::keyClick(table()->focusWidget(), Qt::Key_Return);
-        QTest::qWait(1);
+        QTest::qWait(1);  // the editor commits from the event loop
     };
     table()->setFocus();
     type(10, "7");
     QCOMPARE(r->model()->value(10), 7);
-    QCOMPARE(Access::curve(*r->w)->sample(10).y(), 7.0);  // the plot follows
+    QCOMPARE(plotted(*r->w)[10], 7);
     // Beyond the layout's limits: clamped; not a number: nothing changes.
     type(11, "99");
     QCOMPARE(r->model()->value(11), 25);
-    type(13, "-8");
+    // A minus sign is a single-key edit of its own: a negative number is
+    // typed into an editor opened first (F2).
+    table()->setCurrentIndex(valueCell(13));
+    QTest::keyClick(table(), Qt::Key_F2);
+    QTest::keyClicks(table()->focusWidget(), QStringLiteral("-8"));
+    QTest::keyClick(table()->focusWidget(), Qt::Key_Return);
+    QTest::qWait(1);
     QCOMPARE(r->model()->value(13), -8);
     type(12, "x");
     QCOMPARE(r->model()->value(12), ramp()[12]);
-    r->ui()->actionUndo->trigger();
     // Each edit is one step back.
     r->ui()->actionUndo->trigger();
+    r->ui()->actionUndo->trigger();
     QCOMPARE(r->model()->value(11), ramp()[11]);
+    QCOMPARE(r->model()->value(10), 7);
     QVERIFY(r->w->isWindowModified());
+}
+
+void TestEditing::singleKeysEditTheSelectedPoints()
+{
+    // + and - step the selection by one, in the table and on the plot; a
+    // text field keeps them for itself.
+    selectPoints(20, 22);
+    const QVector<int> before = r->model()->values();
+    table()->setFocus();
+    QTest::keyClick(table(), Qt::Key_Plus);
+    QTest::keyClick(table(), Qt::Key_Plus);
+    QCOMPARE(r->model()->values().mid(20, 3), (QVector<int>{before[20] + 2, before[21] + 2, before[22] + 2}));
+    QTest::keyClick(r->ui()->qwtPlot->canvas(), Qt::Key_Minus);
+    QCOMPARE(r->model()->value(21), before[21] + 1);
+    table()->setCurrentIndex(valueCell(21));
+    QTest::keyClick(table(), Qt::Key_F2);
+    QWidget *editor = table()->focusWidget();
+    QTest::keyClicks(editor, QStringLiteral("+-"));
+    QTest::keyClick(editor, Qt::Key_Up);
+    QCOMPARE(r->model()->value(21), before[21] + 1);  // the field had them, not the curve
+    QTest::keyClick(editor, Qt::Key_Escape);
 }
 
 void TestEditing::tableAndPlotShareTheSelection()
 {
-    CanvasPicker *picker = Access::picker(*r->w);
+    CanvasPicker *picker = r->w->picker();
     selectPoints(3, 5);
     QCOMPARE(picker->selectedPoints(), (QVector<int>{3, 4, 5}));
-    // A point clicked in the plot is the table's current column.
-    QwtPlot *plot = r->ui()->qwtPlot;
-    const QPointF s = Access::curve(*r->w)->sample(20);
-    const QPoint at(qRound(plot->transform(QwtPlot::xBottom, s.x())), qRound(plot->transform(QwtPlot::yLeft, s.y())));
-    QTest::mouseClick(plot->canvas(), Qt::LeftButton, Qt::NoModifier, at);
+    // A point clicked in the plot is the table's current column; Ctrl adds.
+    QWidget *canvas = r->ui()->qwtPlot->canvas();
+    QTest::mouseClick(canvas, Qt::LeftButton, Qt::NoModifier, onPlot(20));
     QCOMPARE(table()->currentIndex().column(), 20);
     QCOMPARE(picker->selectedPoints(), QVector<int>{20});
-    // Ctrl-click adds to the selection in the table too.
-    const QPointF s2 = Access::curve(*r->w)->sample(22);
-    QTest::mouseClick(plot->canvas(), Qt::LeftButton, Qt::ControlModifier,
-                      QPoint(qRound(plot->transform(QwtPlot::xBottom, s2.x())),
-                             qRound(plot->transform(QwtPlot::yLeft, s2.y()))));
+    QTest::mouseClick(canvas, Qt::LeftButton, Qt::ControlModifier, onPlot(22));
     QVERIFY(table()->selectionModel()->isSelected(valueCell(22)));
     QVERIFY(table()->selectionModel()->isSelected(valueCell(20)));
 }
@@ -131,7 +135,10 @@ void TestEditing::rangeOperationsFromTheEditMenu()
     r->prompts->numbers << 200;
     ui->actionScala->trigger();
     QCOMPARE(r->model()->values().mid(10, 5), (QVector<int>{16, 18, 20, 22, 24}));
-    r->model()->setValue(12, -10);
+    selectPoints(12, 12);
+    r->prompts->numbers << -10;
+    ui->actionImposta->trigger();
+    selectPoints(10, 14);
     ui->actionInterpola->trigger();
     QCOMPARE(r->model()->values().mid(10, 5), (QVector<int>{16, 18, 20, 22, 24}));
     r->prompts->numbers << 5;
@@ -180,7 +187,7 @@ void TestEditing::aSecondCurveToCompare()
     // The ghost line on the plot.
     int ghosts = 0;
     for (QwtPlotItem *item : r->ui()->qwtPlot->itemList(QwtPlotItem::Rtti_PlotCurve))
-        if (item != Access::curve(*r->w) && static_cast<QwtPlotCurve *>(item)->dataSize() == 41)
+        if (item != r->w->curve() && static_cast<QwtPlotCurve *>(item)->dataSize() == 41)
             ++ghosts;
     QCOMPARE(ghosts, 1);
     r->ui()->actionNascondiConfronto->trigger();
@@ -196,9 +203,9 @@ void TestEditing::valuesBeyondTheLimitsAreShownAndTold()
     wide[6] = -20;
     const QString path = r->folder.filePath("wide.prf");
     QVERIFY(ProfileFile::save(path, wide, 1, nullptr));
-    r->model()->setPristine();
+    r->prompts->choices << UserPrompts::Discard;
     r->prompts->openAnswers << path;
-    r->w->execCmd(QStringLiteral("LOAD_PROFILE"));
+    click(r->ui()->btCaricaProfilo);
     QCOMPARE(r->model()->values(), wide);  // nothing clipped
     QCOMPARE(r->prompts->warnings.size(), 1);
     QVERIFY(r->prompts->warnings.first().contains(QStringLiteral("2 punti")));

@@ -1,19 +1,42 @@
-// Expert mode behind the login dialog.
+// Expert mode behind the login dialog, and the test-bench controls it shows.
 
-#include <QAction>
-#include <QApplication>
-#include <QDialog>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
-
-#include "mainwindow/frmprogpannel.h"
-#include "mainwindow/ui_frmprogpannel.h"
 #include "support/testsupport.h"
 #include "support/windowaccess.h"
 
-using Access = TervalixTestAccess;
+namespace {
+
+struct Expert {
+    std::unique_ptr<LinkedWindow> r;
+    QDialog *login;
+    QLineEdit *field;
+    QAction *action;
+
+    explicit Expert(std::unique_ptr<LinkedWindow> window) : r(std::move(window))
+    {
+        r->w->show();
+        openEveryDialog(*r->w);
+        login = r->w->findChild<QDialog *>(QStringLiteral("frmLogin"));
+        field = login->findChild<QLineEdit *>(QStringLiteral("lePassword"));
+        action = r->ui()->actionModo_Esperto;
+    }
+    // The bench button, the probe level and its title: all shown, or none.
+    int controlsShown()
+    {
+        Ui::frmProgPannel *ui = r->ui();
+        return int(ui->btBanco->isVisible()) + int(ui->lblAdcSonda->isVisible())
+            + int(ui->lblLivelloSensore->isVisible());
+    }
+    void confirm(const QString &text)
+    {
+        action->trigger();
+        QVERIFY(login->isVisible());
+        QCOMPARE(field->text(), QString());  // empty at every opening
+        field->setText(text);
+        click(login->findChild<QPushButton *>(QStringLiteral("btLogin")));
+    }
+};
+
+} // namespace
 
 class TestExpert : public QObject {
     Q_OBJECT
@@ -23,46 +46,10 @@ private slots:
 
     void passwordComparedWholeAndExactly_data();
     void passwordComparedWholeAndExactly();
-    void fieldEmptyAtEveryOpening();
-    void closeButtonSubmitsWhatWasTyped();
-    void escapeCountsAsWrongPassword();
-    void leavingKeepsBenchAndRedButtonComesBack();
-    void dialogIsApplicationModal();
+    void everyWayOutOfTheDialogCounts();
+    void leavingKeepsTheBenchOn();
 
 private:
-    struct Window {
-        frmProgPannel w;
-        QDialog *login;
-        QLineEdit *field;
-        QAction *expert;
-        Window()
-        {
-            w.show();
-            Access::makeDialogs(w);
-            login = w.findChild<QDialog *>(QStringLiteral("frmLogin"));
-            field = login->findChild<QLineEdit *>(QStringLiteral("lePassword"));
-            expert = Access::ui(w)->actionModo_Esperto;
-        }
-        bool controlsShown()
-        {
-            Ui::frmProgPannel *ui = Access::ui(w);
-            return ui->btBanco->isVisible() && ui->lblAdcSonda->isVisible() && ui->lblLivelloSensore->isVisible();
-        }
-        bool controlsHidden()
-        {
-            Ui::frmProgPannel *ui = Access::ui(w);
-            return !ui->btBanco->isVisible() && !ui->lblAdcSonda->isVisible()
-                && !ui->lblLivelloSensore->isVisible();
-        }
-        void confirm(const QString &text)
-        {
-            expert->trigger();
-            QVERIFY(login->isVisible());
-            field->setText(text);
-            QTest::mouseClick(login->findChild<QPushButton *>(QStringLiteral("btLogin")), Qt::LeftButton);
-        }
-    };
-
     ScopedTestSettings settings;
 };
 
@@ -82,91 +69,58 @@ void TestExpert::passwordComparedWholeAndExactly()
 {
     QFETCH(QString, typed);
     QFETCH(bool, opens);
-    Window win;
-    QVERIFY(win.controlsHidden());
-    win.confirm(typed);
-    QVERIFY(!win.login->isVisible());
-    QCOMPARE(win.expert->isChecked(), opens);
-    QVERIFY(opens ? win.controlsShown() : win.controlsHidden());
-    // Showing the controls does not enable the bench button without an ECU.
-    QVERIFY(!Access::ui(win.w)->btBanco->isEnabled());
+    Expert e(LinkedWindow::unlinked());
+    QCOMPARE(e.controlsShown(), 0);
+    e.confirm(typed);
+    QVERIFY(!e.login->isVisible());
+    QCOMPARE(e.action->isChecked(), opens);
+    QCOMPARE(e.controlsShown(), opens ? 3 : 0);
+    // Shown, the bench button still needs a unit.
+    QVERIFY(!e.r->ui()->btBanco->isEnabled());
 }
 
-void TestExpert::fieldEmptyAtEveryOpening()
+void TestExpert::everyWayOutOfTheDialogCounts()
 {
-    Window win;
-    win.confirm(QStringLiteral("1234"));
-    QVERIFY(!win.expert->isChecked());
-    win.expert->trigger();
-    QVERIFY(win.login->isVisible());
-    QCOMPARE(win.field->text(), QString());
-    QCOMPARE(win.field->echoMode(), QLineEdit::Password);
-    win.field->setText(QStringLiteral("8406"));
-    QTest::mouseClick(win.login->findChild<QPushButton *>(QStringLiteral("btLogin")), Qt::LeftButton);
-    QVERIFY(win.controlsShown());
-    // Unticking hides them again without a password.
-    win.expert->trigger();
-    QVERIFY(!win.login->isVisible());
-    QVERIFY(win.controlsHidden());
-    win.expert->trigger();
-    QCOMPARE(win.field->text(), QString());
-    win.login->close();
+    Expert e(LinkedWindow::unlinked());
+    // While it asks, the window waits.
+    e.action->trigger();
+    QCOMPARE(QApplication::activeModalWidget(), e.login);
+    QCOMPARE(e.field->echoMode(), QLineEdit::Password);
+    // Escape counts as a wrong password, whatever was typed.
+    e.field->setText(QStringLiteral("8406"));
+    QTest::keyClick(e.login, Qt::Key_Escape);
+    QVERIFY(!e.login->isVisible());
+    QVERIFY(!e.action->isChecked());
+    QCOMPARE(e.controlsShown(), 0);
+    // The close button submits what was typed.
+    e.action->trigger();
+    QCOMPARE(e.field->text(), QString());
+    e.field->setText(QStringLiteral("8406"));
+    e.login->close();
+    QVERIFY(e.action->isChecked());
+    QCOMPARE(e.controlsShown(), 3);
+    // Unticking hides the controls again without a password.
+    e.action->trigger();
+    QVERIFY(!e.login->isVisible());
+    QCOMPARE(e.controlsShown(), 0);
 }
 
-void TestExpert::closeButtonSubmitsWhatWasTyped()
+void TestExpert::leavingKeepsTheBenchOn()
 {
-    Window win;
-    win.expert->trigger();
-    win.field->setText(QStringLiteral("8406"));
-    win.login->close();
-    QVERIFY(win.expert->isChecked());
-    QVERIFY(win.controlsShown());
-}
-
-void TestExpert::escapeCountsAsWrongPassword()
-{
-    Window win;
-    win.expert->trigger();
-    QVERIFY(win.login->isVisible());
-    win.field->setText(QStringLiteral("8406"));
-    QTest::keyClick(win.login, Qt::Key_Escape);
-    QVERIFY(!win.login->isVisible());
-    QVERIFY(!win.expert->isChecked());
-    QVERIFY(win.controlsHidden());
-    // The next trigger asks again.
-    win.expert->trigger();
-    QVERIFY(win.expert->isChecked());
-    QVERIFY(win.login->isVisible());
-    win.login->close();
-}
-
-void TestExpert::leavingKeepsBenchAndRedButtonComesBack()
-{
-    Window win;
-    win.confirm(QStringLiteral("8406"));
-    Ui::frmProgPannel *ui = Access::ui(win.w);
-    win.w.onBancoClicked();
-    QVERIFY(Access::bench(win.w));
-    const QString redLook = ui->btBanco->styleSheet();
+    Expert e(LinkedWindow::make(SimUnit::Hid, SimUnit::unit(10, 2)));
+    QVERIFY(e.r->link());
+    e.confirm(QStringLiteral("8406"));
+    QPushButton *bench = e.r->ui()->btBanco;
+    click(bench);
+    QVERIFY(e.r->session()->isBenchOn());
+    const QString redLook = bench->styleSheet();
     QVERIFY(redLook.contains(QStringLiteral("rgba(165, 28, 32, 255)")));
-    win.expert->trigger();  // leave expert mode
-    QVERIFY(win.controlsHidden());
-    QVERIFY(Access::bench(win.w));
-    win.confirm(QStringLiteral("8406"));
-    QVERIFY(win.controlsShown());
-    QCOMPARE(ui->btBanco->styleSheet(), redLook);
-}
-
-void TestExpert::dialogIsApplicationModal()
-{
-    Window win;
-    QCOMPARE(win.login->windowModality(), Qt::ApplicationModal);
-    QCOMPARE(win.login->size(), QSize(305, 156));
-    QVERIFY(!(win.login->windowFlags() & Qt::WindowContextHelpButtonHint));
-    win.expert->trigger();
-    QVERIFY(win.login->isModal());
-    QCOMPARE(QApplication::activeModalWidget(), win.login);
-    win.login->close();
+    e.action->trigger();  // leave expert mode
+    QCOMPARE(e.controlsShown(), 0);
+    QVERIFY(e.r->session()->isBenchOn());
+    e.confirm(QStringLiteral("8406"));
+    QCOMPARE(e.controlsShown(), 3);
+    QCOMPARE(bench->styleSheet(), redLook);
 }
 
 QTEST_MAIN(TestExpert)

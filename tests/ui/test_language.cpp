@@ -1,47 +1,18 @@
-// Switching the interface language at run time, and the two secondary
-// dialogs that follow it.
+// Switching the interface language at run time: every context of the
+// catalogue follows, the dialogs too, and what the window shows of the
+// link and the profile stays.
 
-#include <QAction>
-#include <QApplication>
-#include <QDialog>
-#include <QLabel>
-#include <QMenu>
-#include <QPushButton>
-#include <QSignalSpy>
-#include <QTest>
 #include <QTranslator>
 #include <qwt_plot.h>
 #include <qwt_text.h>
 
 #include "app/startup.h"
+#include "profile/profilefile.h"
 #include "uicommon/cmsg.h"
-#include "mainwindow/frmprogpannel.h"
-#include "mainwindow/ui_frmprogpannel.h"
 #include "support/testsupport.h"
 #include "support/windowaccess.h"
 
-using Access = TervalixTestAccess;
-
 namespace {
-
-// The state a linked window with a profile on show would be in.
-void pretendConnected(frmProgPannel &w, const QString &port)
-{
-    Access::connected(w) = true;
-    Access::ui(w)->lblVirtualPort->setText(port);
-}
-
-void pretendLinkOn(frmProgPannel &w)
-{
-    Access::link(w) = true;
-    Access::ui(w)->btStartLink->setText(CMsg::text(CMsg::LinkOn));
-}
-
-void pretendProfileShown(frmProgPannel &w, const QString &path)
-{
-    Access::pathFlag(w) = true;
-    Access::ui(w)->lblPathProfilo->setText(path);
-}
 
 // Every visible text of the window and its dialogs, for before/after comparisons.
 QStringList allTexts(QWidget *root)
@@ -58,8 +29,15 @@ QStringList allTexts(QWidget *root)
     }
     for (QAction *a : root->findChildren<QAction *>())
         texts << a->objectName() + QLatin1Char('=') + a->text();
-    texts << root->windowTitle();
-    return texts;
+    return texts << root->windowTitle();
+}
+
+QString textOf(QWidget *dialog, const char *name)
+{
+    QWidget *w = dialog->findChild<QWidget *>(QLatin1String(name));
+    if (auto *b = qobject_cast<QAbstractButton *>(w))
+        return b->text();
+    return qobject_cast<QLabel *>(w)->text();
 }
 
 } // namespace
@@ -72,36 +50,36 @@ private slots:
     {
         settings.clear();
         QSettings().setValue(QStringLiteral("Language"), QStringLiteral("IT"));
-        startup = new QTranslator;
-        Startup::loadStartupCatalogue(*startup);
-        QCoreApplication::installTranslator(startup);
+        Startup::loadStartupCatalogue(startup);
+        QCoreApplication::installTranslator(&startup);
     }
-    void cleanup()
-    {
-        QCoreApplication::removeTranslator(startup);
-        delete startup;
-        startup = nullptr;
-    }
+    void cleanup() { QCoreApplication::removeTranslator(&startup); }
 
     void italianToEnglishTranslatesEverythingAndKeepsState();
     void choosingTheActiveLanguageChangesNothing();
-    void laterTextsFollowTheSwitch();
-    void aboutDialogKeepsLogoAndFollowsLanguage();
 
 private:
     ScopedTestSettings settings;
-    QTranslator *startup = nullptr;
+    QTranslator startup;
 };
 
 void TestLanguage::italianToEnglishTranslatesEverythingAndKeepsState()
 {
-    frmProgPannel w;
-    Access::makeDialogs(w);  // as if each had been opened once before
-    Ui::frmProgPannel *ui = Access::ui(w);
+    auto r = LinkedWindow::make(SimUnit::Hid, SimUnit::unit(10, 2));
+    frmProgPannel &w = *r->w;
+    Ui::frmProgPannel *ui = r->ui();
+    openEveryDialog(w);
     QCOMPARE(ui->btSaveFlash->text(), QStringLiteral("Invia Mappa a Tervalix"));
-    pretendConnected(w, QStringLiteral("/dev/ttyUSB0"));
-    pretendLinkOn(w);
-    pretendProfileShown(w, QStringLiteral("/home/tuner/Profili/track.prf"));
+    // Linked, live data on, a profile on show.
+    QVERIFY(r->link());
+    click(ui->btStartLink);
+    const QString path = r->folder.filePath("track.prf");
+    QVERIFY(ProfileFile::save(path, patternCurve(1), 1, nullptr));
+    r->prompts->openAnswers << path;
+    click(ui->btCaricaProfilo);
+    QVERIFY(waitFor([&] { return r->model()->hasFile(); }));
+    const QString port = ui->lblVirtualPort->text();
+    QCOMPARE(port, QStringLiteral("HID"));
 
     ui->actionInglese->trigger();
 
@@ -110,97 +88,67 @@ void TestLanguage::italianToEnglishTranslatesEverythingAndKeepsState()
     QCOMPARE(ui->btSaveFlash->text(), QStringLiteral("Update Profile on Tervalix"));
     QCOMPARE(ui->btCaricaProfilo->toolTip(), QStringLiteral("Load from file a profile plot"));
     QCOMPARE(ui->lblIniezione->text(), QStringLiteral("RPM Divider"));
-    QCOMPARE(ui->menuSeleziona_Lingua->title(), QStringLiteral("Choose your language"));
+    QCOMPARE(ui->menuSeleziona_Lingua->title(), QStringLiteral("Choose your &language"));
     QCOMPARE(ui->actionMuovi_Su->text(), QStringLiteral("Move Up"));
-    QCOMPARE(ui->actionItaliano->text(), QStringLiteral("Italian"));
     QCOMPARE(ui->btBanco->text(), QStringLiteral("Test Mode OFF"));
+    QCOMPARE(ui->btClose->text(), QStringLiteral("Close"));
     QCOMPARE(CMsg::text(CMsg::CommError), QStringLiteral("Failure to communicate with Tervalix"));
-    QCOMPARE(CMsg::text(CMsg::BoardFound), QStringLiteral("Tervalix found"));
     QCOMPARE(ui->qwtPlot->title().text(), QStringLiteral("Injection Plot"));
     QCOMPARE(ui->qwtPlot->title().color(), QColor(Qt::yellow));
-    QCOMPARE(ui->qwtPlot->axisTitle(QwtPlot::xBottom).text(), QStringLiteral("RPM"));
     QCOMPARE(ui->qwtPlot->axisTitle(QwtPlot::yLeft).text(), QStringLiteral("Points"));
-    QCOMPARE(ui->qwtPlot->axisTitle(QwtPlot::yLeft).font().family(), QStringLiteral("Arial"));
     QCOMPARE(ui->qwtPlot->axisTitle(QwtPlot::yLeft).font().pointSize(), 18);
+    // Looked up afresh: the file dialogs speak the language on show.
+    click(ui->btCaricaProfilo);
+    QVERIFY(waitFor([&] { return r->prompts->captions.size() > 1; }));  // once the line is quiet
+    QCOMPARE(r->prompts->captions.value(1), "Load Profile|" + r->folder.path() + "|Profiles (*.prf)");
 
     auto *login = w.findChild<QDialog *>(QStringLiteral("frmLogin"));
     auto *search = w.findChild<QDialog *>(QStringLiteral("frmRicercaPorta"));
     auto *about = w.findChild<QDialog *>(QStringLiteral("frmAbout"));
     QVERIFY(login && search && about);
     QCOMPARE(login->windowTitle(), QStringLiteral("Expert Mode"));
-    QCOMPARE(login->findChild<QLabel *>(QStringLiteral("lblReqPassword"))->text(),
-             QStringLiteral("Enter the  password"));
-    QCOMPARE(login->findChild<QPushButton *>(QStringLiteral("btLogin"))->text(), QStringLiteral("Confirm"));
+    QCOMPARE(textOf(login, "lblReqPassword"), QStringLiteral("Enter the  password"));
+    QCOMPARE(textOf(login, "btLogin"), QStringLiteral("Confirm"));
     QCOMPARE(search->windowTitle(), QStringLiteral("Search for Tervalix"));
-    QCOMPARE(search->findChild<QLabel *>(QStringLiteral("lblRicerca"))->text(),
-             QStringLiteral("Communication Ports Found on your System"));
-    QCOMPARE(search->findChild<QPushButton *>(QStringLiteral("btClose"))->text(), QStringLiteral("Close"));
+    QCOMPARE(textOf(search, "lblRicerca"), QStringLiteral("Communication Ports Found on your System"));
+    QCOMPARE(textOf(search, "btClose"), QStringLiteral("Close"));
     QCOMPARE(about->windowTitle(), QStringLiteral("Info"));
-    QCOMPARE(about->findChild<QPushButton *>(QStringLiteral("btClose"))->text(), QStringLiteral("Close"));
+    QCOMPARE(textOf(about, "btClose"), QStringLiteral("Close"));
+    QVERIFY(!about->findChild<QLabel *>(QStringLiteral("lblLogo"))->pixmap(Qt::ReturnByValue).isNull());
 
-    // State shown before the switch is kept.
+    // What was on show before the switch stays.
     QCOMPARE(w.windowTitle(), QStringLiteral("Tervalix - V.1.1.2.8[*]"));
-    QCOMPARE(ui->lblVirtualPort->text(), QStringLiteral("/dev/ttyUSB0"));
+    QCOMPARE(ui->lblVirtualPort->text(), port);
     QCOMPARE(ui->btStartLink->text(), QStringLiteral("RPM Monitor"));
-    QCOMPARE(ui->lblPathProfilo->text(), QStringLiteral("/home/tuner/Profili/track.prf"));
+    QCOMPARE(ui->lblPathProfilo->text(), QStringLiteral("track.prf"));
+    QStringList status;
+    for (QLabel *l : w.statusBar()->findChildren<QLabel *>())
+        status << l->text();
+    QVERIFY2(status.filter(QStringLiteral("Tervalix: HW10")).size() == 1, qPrintable(status.join('|')));
     QVERIFY(ui->actionInglese->isChecked());
     QVERIFY(!ui->actionItaliano->isChecked());
     QCOMPARE(QSettings().value(QStringLiteral("Language")).toString(), QStringLiteral("EN"));
 
-    // And back.
+    // And back: only the start-up catalogue is left.
     ui->actionItaliano->trigger();
     QCOMPARE(ui->btSaveFlash->text(), QStringLiteral("Invia Mappa a Tervalix"));
     QCOMPARE(login->windowTitle(), QStringLiteral("Modalit\u00e0 esperto"));
+    QCOMPARE(about->windowTitle(), QStringLiteral("Informazioni"));
+    click(ui->btCaricaProfilo);
+    QVERIFY(waitFor([&] { return r->prompts->captions.size() > 2; }));
+    QCOMPARE(r->prompts->captions.value(2), "Apre file di Mappa|" + r->folder.path() + "|Mappe (*.prf)");
     QCOMPARE(QSettings().value(QStringLiteral("Language")).toString(), QStringLiteral("IT"));
+    click(ui->btStartLink);
 }
 
 void TestLanguage::choosingTheActiveLanguageChangesNothing()
 {
     frmProgPannel w;
     const QStringList before = allTexts(&w);
-    Access::ui(w)->actionItaliano->trigger();
-    QVERIFY(Access::ui(w)->actionItaliano->isChecked());
+    w.form()->actionItaliano->trigger();
+    QVERIFY(w.form()->actionItaliano->isChecked());
     QCOMPARE(allTexts(&w), before);
     QCOMPARE(QSettings().value(QStringLiteral("Language")).toString(), QStringLiteral("IT"));
-}
-
-void TestLanguage::laterTextsFollowTheSwitch()
-{
-    frmProgPannel w;
-    Access::ui(w)->actionInglese->trigger();
-    // Looked up afresh after the switch: the file dialogs and the messages of
-    // profile files speak the language on show.
-    QCOMPARE(QCoreApplication::translate("frmProgPannel", "Apre File di Profilo"), QStringLiteral("Load Profile"));
-    QCOMPARE(QCoreApplication::translate("frmProgPannel", "Profili (*.prf)"), QStringLiteral("Profiles (*.prf)"));
-    QCOMPARE(Access::ui(w)->btClose->text(), QStringLiteral("Close"));
-    // Back to Italian, and the window gone: only the start-up catalogue is left.
-    Access::ui(w)->actionItaliano->trigger();
-    QCOMPARE(QCoreApplication::translate("frmProgPannel", "Profili (*.prf)"), QStringLiteral("Mappe (*.prf)"));
-}
-
-void TestLanguage::aboutDialogKeepsLogoAndFollowsLanguage()
-{
-    frmProgPannel w;
-    w.show();
-    Access::makeDialogs(w);
-    auto *about = w.findChild<QDialog *>(QStringLiteral("frmAbout"));
-    QVERIFY(about);
-    QCOMPARE(about->windowModality(), Qt::WindowModal);
-    QCOMPARE(about->size(), QSize(484, 385));
-    Access::ui(w)->actionInformazioni->trigger();
-    QVERIFY(about->isVisible());
-    Access::ui(w)->actionInformazioni->trigger();  // the same window, shown again
-    QCOMPARE(w.findChildren<QDialog *>(QStringLiteral("frmAbout")).size(), 1);
-    about->findChild<QPushButton *>(QStringLiteral("btClose"))->click();
-    QVERIFY(!about->isVisible());
-
-    Access::ui(w)->actionInglese->trigger();
-    auto *logo = about->findChild<QLabel *>(QStringLiteral("lblLogo"));
-    QVERIFY(!logo->pixmap(Qt::ReturnByValue).isNull());
-    QCOMPARE(about->windowTitle(), QStringLiteral("Info"));
-    Access::ui(w)->actionItaliano->trigger();
-    QVERIFY(!logo->pixmap(Qt::ReturnByValue).isNull());
-    QCOMPARE(about->windowTitle(), QStringLiteral("Informazioni"));
 }
 
 QTEST_MAIN(TestLanguage)
