@@ -3,16 +3,20 @@
 // speed of `delay` earlier; with the wrong delay, pulls at different sweep
 // rates put readings of different engine speeds into the same speed band,
 // and the slow and the fast readings of a band disagree. The readings made
-// while the speed moves are split into a slow and a fast group; the
-// estimate is the delay (10 ms grid, refined between grid points) at which
-// the two groups' means in 100-rpm bands differ least (mean square,
-// weighted by the readings behind each band); its 95 % interval comes from a delete-one jackknife over
-// ten consecutive blocks of the readings, which keeps the readings'
-// correlation in time inside each block.
+// while the speed sweeps are split into a slow and a fast group; the cost
+// of a delay is the weighted mean square difference of the two groups'
+// means in 100-rpm bands (a reading shared between its two nearest bands).
+// A 20 ms grid over the whole search range finds the neighbourhood; then a
+// 2 ms grid within 150 ms of it, on one fixed set of readings (those well
+// inside a sweep at every delay tried, so that no candidate wins by
+// leaving the awkward readings at a sweep's ends out), and the optimum is
+// the vertex of a parabola fitted around the grid's best. Its 95 % interval
+// comes from a delete-one jackknife over ten consecutive blocks of the
+// readings, which keeps the readings' correlation in time inside each block.
 //
 // What is estimated is the delay that matters for attributing a reading:
 // the transport delay plus the sensor's own lag (during a steady sweep a
-// first-order lag of tau behaves as a delay of tau).
+// first-order lag of time constant tau behaves as a delay of tau).
 
 #include "analysis/ecutrack.h"
 

@@ -14,6 +14,11 @@
 //   proposed = round(exact), at most maxStep away from `applied`, within
 //              the unit's value range.
 // A lean reading (measured lambda above the target) asks for more fuel.
+//
+// Readings of a stretch of held speed that the ECU's own closed loop set
+// (Settings::closedLoopBand) are left out of a point's figures and counted
+// in PointRow::closedLoop; the readings of the same point while the speed
+// moved still count.
 
 #include "analysis/mixturetypes.h"
 
