@@ -1,6 +1,7 @@
 // tervalix: the window.
 
 #include "app/startup.h"
+#include "uicommon/highdpi.h"
 #include "gauge/qtsvgpixmapcache.h"
 #include "link/hiddevice.h"
 #include "mainwindow/frmprogpannel.h"
@@ -31,7 +32,7 @@ int main(int argc, char **argv)
         return 1;
     }
     Startup::setApplicationIdentity();
-    Startup::enableHighDpi();
+    HighDpi::enable();
     QApplication app(argc, argv);
     int result = 0;
     {

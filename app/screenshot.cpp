@@ -22,6 +22,7 @@
 #include <cmath>
 
 #include "app/startup.h"
+#include "uicommon/highdpi.h"
 #include "mainwindow/frmprogpannel.h"
 #include "panels/mixturepanel.h"
 #include "profile/curvemodel.h"
@@ -30,7 +31,7 @@
 int main(int argc, char **argv)
 {
     Startup::setApplicationIdentity();
-    Startup::enableHighDpi();
+    HighDpi::enable();
     QApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments();
     if (args.size() < 2) {

@@ -150,12 +150,6 @@ QString Common::settingsProblem() const
     return unusable.isEmpty() ? QString() : settingsProblemText(unusable);
 }
 
-void enableHighDpi()
-{
-    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
-    QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
-}
-
 bool haveDisplay()
 {
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)

@@ -60,11 +60,6 @@ QString guardSettingsStore(const QString &configDir = QString());
 // installed when called).
 QString settingsProblemText(const QString &file);
 
-// The window's programs, before their QApplication: layouts, fonts and
-// pictures scale with the screen (192 DPI draws everything twice as big,
-// rather than doubling the fonts inside a window of the same size).
-void enableHighDpi();
-
 // Whether Qt has a display to show a window on.
 bool haveDisplay();
 

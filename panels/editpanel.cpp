@@ -18,6 +18,8 @@
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QEvent>
+
+#include <algorithm>
 #include <QFontMetrics>
 #include <QKeySequence>
 #include <QLocale>
@@ -222,6 +224,14 @@ void EditPanel::setTracer(int point, int value)
 
 void EditPanel::fitTableHeight()
 {
+    // Columns and rows as large as their text in the font on show (which
+    // grows with the screen's resolution), at least the designed 38 x 20.
+    const QFontMetrics metrics(ui.table->font());
+    const int text = std::max(metrics.horizontalAdvance(QStringLiteral("10,2k")),
+                              metrics.horizontalAdvance(QStringLiteral("-100")));
+    const int column = std::max(38, text + 2 * metrics.averageCharWidth());
+    ui.table->horizontalHeader()->setDefaultSectionSize(column);
+    ui.table->verticalHeader()->setDefaultSectionSize(std::max(20, metrics.height() + 6));
     // Exactly the rows there are: two, or four while comparing.
     QTableView *t = ui.table;
     const int rows = ctx.model()->rowCount() * t->verticalHeader()->defaultSectionSize();
