@@ -66,6 +66,20 @@ bool ScriptedPrompts::getNumber(QWidget *, const QString &, const QString &label
     return true;
 }
 
+QStringList ScriptedPrompts::getOpenFileNames(QWidget *, const QString &caption, const QString &dir,
+                                              const QString &filter)
+{
+    ++log->openAsked;
+    log->captions << caption + '|' + dir + '|' + filter;
+    return log->openManyAnswers.isEmpty() ? QStringList() : log->openManyAnswers.takeFirst();
+}
+
+QString ScriptedPrompts::getItem(QWidget *, const QString &, const QString &label, const QStringList &, bool)
+{
+    log->questions << label;
+    return log->items.isEmpty() ? QString() : log->items.takeFirst();
+}
+
 std::shared_ptr<PromptLog> ScriptedPrompts::install(frmProgPannel &w)
 {
     auto log = std::make_shared<PromptLog>();

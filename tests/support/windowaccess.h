@@ -26,6 +26,8 @@ struct PromptLog {
     QList<UserPrompts::Choice> choices;  // Save/Discard/Cancel; none left: Cancel
     QList<bool> yesNo;                   // none left: No
     QList<double> numbers;               // none left: cancelled
+    QList<QStringList> openManyAnswers;  // several files at once; none left: cancelled
+    QStringList items;                   // a choice from a list; none left: cancelled
     int openAsked = 0;
     int saveAsked = 0;
     QStringList captions;   // "caption|dir|filter" of every file dialog
@@ -47,6 +49,10 @@ public:
     bool askYesNo(QWidget *parent, const QString &title, const QString &text) override;
     bool getNumber(QWidget *parent, const QString &title, const QString &label, double value, double min,
                    double max, int decimals, double *result) override;
+    QStringList getOpenFileNames(QWidget *parent, const QString &caption, const QString &dir,
+                                 const QString &filter) override;
+    QString getItem(QWidget *parent, const QString &title, const QString &label, const QStringList &items,
+                    bool editable) override;
 
     // Gives `w` a fresh set of scripted prompts; returns their log.
     static std::shared_ptr<PromptLog> install(frmProgPannel &w);
