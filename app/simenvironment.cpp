@@ -1,7 +1,9 @@
 #include "app/simenvironment.h"
 
 #include "link/serialportlist.h"
+#include "sim/enginemodel.h"
 #include "sim/ptyecusimulator.h"
+#include "sim/ptywideband.h"
 #include "sim/simulatedhiddevice.h"
 
 #include <mutex>
@@ -28,6 +30,33 @@ double envDouble(const char *name, double fallback)
 } // namespace
 
 namespace SimEnvironment {
+
+namespace {
+
+void startWideband(const std::shared_ptr<EcuSimulator> &ecu)
+{
+    if (envInt("TERVALIX_SIM_WIDEBAND", 0, 0, 1) != 1)
+        return;
+    static std::mutex mutex;
+    std::unique_lock<std::mutex> lock(mutex);
+    // Lives until the process ends; its destructor joins the worker.
+    static std::unique_ptr<PtyWidebandSimulator> wideband;
+    if (wideband)
+        return;
+    WidebandConfig config;
+    config.seed = static_cast<quint32>(envInt("TERVALIX_SIM_ENGINE_SEED", 1, 0, 0x7fffffff));
+    auto sim = std::make_unique<PtyWidebandSimulator>(ecu, config, false);
+    if (!sim->start()) {
+        std::fprintf(stderr, "Wideband simulator: %s\n", qPrintable(sim->errorString()));
+        return;
+    }
+    std::printf("Wideband simulator on %s\n", qPrintable(sim->portPath()));
+    std::fflush(stdout);
+    SerialPortList::addExtraPort(sim->portPath());
+    wideband = std::move(sim);
+}
+
+} // namespace
 
 QString mode()
 {
@@ -64,8 +93,19 @@ EcuSimFaults faultsFromEnvironment()
 
 static std::shared_ptr<EcuSimulator> makeEngine()
 {
-    auto ecu = std::make_shared<EcuSimulator>(configFromEnvironment());
+    const EcuSimConfig config = configFromEnvironment();
+    auto ecu = std::make_shared<EcuSimulator>(config);
     ecu->setFaults(faultsFromEnvironment());
+    // TERVALIX_SIM_ENGINE=1: the polls follow a simulated ride, and with
+    // TERVALIX_SIM_WIDEBAND=1 a wideband on a pseudo-terminal reads its exhaust.
+    if (envInt("TERVALIX_SIM_ENGINE", 0, 0, 1) == 1 || envInt("TERVALIX_SIM_WIDEBAND", 0, 0, 1) == 1) {
+        EngineConfig engine;
+        engine.seed = static_cast<quint32>(envInt("TERVALIX_SIM_ENGINE_SEED", 1, 0, 0x7fffffff));
+        engine.laps = 1000;
+        engine.cylinders = config.cylinders == 4 ? 4 : 2;
+        ecu->setEngine(std::make_shared<EngineModel>(engine));
+        startWideband(ecu);
+    }
     return ecu;
 }
 
