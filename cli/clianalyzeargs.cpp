@@ -10,35 +10,40 @@ namespace Cli {
 void addAnalyzeOptions(QCommandLineParser &p)
 {
     p.addOptions({
-        {"wideband", "A wideband log (repeatable; several runs: one per live log, in the same order, unless "
-                     "both logs carry date-times).", "file"},
-        {"columns", "The wideband log's time and mixture columns (and rpm), when their names are not the usual ones.",
+        {"wideband", TervalixCli::tr("Un registro della sonda lambda (ripetibile; più giri: uno per registro dal vivo, nello stesso "
+                                     "ordine, a meno che entrambi i registri abbiano data e ora)."), "file"},
+        {"columns", TervalixCli::tr("Le colonne di tempo e miscela (e giri) del registro della sonda, quando i loro nomi non sono "
+                                    "quelli soliti."),
          "time,mixture[,rpm]"},
-        {"target", "Target mixture for every point (AFR; lambda with --lambda). Default lambda 0.90.", "value"},
-        {"target-file", "41 targets, one per line (the last number of each line).", "file"},
-        {"lambda", "Targets are lambda, and the table shows lambda."},
-        {"stoich", "Stoichiometric AFR of the fuel (default 14.7).", "ratio"},
-        {"gain", "Fuel that one point of the curve adds, % (default 1.0; a positive point adds fuel).", "pct"},
-        {"delay-ms", "The sensor's delay; default: estimated from the logs.", "ms"},
-        {"offset-ms", "ECU clock minus wideband clock (added to the date-times' difference when there are any).", "ms"},
-        {"min-samples", "Readings a point needs for a proposal (default 20).", "n"},
-        {"max-step", "Largest change of a point in one pass (default 5).", "n"},
-        {"base", "The profile the ECU ran during the logs: points without a proposal keep its value, and K is its K.",
+        {"target", TervalixCli::tr("Miscela voluta per ogni punto (AFR; lambda con --lambda). Di solito lambda 0.90."), "value"},
+        {"target-file", TervalixCli::tr("41 miscele volute, una per riga (l'ultimo numero di ogni riga)."), "file"},
+        {"lambda", TervalixCli::tr("Le miscele volute sono in lambda, e la tabella mostra lambda.")},
+        {"stoich", TervalixCli::tr("AFR stechiometrico del carburante (di solito 14.7)."), "ratio"},
+        {"gain", TervalixCli::tr("Carburante aggiunto da un punto della curva, in % (di solito 1.0; un punto positivo aggiunge "
+                                 "carburante)."), "pct"},
+        {"delay-ms", TervalixCli::tr("Il ritardo della sonda; di solito: stimato dai registri."), "ms"},
+        {"offset-ms", TervalixCli::tr("Orologio della centralina meno orologio della sonda (sommato alla differenza di data e ora, "
+                                      "se ci sono)."), "ms"},
+        {"min-samples", TervalixCli::tr("Letture che servono a un punto per una proposta (di solito 20)."), "n"},
+        {"max-step", TervalixCli::tr("La modifica più grande di un punto in un passaggio (di solito 5)."), "n"},
+        {"base", TervalixCli::tr("Il profilo della centralina durante i registri: i punti senza proposta tengono il suo valore, "
+                                 "e K è il suo K."),
          "file.prf"},
-        {{"o", "output"}, "Write the proposed curve as a profile. Without --base only when every point has a proposal, "
-                          "and then with --k.", "file.prf"},
-        {"k", "K of the profile written without --base (1 to 4): the logs do not record it.", "n"},
-        {"exclude", "Points left out of the analysis, e.g. 0-3,38-40 (exhaust reversion, a region to leave alone): "
-                    "no proposal, and no part in the delay estimate.", "points"},
-        {"hw", "Hardware version of the unit, for its value range (default: the wider range, -20 to 50).", "n"},
+        {{"o", "output"}, TervalixCli::tr("Scrive la curva proposta come profilo. Senza --base solo quando ogni punto ha una proposta, "
+                                          "e allora con --k."), "file.prf"},
+        {"k", TervalixCli::tr("K del profilo scritto senza --base (da 1 a 4): i registri non lo riportano."), "n"},
+        {"exclude", TervalixCli::tr("Punti esclusi dall'analisi, per esempio 0-3,38-40 (riflusso allo scarico, una zona da non "
+                                    "toccare): nessuna proposta, e nessun peso nella stima del ritardo."), "points"},
+        {"hw", TervalixCli::tr("Versione hardware della centralina, per il suo intervallo di valori (di solito: quello più "
+                               "ampio, da -20 a 50)."), "n"},
     });
 }
 
 void addMonitorWidebandOptions(QCommandLineParser &p)
 {
     p.addOptions({
-        {"wideband", "Show (and record with --csv) the wideband's reading from this serial port.", "port"},
-        {"wideband-baud", "The wideband's line speed (default 9600).", "baud"},
+        {"wideband", TervalixCli::tr("Mostra (e con --csv registra) la lettura della sonda lambda da questa porta seriale."), "port"},
+        {"wideband-baud", TervalixCli::tr("La velocità di linea della sonda (di solito 9600)."), "baud"},
     });
 }
 

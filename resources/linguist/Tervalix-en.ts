@@ -1458,8 +1458,20 @@
         <translation>-o wants a .prf file: %1</translation>
     </message>
     <message>
+        <source>41 miscele volute, una per riga (l&apos;ultimo numero di ogni riga).</source>
+        <translation>41 targets, one per line (the last number of each line).</translation>
+    </message>
+    <message>
+        <source>AFR stechiometrico del carburante (di solito 14.7).</source>
+        <translation>Stoichiometric AFR of the fuel (default 14.7).</translation>
+    </message>
+    <message>
         <source>Analisi impossibile: %1</source>
         <translation>Analysis impossible: %1</translation>
+    </message>
+    <message>
+        <source>Carburante aggiunto da un punto della curva, in % (di solito 1.0; un punto positivo aggiunge carburante).</source>
+        <translation>Fuel that one point of the curve adds, % (default 1.0; a positive point adds fuel).</translation>
     </message>
     <message>
         <source>Cartella della copia di sicurezza presa prima di scrivere (di solito %1).</source>
@@ -1558,6 +1570,14 @@ Profiles, backups and recordings: %1
         <translation>The command.</translation>
     </message>
     <message>
+        <source>Il profilo della centralina durante i registri: i punti senza proposta tengono il suo valore, e K è il suo K.</source>
+        <translation>The profile the ECU ran during the logs: points without a proposal keep its value, and K is its K.</translation>
+    </message>
+    <message>
+        <source>Il ritardo della sonda; di solito: stimato dai registri.</source>
+        <translation>The sensor&apos;s delay; default: estimated from the logs.</translation>
+    </message>
+    <message>
         <source>Impossibile salvare %1: %2</source>
         <translation>Cannot save %1: %2</translation>
     </message>
@@ -1572,6 +1592,10 @@ Profiles, backups and recordings: %1
     <message>
         <source>K = %1 fuori da %2..%3</source>
         <translation>K = %1 outside %2..%3</translation>
+    </message>
+    <message>
+        <source>K del profilo scritto senza --base (da 1 a 4): i registri non lo riportano.</source>
+        <translation>K of the profile written without --base (1 to 4): the logs do not record it.</translation>
     </message>
     <message>
         <source>La centralina contiene il profilo (curva e K).</source>
@@ -1594,8 +1618,24 @@ Profiles, backups and recordings: %1
         <translation>The ECU may be half-written. What it held before is in %1</translation>
     </message>
     <message>
+        <source>La modifica più grande di un punto in un passaggio (di solito 5).</source>
+        <translation>Largest change of a point in one pass (default 5).</translation>
+    </message>
+    <message>
         <source>La scrittura viene portata a termine. Un secondo Ctrl+C la interrompe e può lasciare la centralina scritta a metà.</source>
         <translation>The write will be completed. A second Ctrl+C interrupts it and may leave the ECU half written.</translation>
+    </message>
+    <message>
+        <source>La velocità di linea della sonda (di solito 9600).</source>
+        <translation>The wideband&apos;s line speed (default 9600).</translation>
+    </message>
+    <message>
+        <source>Le colonne di tempo e miscela (e giri) del registro della sonda, quando i loro nomi non sono quelli soliti.</source>
+        <translation>The wideband log&apos;s time and mixture columns (and rpm), when their names are not the usual ones.</translation>
+    </message>
+    <message>
+        <source>Le miscele volute sono in lambda, e la tabella mostra lambda.</source>
+        <translation>Targets are lambda, and the table shows lambda.</translation>
     </message>
     <message>
         <source>Legge curva e K in FILE.prf, in FILE.csv (point,rpm,value) o come CSV sullo standard output (-o -).</source>
@@ -1610,6 +1650,18 @@ Profiles, backups and recordings: %1
         <translation>Read failed: the ECU does not respond.</translation>
     </message>
     <message>
+        <source>Letture che servono a un punto per una proposta (di solito 20).</source>
+        <translation>Readings a point needs for a proposal (default 20).</translation>
+    </message>
+    <message>
+        <source>Miscela voluta per ogni punto (AFR; lambda con --lambda). Di solito lambda 0.90.</source>
+        <translation>Target mixture for every point (AFR; lambda with --lambda). Default lambda 0.90.</translation>
+    </message>
+    <message>
+        <source>Mostra (e con --csv registra) la lettura della sonda lambda da questa porta seriale.</source>
+        <translation>Show (and record with --csv) the wideband&apos;s reading from this serial port.</translation>
+    </message>
+    <message>
         <source>Mostra hardware, cilindri e firmware della centralina.</source>
         <translation>Show the ECU&apos;s hardware, cylinders and firmware.</translation>
     </message>
@@ -1622,6 +1674,10 @@ Profiles, backups and recordings: %1
         <translation>Show this help (with a command: that command&apos;s help).</translation>
     </message>
     <message>
+        <source>Orologio della centralina meno orologio della sonda (sommato alla differenza di data e ora, se ci sono).</source>
+        <translation>ECU clock minus wideband clock (added to the date-times&apos; difference when there are any).</translation>
+    </message>
+    <message>
         <source>Per l&apos;aiuto: %1 --help</source>
         <translation>For help: %1 --help</translation>
     </message>
@@ -1632,6 +1688,10 @@ Profiles, backups and recordings: %1
     <message>
         <source>Portati entro i limiti: %1</source>
         <translation>Brought within the limits: %1</translation>
+    </message>
+    <message>
+        <source>Punti esclusi dall&apos;analisi, per esempio 0-3,38-40 (riflusso allo scarico, una zona da non toccare): nessuna proposta, e nessun peso nella stima del ritardo.</source>
+        <translation>Points left out of the analysis, e.g. 0-3,38-40 (exhaust reversion, a region to leave alone): no proposal, and no part in the delay estimate.</translation>
     </message>
     <message>
         <source>Registra anche i dati dal vivo in questo nuovo file CSV.</source>
@@ -1670,6 +1730,10 @@ Profiles, backups and recordings: %1
         <translation>Write failed: the ECU does not respond.</translation>
     </message>
     <message>
+        <source>Scrive la curva proposta come profilo. Senza --base solo quando ogni punto ha una proposta, e allora con --k.</source>
+        <translation>Write the proposed curve as a profile. Without --base only when every point has a proposal, and then with --k.</translation>
+    </message>
+    <message>
         <source>Si ferma dopo questi secondi (di solito: fino a Ctrl+C).</source>
         <translation>Stop after this many seconds (default: run until Ctrl+C).</translation>
     </message>
@@ -1686,6 +1750,10 @@ Profiles, backups and recordings: %1
         <translation>Terminated.</translation>
     </message>
     <message>
+        <source>Un registro della sonda lambda (ripetibile; più giri: uno per registro dal vivo, nello stesso ordine, a meno che entrambi i registri abbiano data e ora).</source>
+        <translation>A wideband log (repeatable; several runs: one per live log, in the same order, unless both logs carry date-times).</translation>
+    </message>
+    <message>
         <source>Uno dei comandi qui sotto.</source>
         <translation>One of the commands below.</translation>
     </message>
@@ -1700,6 +1768,10 @@ Profiles, backups and recordings: %1
     <message>
         <source>Valori limitati a %1…%2 (la gamma più ampia): --hw N per quella della centralina.</source>
         <translation>Values limited to %1…%2 (the wider range): --hw N for the unit&apos;s own.</translation>
+    </message>
+    <message>
+        <source>Versione hardware della centralina, per il suo intervallo di valori (di solito: quello più ampio, da -20 a 50).</source>
+        <translation>Hardware version of the unit, for its value range (default: the wider range, -20 to 50).</translation>
     </message>
     <message>
         <source>al limite dei valori</source>

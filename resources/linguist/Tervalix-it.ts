@@ -1458,8 +1458,20 @@
         <translation>-o vuole un file .prf: %1</translation>
     </message>
     <message>
+        <source>41 miscele volute, una per riga (l&apos;ultimo numero di ogni riga).</source>
+        <translation>41 miscele volute, una per riga (l&apos;ultimo numero di ogni riga).</translation>
+    </message>
+    <message>
+        <source>AFR stechiometrico del carburante (di solito 14.7).</source>
+        <translation>AFR stechiometrico del carburante (di solito 14.7).</translation>
+    </message>
+    <message>
         <source>Analisi impossibile: %1</source>
         <translation>Analisi impossibile: %1</translation>
+    </message>
+    <message>
+        <source>Carburante aggiunto da un punto della curva, in % (di solito 1.0; un punto positivo aggiunge carburante).</source>
+        <translation>Carburante aggiunto da un punto della curva, in % (di solito 1.0; un punto positivo aggiunge carburante).</translation>
     </message>
     <message>
         <source>Cartella della copia di sicurezza presa prima di scrivere (di solito %1).</source>
@@ -1558,6 +1570,14 @@ Profili, copie di sicurezza e registrazioni: %1
         <translation>Il comando.</translation>
     </message>
     <message>
+        <source>Il profilo della centralina durante i registri: i punti senza proposta tengono il suo valore, e K è il suo K.</source>
+        <translation>Il profilo della centralina durante i registri: i punti senza proposta tengono il suo valore, e K è il suo K.</translation>
+    </message>
+    <message>
+        <source>Il ritardo della sonda; di solito: stimato dai registri.</source>
+        <translation>Il ritardo della sonda; di solito: stimato dai registri.</translation>
+    </message>
+    <message>
         <source>Impossibile salvare %1: %2</source>
         <translation>Impossibile salvare %1: %2</translation>
     </message>
@@ -1572,6 +1592,10 @@ Profili, copie di sicurezza e registrazioni: %1
     <message>
         <source>K = %1 fuori da %2..%3</source>
         <translation>K = %1 fuori da %2..%3</translation>
+    </message>
+    <message>
+        <source>K del profilo scritto senza --base (da 1 a 4): i registri non lo riportano.</source>
+        <translation>K del profilo scritto senza --base (da 1 a 4): i registri non lo riportano.</translation>
     </message>
     <message>
         <source>La centralina contiene il profilo (curva e K).</source>
@@ -1594,8 +1618,24 @@ Profili, copie di sicurezza e registrazioni: %1
         <translation>La centralina può essere scritta a metà. Quello che conteneva prima è in %1</translation>
     </message>
     <message>
+        <source>La modifica più grande di un punto in un passaggio (di solito 5).</source>
+        <translation>La modifica più grande di un punto in un passaggio (di solito 5).</translation>
+    </message>
+    <message>
         <source>La scrittura viene portata a termine. Un secondo Ctrl+C la interrompe e può lasciare la centralina scritta a metà.</source>
         <translation>La scrittura viene portata a termine. Un secondo Ctrl+C la interrompe e può lasciare la centralina scritta a metà.</translation>
+    </message>
+    <message>
+        <source>La velocità di linea della sonda (di solito 9600).</source>
+        <translation>La velocità di linea della sonda (di solito 9600).</translation>
+    </message>
+    <message>
+        <source>Le colonne di tempo e miscela (e giri) del registro della sonda, quando i loro nomi non sono quelli soliti.</source>
+        <translation>Le colonne di tempo e miscela (e giri) del registro della sonda, quando i loro nomi non sono quelli soliti.</translation>
+    </message>
+    <message>
+        <source>Le miscele volute sono in lambda, e la tabella mostra lambda.</source>
+        <translation>Le miscele volute sono in lambda, e la tabella mostra lambda.</translation>
     </message>
     <message>
         <source>Legge curva e K in FILE.prf, in FILE.csv (point,rpm,value) o come CSV sullo standard output (-o -).</source>
@@ -1610,6 +1650,18 @@ Profili, copie di sicurezza e registrazioni: %1
         <translation>Lettura non riuscita: la centralina non risponde.</translation>
     </message>
     <message>
+        <source>Letture che servono a un punto per una proposta (di solito 20).</source>
+        <translation>Letture che servono a un punto per una proposta (di solito 20).</translation>
+    </message>
+    <message>
+        <source>Miscela voluta per ogni punto (AFR; lambda con --lambda). Di solito lambda 0.90.</source>
+        <translation>Miscela voluta per ogni punto (AFR; lambda con --lambda). Di solito lambda 0.90.</translation>
+    </message>
+    <message>
+        <source>Mostra (e con --csv registra) la lettura della sonda lambda da questa porta seriale.</source>
+        <translation>Mostra (e con --csv registra) la lettura della sonda lambda da questa porta seriale.</translation>
+    </message>
+    <message>
         <source>Mostra hardware, cilindri e firmware della centralina.</source>
         <translation>Mostra hardware, cilindri e firmware della centralina.</translation>
     </message>
@@ -1622,6 +1674,10 @@ Profili, copie di sicurezza e registrazioni: %1
         <translation>Mostra questo aiuto (con un comando: l&apos;aiuto del comando).</translation>
     </message>
     <message>
+        <source>Orologio della centralina meno orologio della sonda (sommato alla differenza di data e ora, se ci sono).</source>
+        <translation>Orologio della centralina meno orologio della sonda (sommato alla differenza di data e ora, se ci sono).</translation>
+    </message>
+    <message>
         <source>Per l&apos;aiuto: %1 --help</source>
         <translation>Per l&apos;aiuto: %1 --help</translation>
     </message>
@@ -1632,6 +1688,10 @@ Profili, copie di sicurezza e registrazioni: %1
     <message>
         <source>Portati entro i limiti: %1</source>
         <translation>Portati entro i limiti: %1</translation>
+    </message>
+    <message>
+        <source>Punti esclusi dall&apos;analisi, per esempio 0-3,38-40 (riflusso allo scarico, una zona da non toccare): nessuna proposta, e nessun peso nella stima del ritardo.</source>
+        <translation>Punti esclusi dall&apos;analisi, per esempio 0-3,38-40 (riflusso allo scarico, una zona da non toccare): nessuna proposta, e nessun peso nella stima del ritardo.</translation>
     </message>
     <message>
         <source>Registra anche i dati dal vivo in questo nuovo file CSV.</source>
@@ -1670,6 +1730,10 @@ Profili, copie di sicurezza e registrazioni: %1
         <translation>Scrittura non riuscita: la centralina non risponde.</translation>
     </message>
     <message>
+        <source>Scrive la curva proposta come profilo. Senza --base solo quando ogni punto ha una proposta, e allora con --k.</source>
+        <translation>Scrive la curva proposta come profilo. Senza --base solo quando ogni punto ha una proposta, e allora con --k.</translation>
+    </message>
+    <message>
         <source>Si ferma dopo questi secondi (di solito: fino a Ctrl+C).</source>
         <translation>Si ferma dopo questi secondi (di solito: fino a Ctrl+C).</translation>
     </message>
@@ -1686,6 +1750,10 @@ Profili, copie di sicurezza e registrazioni: %1
         <translation>Terminato.</translation>
     </message>
     <message>
+        <source>Un registro della sonda lambda (ripetibile; più giri: uno per registro dal vivo, nello stesso ordine, a meno che entrambi i registri abbiano data e ora).</source>
+        <translation>Un registro della sonda lambda (ripetibile; più giri: uno per registro dal vivo, nello stesso ordine, a meno che entrambi i registri abbiano data e ora).</translation>
+    </message>
+    <message>
         <source>Uno dei comandi qui sotto.</source>
         <translation>Uno dei comandi qui sotto.</translation>
     </message>
@@ -1700,6 +1768,10 @@ Profili, copie di sicurezza e registrazioni: %1
     <message>
         <source>Valori limitati a %1…%2 (la gamma più ampia): --hw N per quella della centralina.</source>
         <translation>Valori limitati a %1…%2 (la gamma più ampia): --hw N per quella della centralina.</translation>
+    </message>
+    <message>
+        <source>Versione hardware della centralina, per il suo intervallo di valori (di solito: quello più ampio, da -20 a 50).</source>
+        <translation>Versione hardware della centralina, per il suo intervallo di valori (di solito: quello più ampio, da -20 a 50).</translation>
     </message>
     <message>
         <source>al limite dei valori</source>
