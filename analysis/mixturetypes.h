@@ -6,6 +6,8 @@
 // are converted with Settings::stoich, one ratio for both, so that the
 // measured/target ratio never depends on a hidden constant.
 
+#include "profile/curvelimits.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -16,7 +18,7 @@
 
 namespace Mixture {
 
-constexpr int Points = 41;
+constexpr int Points = Curve::Points;
 constexpr double NaN = std::numeric_limits<double>::quiet_NaN();
 
 enum class Unit { Auto, Afr, Lambda };
