@@ -18,6 +18,11 @@ struct Args {
     bool clamp = false;     // write --clamp: values beyond the unit's limits are brought within them
     int seconds = 0;        // monitor --seconds; 0: until Ctrl+C
     QString csv;            // monitor --csv
+    QString bike;           // --bike: the bike whose history the unit's states go to
+    bool yes = false;       // write, history restore --yes: no question for a firm warning
+    QStringList tags;       // history note --tag
+    QStringList conditions; // history note --condition key=value
+    QString points;         // history restore --points A-B,C,K
 };
 
 struct Parsed {
