@@ -184,6 +184,13 @@ std::optional<HistoryEntry> HistoryStore::record(const NewState &state, bool *cr
         *created = false;
     qint64 highest = 0;
     const QVector<Name> all = names(&highest);
+    // The parent by default: the newest entry that can be trusted.
+    QString newestUsable;
+    for (const Name &n : all)
+        if (load(n).usable()) {
+            newestUsable = QString::number(n.number);
+            break;
+        }
     if (!all.isEmpty()) {
         HistoryEntry top = load(all.first());
         // The same state again (a reconnection, a read after a write):
@@ -208,7 +215,7 @@ std::optional<HistoryEntry> HistoryStore::record(const NewState &state, bool *cr
     e.origin = state.origin;
     e.unit = state.unit;
     // What it changed from, unless the caller knows better: the newest entry.
-    e.parent = state.parent.isEmpty() && !all.isEmpty() ? QString::number(all.first().number) : state.parent;
+    e.parent = state.parent.isEmpty() ? newestUsable : state.parent;
     e.proven = state.proven;
     e.profile = state.profile;
     e.hasProfile = true;

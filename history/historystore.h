@@ -19,7 +19,7 @@ struct NewState {
     ProfileFile::Profile profile;
     HistoryEntry::Origin origin = HistoryEntry::Origin::Read;
     UnitIdentity unit;
-    QString parent;  // empty: the newest entry
+    QString parent;  // empty: the newest entry that is not damaged
     bool proven = true;
     QDateTime when;  // invalid: now
 };
