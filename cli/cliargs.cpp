@@ -35,13 +35,13 @@ const Command commands[] = {
     {"monitor", "",
      QT_TRANSLATE_NOOP("TervalixCli", "Mostra i dati dal vivo (ora, giri, ADC, cella, valore); con --csv li registra "
                                       "anche.")},
-    {"history", "[list | show ID | diff ID [ID] | note ID [TESTO] | restore ID]",
+    {"history", "[list | show ID | diff ID [ID] | note ID [TEXT] | restore ID]",
      QT_TRANSLATE_NOOP("TervalixCli", "La cronologia della moto: ogni stato che la centralina ha dimostrato di "
                                       "avere (list), una voce (show), le differenze tra due voci o tra una voce e la "
                                       "centralina (diff), note, etichette e condizioni (note), il ritorno a una voce "
                                       "o a dei suoi punti (restore). Le copie di sicurezza hanno un id che comincia "
                                       "con b.")},
-    {"bikes", "[list | attach NOME]",
+    {"bikes", "[list | attach NAME]",
      QT_TRANSLATE_NOOP("TervalixCli", "Le moto e le loro centraline (list); attach dà un nome alla moto della "
                                       "centralina collegata ora e ne comincia la cronologia.")},
     {"doctor", "",
@@ -190,7 +190,7 @@ Parsed parse(const QStringList &arguments)
                                             "soglia o la centralina non è quella della moto.")});
     if (cmd == QLatin1String("history")) {
         p.addOption({"tag", TervalixCli::tr("note: aggiunge un'etichetta (ripetibile); -NOME la toglie."), "tag"});
-        p.addOption({"condition", TervalixCli::tr("note: una condizione, per esempio scarico=Termignoni, filtro, "
+        p.addOption({"condition", TervalixCli::tr("note: una condizione, per esempio scarico=sportivo, filtro, "
                                                   "benzina, quota, temperatura (ripetibile; chiave= la toglie)."),
                      "key=value"});
         p.addOption({"points", TervalixCli::tr("restore: solo questi punti (per esempio 0-10,14; K per il K); gli "

@@ -34,7 +34,7 @@ HistoryEntry BackupHistory::load(const QString &path) const
     QString why;
     if (EntryFile::read(path, ProfileFile::FileSize, &bytes, &why) != EntryFile::Read::Ok) {
         e.damaged = true;
-        e.damage = QCoreApplication::translate("History", "profilo illeggibile: %1").arg(why);
+        e.damage = History::tr("profilo illeggibile: %1").arg(why);
         return e;
     }
     e.sha256 = HistoryHash::sha256(bytes);
@@ -42,7 +42,7 @@ HistoryEntry BackupHistory::load(const QString &path) const
         e.hasProfile = true;
     } else {
         e.damaged = true;
-        e.damage = QCoreApplication::translate("History", "profilo troncato o di troppo: %1 byte invece di %2")
+        e.damage = History::tr("profilo troncato o di troppo: %1 byte invece di %2")
                        .arg(bytes.size())
                        .arg(ProfileFile::FileSize);
     }

@@ -11,11 +11,6 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("History", text);
-}
-
 constexpr int MaxRegistry = 4 << 20;
 
 QString timeText(const QDateTime &t)
@@ -89,7 +84,7 @@ bool BikeRegistry::load(QString *error)
     }
     }
     if (error)
-        *error = tr("Il registro delle moto %1 è illeggibile (%2): non viene toccato finché non è sistemato")
+        *error = History::tr("Il registro delle moto %1 è illeggibile (%2): non viene toccato finché non è sistemato")
                      .arg(QDir::toNativeSeparators(path()), damage);
     return false;
 }
@@ -98,7 +93,7 @@ bool BikeRegistry::save(QString *error) const
 {
     if (isDamaged()) {
         if (error)
-            *error = tr("Il registro delle moto %1 è illeggibile (%2): non viene toccato finché non è sistemato")
+            *error = History::tr("Il registro delle moto %1 è illeggibile (%2): non viene toccato finché non è sistemato")
                          .arg(QDir::toNativeSeparators(path()), damage);
         return false;
     }
@@ -121,7 +116,7 @@ bool BikeRegistry::save(QString *error) const
     QString why;
     if (!QDir().mkpath(root) || !SafeFile::write(path(), QJsonDocument(doc).toJson(QJsonDocument::Indented), &why)) {
         if (error)
-            *error = tr("Impossibile salvare il registro delle moto %1: %2").arg(QDir::toNativeSeparators(path()), why);
+            *error = History::tr("Impossibile salvare il registro delle moto %1: %2").arg(QDir::toNativeSeparators(path()), why);
         return false;
     }
     return true;
@@ -173,13 +168,13 @@ bool BikeRegistry::add(const QString &name, Bike *added, QString *error)
     const QString clean = name.trimmed();
     if (clean.isEmpty()) {
         if (error)
-            *error = tr("La moto vuole un nome");
+            *error = History::tr("La moto vuole un nome");
         return false;
     }
     for (const Bike &b : qAsConst(list))
         if (b.name.compare(clean, Qt::CaseInsensitive) == 0) {
             if (error)
-                *error = tr("C'è già una moto di nome %1").arg(b.name);
+                *error = History::tr("C'è già una moto di nome %1").arg(b.name);
             return false;
         }
     QStringList taken;
@@ -194,7 +189,7 @@ bool BikeRegistry::add(const QString &name, Bike *added, QString *error)
     b.created = QDateTime::currentDateTime();
     if (!QDir().mkpath(folderOf(b.key))) {
         if (error)
-            *error = tr("Impossibile creare la cartella %1").arg(QDir::toNativeSeparators(folderOf(b.key)));
+            *error = History::tr("Impossibile creare la cartella %1").arg(QDir::toNativeSeparators(folderOf(b.key)));
         return false;
     }
     list.append(b);
@@ -219,7 +214,7 @@ bool BikeRegistry::rename(const QString &key, const QString &name, QString *erro
             return false;
         }
     if (error)
-        *error = tr("Moto sconosciuta: %1").arg(key);
+        *error = History::tr("Moto sconosciuta: %1").arg(key);
     return false;
 }
 
@@ -238,7 +233,7 @@ bool BikeRegistry::attach(const QString &key, const UnitIdentity &unit, const QD
     if (!target) {
         list = before;
         if (error)
-            *error = tr("Moto sconosciuta: %1").arg(key);
+            *error = History::tr("Moto sconosciuta: %1").arg(key);
         return false;
     }
     bool found = false;

@@ -7,15 +7,6 @@
 
 #include <cstdlib>
 
-namespace {
-
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("History", text);
-}
-
-} // namespace
-
 namespace HistoryDiff {
 
 int maxRpm(int cylinders)
@@ -46,7 +37,7 @@ QString signedText(int value)
 
 QString pointText(const PointDelta &p)
 {
-    return tr("%1 (%2 giri/min)").arg(p.point).arg(QLocale().toString(p.rpm));
+    return History::tr("%1 (%2 giri/min)").arg(p.point).arg(QLocale().toString(p.rpm));
 }
 
 } // namespace HistoryDiff
@@ -93,12 +84,12 @@ QString CurveDiff::summary() const
     const QString rpm = QLocale().toString(big.rpm);
     QString curve;
     if (n == 0)
-        curve = tr("nessun punto cambiato");
+        curve = History::tr("nessun punto cambiato");
     else if (n == 1)
-        curve = tr("1 punto cambiato, %1 a %2 giri/min").arg(HistoryDiff::signedText(big.delta()), rpm);
+        curve = History::tr("1 punto cambiato, %1 a %2 giri/min").arg(HistoryDiff::signedText(big.delta()), rpm);
     else
-        curve = tr("%1 punti cambiati, il più grande %2 a %3 giri/min").arg(n).arg(HistoryDiff::signedText(big.delta()), rpm);
-    const QString k = kChanged() ? tr("K da %1 a %2").arg(kBefore).arg(kAfter) : tr("K invariato");
+        curve = History::tr("%1 punti cambiati, il più grande %2 a %3 giri/min").arg(n).arg(HistoryDiff::signedText(big.delta()), rpm);
+    const QString k = kChanged() ? History::tr("K da %1 a %2").arg(kBefore).arg(kAfter) : History::tr("K invariato");
     return curve + QStringLiteral("; ") + k;
 }
 
@@ -121,14 +112,14 @@ QStringList WritePreview::warnings() const
         for (const PointDelta &d : leaner)
             points << QStringLiteral("%1 %2").arg(HistoryDiff::pointText(d), HistoryDiff::signedText(d.delta()));
         out << (leaner.size() == 1
-                    ? tr("1 punto più magro di %1 o più: %2").arg(threshold).arg(points.join(QStringLiteral(", ")))
-                    : tr("%1 punti più magri di %2 o più: %3")
+                    ? History::tr("1 punto più magro di %1 o più: %2").arg(threshold).arg(points.join(QStringLiteral(", ")))
+                    : History::tr("%1 punti più magri di %2 o più: %3")
                           .arg(leaner.size())
                           .arg(threshold)
                           .arg(points.join(QStringLiteral(", "))));
     }
     if (unit == UnitCheck::Different)
-        out << tr("Questa centralina non è quella che la cronologia della moto conosce.");
+        out << History::tr("Questa centralina non è quella che la cronologia della moto conosce.");
     if (!baseWarning.isEmpty())
         out << baseWarning;
     return out;

@@ -6,11 +6,6 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("History", text);
-}
-
 
 QString timeText(const QDateTime &t)
 {
@@ -104,13 +99,13 @@ QString HistoryEntry::originText(Origin origin)
 {
     switch (origin) {
     case Origin::Read:
-        return tr("lettura");
+        return History::tr("lettura");
     case Origin::Write:
-        return tr("scrittura");
+        return History::tr("scrittura");
     case Origin::Restore:
-        return tr("ripristino");
+        return History::tr("ripristino");
     case Origin::Backup:
-        return tr("copia di sicurezza");
+        return History::tr("copia di sicurezza");
     }
     return QString();
 }
@@ -153,13 +148,13 @@ bool HistoryEntry::fromSidecar(const QJsonObject &o, QString *error)
     };
     Origin parsed;
     if (!originFromWord(o.value(QStringLiteral("origin")).toString(), &parsed))
-        return fail(tr("origine mancante o sconosciuta"));
+        return fail(History::tr("origine mancante o sconosciuta"));
     const QDateTime when = timeFrom(o.value(QStringLiteral("time")));
     if (!when.isValid())
-        return fail(tr("data mancante o non valida"));
+        return fail(History::tr("data mancante o non valida"));
     const QString hash = o.value(QStringLiteral("sha256")).toString();
     if (hash.size() != 64)
-        return fail(tr("impronta SHA-256 mancante"));
+        return fail(History::tr("impronta SHA-256 mancante"));
     sidecar = o;
     origin = parsed;
     time = when;

@@ -5,6 +5,7 @@
 // SHA-256, so that an entry whose profile was changed or cut is seen as
 // damaged instead of being restored or compared silently.
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QJsonObject>
 #include <QMap>
@@ -14,6 +15,11 @@
 
 #include "link/cdevinfo.h"
 #include "profile/profilefile.h"
+
+// The translation context of the history's texts.
+class History {
+    Q_DECLARE_TR_FUNCTIONS(History)
+};
 
 // The unit an entry was read from or written to.
 struct UnitIdentity {

@@ -147,7 +147,7 @@ bool HistoryRecorder::attach(const QString &path, const QString &kind, QString *
 {
     if (bikeKey.isEmpty() || current.isEmpty()) {
         if (error)
-            *error = tr("Nessuna voce della cronologia per quello che la centralina contiene ora");
+            *error = History::tr("Nessuna voce della cronologia per quello che la centralina contiene ora");
         return false;
     }
     const QFileInfo info(path);

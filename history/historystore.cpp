@@ -13,11 +13,6 @@
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("History", text);
-}
-
 // A sidecar grows with notes and attachments; beyond this it is not ours.
 constexpr int MaxSidecar = 1 << 20;
 
@@ -88,41 +83,41 @@ HistoryEntry HistoryStore::load(const Name &name) const
     QString actualHash;
     switch (EntryFile::read(e.profilePath, ProfileFile::FileSize, &bytes, &why)) {
     case EntryFile::Read::Missing:
-        damage(tr("profilo mancante"));
+        damage(History::tr("profilo mancante"));
         break;
     case EntryFile::Read::Refused:
-        damage(tr("profilo illeggibile: %1").arg(why));
+        damage(History::tr("profilo illeggibile: %1").arg(why));
         break;
     case EntryFile::Read::Ok:
         actualHash = HistoryHash::sha256(bytes);
         if (ProfileFile::decode(bytes, &e.profile, &why))
             e.hasProfile = true;
         else
-            damage(tr("profilo troncato o di troppo: %1 byte invece di %2").arg(bytes.size()).arg(ProfileFile::FileSize));
+            damage(History::tr("profilo troncato o di troppo: %1 byte invece di %2").arg(bytes.size()).arg(ProfileFile::FileSize));
         break;
     }
 
     QByteArray side;
     switch (EntryFile::read(e.sidecarPath, MaxSidecar, &side, &why)) {
     case EntryFile::Read::Missing:
-        damage(tr("scheda (.json) mancante: l'impronta del profilo non si può controllare"));
+        damage(History::tr("scheda (.json) mancante: l'impronta del profilo non si può controllare"));
         break;
     case EntryFile::Read::Refused:
-        damage(tr("scheda (.json) illeggibile: %1").arg(why));
+        damage(History::tr("scheda (.json) illeggibile: %1").arg(why));
         break;
     case EntryFile::Read::Ok: {
         QJsonParseError parseError{};
         const QJsonDocument doc = QJsonDocument::fromJson(side, &parseError);
         if (side.size() > MaxSidecar || !doc.isObject()) {
-            damage(tr("scheda (.json) non valida: %1").arg(parseError.errorString()));
+            damage(History::tr("scheda (.json) non valida: %1").arg(parseError.errorString()));
             break;
         }
         if (!e.fromSidecar(doc.object(), &why)) {
-            damage(tr("scheda (.json) non valida: %1").arg(why));
+            damage(History::tr("scheda (.json) non valida: %1").arg(why));
             break;
         }
         if (!actualHash.isEmpty() && actualHash != e.sha256)
-            damage(tr("il profilo non corrisponde alla sua impronta SHA-256: è stato cambiato dopo"));
+            damage(History::tr("il profilo non corrisponde alla sua impronta SHA-256: è stato cambiato dopo"));
         break;
     }
     }
@@ -171,7 +166,7 @@ bool HistoryStore::rewrite(const HistoryEntry &entry, QString *error) const
     const QByteArray json = QJsonDocument(entry.toSidecar()).toJson(QJsonDocument::Indented);
     if (!SafeFile::write(entry.sidecarPath, json, &why)) {
         if (error)
-            *error = tr("Impossibile aggiornare la scheda %1: %2").arg(QDir::toNativeSeparators(entry.sidecarPath), why);
+            *error = History::tr("Impossibile aggiornare la scheda %1: %2").arg(QDir::toNativeSeparators(entry.sidecarPath), why);
         return false;
     }
     return true;
@@ -206,7 +201,7 @@ std::optional<HistoryEntry> HistoryStore::record(const NewState &state, bool *cr
     }
     if (!QDir().mkpath(dir)) {
         if (error)
-            *error = tr("Impossibile creare la cartella %1").arg(QDir::toNativeSeparators(dir));
+            *error = History::tr("Impossibile creare la cartella %1").arg(QDir::toNativeSeparators(dir));
         return std::nullopt;
     }
 
@@ -235,7 +230,7 @@ std::optional<HistoryEntry> HistoryStore::record(const NewState &state, bool *cr
             if (taken)
                 continue;
             if (error)
-                *error = tr("Impossibile salvare la voce %1: %2").arg(QDir::toNativeSeparators(e.profilePath), why);
+                *error = History::tr("Impossibile salvare la voce %1: %2").arg(QDir::toNativeSeparators(e.profilePath), why);
             return std::nullopt;
         }
         const QByteArray json = QJsonDocument(e.toSidecar()).toJson(QJsonDocument::Indented);
@@ -246,7 +241,7 @@ std::optional<HistoryEntry> HistoryStore::record(const NewState &state, bool *cr
             if (taken)
                 continue;
             if (error)
-                *error = tr("Impossibile salvare la voce %1: %2").arg(QDir::toNativeSeparators(e.sidecarPath), why);
+                *error = History::tr("Impossibile salvare la voce %1: %2").arg(QDir::toNativeSeparators(e.sidecarPath), why);
             return std::nullopt;
         }
         e.sidecar = e.toSidecar();
@@ -255,7 +250,7 @@ std::optional<HistoryEntry> HistoryStore::record(const NewState &state, bool *cr
         return e;
     }
     if (error)
-        *error = tr("Nessun numero libero nella cartella %1").arg(QDir::toNativeSeparators(dir));
+        *error = History::tr("Nessun numero libero nella cartella %1").arg(QDir::toNativeSeparators(dir));
     return std::nullopt;
 }
 
@@ -264,12 +259,12 @@ bool HistoryStore::annotate(const QString &id, const Annotations &notes, QString
     std::optional<HistoryEntry> e = find(id);
     if (!e) {
         if (error)
-            *error = tr("Nessuna voce %1 nella cronologia").arg(id);
+            *error = History::tr("Nessuna voce %1 nella cronologia").arg(id);
         return false;
     }
     if (e->damaged) {
         if (error)
-            *error = tr("La voce %1 è danneggiata (%2): non viene modificata").arg(id, e->damage);
+            *error = History::tr("La voce %1 è danneggiata (%2): non viene modificata").arg(id, e->damage);
         return false;
     }
     e->notes = notes;
@@ -281,12 +276,12 @@ bool HistoryStore::attach(const QString &id, const Attachment &file, QString *er
     std::optional<HistoryEntry> e = find(id);
     if (!e) {
         if (error)
-            *error = tr("Nessuna voce %1 nella cronologia").arg(id);
+            *error = History::tr("Nessuna voce %1 nella cronologia").arg(id);
         return false;
     }
     if (e->damaged) {
         if (error)
-            *error = tr("La voce %1 è danneggiata (%2): non viene modificata").arg(id, e->damage);
+            *error = History::tr("La voce %1 è danneggiata (%2): non viene modificata").arg(id, e->damage);
         return false;
     }
     for (const Attachment &a : qAsConst(e->attachments))

@@ -593,6 +593,149 @@
     </message>
 </context>
 <context>
+    <name>History</name>
+    <message>
+        <source>profilo illeggibile: %1</source>
+        <translation>profilo illeggibile: %1</translation>
+    </message>
+    <message>
+        <source>profilo troncato o di troppo: %1 byte invece di %2</source>
+        <translation>profilo troncato o di troppo: %1 byte invece di %2</translation>
+    </message>
+    <message>
+        <source>Il registro delle moto %1 è illeggibile (%2): non viene toccato finché non è sistemato</source>
+        <translation>Il registro delle moto %1 è illeggibile (%2): non viene toccato finché non è sistemato</translation>
+    </message>
+    <message>
+        <source>Impossibile salvare il registro delle moto %1: %2</source>
+        <translation>Impossibile salvare il registro delle moto %1: %2</translation>
+    </message>
+    <message>
+        <source>La moto vuole un nome</source>
+        <translation>La moto vuole un nome</translation>
+    </message>
+    <message>
+        <source>C&apos;è già una moto di nome %1</source>
+        <translation>C&apos;è già una moto di nome %1</translation>
+    </message>
+    <message>
+        <source>Impossibile creare la cartella %1</source>
+        <translation>Impossibile creare la cartella %1</translation>
+    </message>
+    <message>
+        <source>Moto sconosciuta: %1</source>
+        <translation>Moto sconosciuta: %1</translation>
+    </message>
+    <message>
+        <source>%1 (%2 giri/min)</source>
+        <translation>%1 (%2 giri/min)</translation>
+    </message>
+    <message>
+        <source>nessun punto cambiato</source>
+        <translation>nessun punto cambiato</translation>
+    </message>
+    <message>
+        <source>1 punto cambiato, %1 a %2 giri/min</source>
+        <translation>1 punto cambiato, %1 a %2 giri/min</translation>
+    </message>
+    <message>
+        <source>%1 punti cambiati, il più grande %2 a %3 giri/min</source>
+        <translation>%1 punti cambiati, il più grande %2 a %3 giri/min</translation>
+    </message>
+    <message>
+        <source>K da %1 a %2</source>
+        <translation>K da %1 a %2</translation>
+    </message>
+    <message>
+        <source>K invariato</source>
+        <translation>K invariato</translation>
+    </message>
+    <message>
+        <source>1 punto più magro di %1 o più: %2</source>
+        <translation>1 punto più magro di %1 o più: %2</translation>
+    </message>
+    <message>
+        <source>%1 punti più magri di %2 o più: %3</source>
+        <translation>%1 punti più magri di %2 o più: %3</translation>
+    </message>
+    <message>
+        <source>Questa centralina non è quella che la cronologia della moto conosce.</source>
+        <translation>Questa centralina non è quella che la cronologia della moto conosce.</translation>
+    </message>
+    <message>
+        <source>lettura</source>
+        <translation>lettura</translation>
+    </message>
+    <message>
+        <source>scrittura</source>
+        <translation>scrittura</translation>
+    </message>
+    <message>
+        <source>ripristino</source>
+        <translation>ripristino</translation>
+    </message>
+    <message>
+        <source>copia di sicurezza</source>
+        <translation>copia di sicurezza</translation>
+    </message>
+    <message>
+        <source>origine mancante o sconosciuta</source>
+        <translation>origine mancante o sconosciuta</translation>
+    </message>
+    <message>
+        <source>data mancante o non valida</source>
+        <translation>data mancante o non valida</translation>
+    </message>
+    <message>
+        <source>impronta SHA-256 mancante</source>
+        <translation>impronta SHA-256 mancante</translation>
+    </message>
+    <message>
+        <source>Nessuna voce della cronologia per quello che la centralina contiene ora</source>
+        <translation>Nessuna voce della cronologia per quello che la centralina contiene ora</translation>
+    </message>
+    <message>
+        <source>profilo mancante</source>
+        <translation>profilo mancante</translation>
+    </message>
+    <message>
+        <source>scheda (.json) mancante: l&apos;impronta del profilo non si può controllare</source>
+        <translation>scheda (.json) mancante: l&apos;impronta del profilo non si può controllare</translation>
+    </message>
+    <message>
+        <source>scheda (.json) illeggibile: %1</source>
+        <translation>scheda (.json) illeggibile: %1</translation>
+    </message>
+    <message>
+        <source>scheda (.json) non valida: %1</source>
+        <translation>scheda (.json) non valida: %1</translation>
+    </message>
+    <message>
+        <source>il profilo non corrisponde alla sua impronta SHA-256: è stato cambiato dopo</source>
+        <translation>il profilo non corrisponde alla sua impronta SHA-256: è stato cambiato dopo</translation>
+    </message>
+    <message>
+        <source>Impossibile aggiornare la scheda %1: %2</source>
+        <translation>Impossibile aggiornare la scheda %1: %2</translation>
+    </message>
+    <message>
+        <source>Impossibile salvare la voce %1: %2</source>
+        <translation>Impossibile salvare la voce %1: %2</translation>
+    </message>
+    <message>
+        <source>Nessun numero libero nella cartella %1</source>
+        <translation>Nessun numero libero nella cartella %1</translation>
+    </message>
+    <message>
+        <source>Nessuna voce %1 nella cronologia</source>
+        <translation>Nessuna voce %1 nella cronologia</translation>
+    </message>
+    <message>
+        <source>La voce %1 è danneggiata (%2): non viene modificata</source>
+        <translation>La voce %1 è danneggiata (%2): non viene modificata</translation>
+    </message>
+</context>
+<context>
     <name>LinkPanel</name>
     <message>
         <source>Collegamento con la centralina perso: %1.</source>
@@ -1203,6 +1346,206 @@ Profili, copie di sicurezza e registrazioni: %1
     <message>
         <source>verifica</source>
         <translation>verifica</translation>
+    </message>
+    <message>
+        <source>La cronologia della moto: ogni stato che la centralina ha dimostrato di avere (list), una voce (show), le differenze tra due voci o tra una voce e la centralina (diff), note, etichette e condizioni (note), il ritorno a una voce o a dei suoi punti (restore). Le copie di sicurezza hanno un id che comincia con b.</source>
+        <translation>La cronologia della moto: ogni stato che la centralina ha dimostrato di avere (list), una voce (show), le differenze tra due voci o tra una voce e la centralina (diff), note, etichette e condizioni (note), il ritorno a una voce o a dei suoi punti (restore). Le copie di sicurezza hanno un id che comincia con b.</translation>
+    </message>
+    <message>
+        <source>Le moto e le loro centraline (list); attach dà un nome alla moto della centralina collegata ora e ne comincia la cronologia.</source>
+        <translation>Le moto e le loro centraline (list); attach dà un nome alla moto della centralina collegata ora e ne comincia la cronologia.</translation>
+    </message>
+    <message>
+        <source>La moto della centralina (il suo nome): conferma una centralina riconosciuta solo dai dati del dispositivo, sceglie la cronologia.</source>
+        <translation>La moto della centralina (il suo nome): conferma una centralina riconosciuta solo dai dati del dispositivo, sceglie la cronologia.</translation>
+    </message>
+    <message>
+        <source>Scrive senza chiedere anche quando un punto diventa più magro della soglia o la centralina non è quella della moto.</source>
+        <translation>Scrive senza chiedere anche quando un punto diventa più magro della soglia o la centralina non è quella della moto.</translation>
+    </message>
+    <message>
+        <source>note: aggiunge un&apos;etichetta (ripetibile); -NOME la toglie.</source>
+        <translation>note: aggiunge un&apos;etichetta (ripetibile); -NOME la toglie.</translation>
+    </message>
+    <message>
+        <source>note: una condizione, per esempio scarico=sportivo, filtro, benzina, quota, temperatura (ripetibile; chiave= la toglie).</source>
+        <translation>note: una condizione, per esempio scarico=sportivo, filtro, benzina, quota, temperatura (ripetibile; chiave= la toglie).</translation>
+    </message>
+    <message>
+        <source>restore: solo questi punti (per esempio 0-10,14; K per il K); gli altri restano come sono nella centralina.</source>
+        <translation>restore: solo questi punti (per esempio 0-10,14; K per il K); gli altri restano come sono nella centralina.</translation>
+    </message>
+    <message>
+        <source>--bike vuole il nome di una moto</source>
+        <translation>--bike vuole il nome di una moto</translation>
+    </message>
+    <message>
+        <source>--condition vuole chiave=valore: %1</source>
+        <translation>--condition vuole chiave=valore: %1</translation>
+    </message>
+    <message>
+        <source>%1: %2 voci</source>
+        <translation>%1: %2 voci</translation>
+    </message>
+    <message>
+        <source>, l&apos;ultima del %1</source>
+        <translation>, l&apos;ultima del %1</translation>
+    </message>
+    <message>
+        <source>Nessuna moto: tervalix-cli bikes attach NOME dà un nome a quella della centralina collegata.</source>
+        <translation>Nessuna moto: tervalix-cli bikes attach NOME dà un nome a quella della centralina collegata.</translation>
+    </message>
+    <message>
+        <source>Copie di sicurezza (senza moto): %1</source>
+        <translation>Copie di sicurezza (senza moto): %1</translation>
+    </message>
+    <message>
+        <source>manca il nome della moto</source>
+        <translation>manca il nome della moto</translation>
+    </message>
+    <message>
+        <source>La centralina era della moto %1; la sua cronologia resta là.</source>
+        <translation>La centralina era della moto %1; la sua cronologia resta là.</translation>
+    </message>
+    <message>
+        <source>Moto %1: centralina %2; voce %3 della cronologia</source>
+        <translation>Moto %1: centralina %2; voce %3 della cronologia</translation>
+    </message>
+    <message>
+        <source>bikes: list oppure attach NOME</source>
+        <translation>bikes: list oppure attach NOME</translation>
+    </message>
+    <message>
+        <source>Cronologia: %1</source>
+        <translation>Cronologia: %1</translation>
+    </message>
+    <message>
+        <source>Probabilmente la centralina della moto %1: con --bike &quot;%1&quot; lo si conferma e la cronologia la segue.</source>
+        <translation>Probabilmente la centralina della moto %1: con --bike &quot;%1&quot; lo si conferma e la cronologia la segue.</translation>
+    </message>
+    <message>
+        <source>Nessuna moto di nome %1 (tervalix-cli bikes list)</source>
+        <translation>Nessuna moto di nome %1 (tervalix-cli bikes list)</translation>
+    </message>
+    <message>
+        <source>La centralina collegata non è quella che la cronologia della moto %1 conosce: non vi si registra nulla (bikes attach la assegna alla moto).</source>
+        <translation>La centralina collegata non è quella che la cronologia della moto %1 conosce: non vi si registra nulla (bikes attach la assegna alla moto).</translation>
+    </message>
+    <message>
+        <source>Più moto: --bike NOME dice di quale è la voce %1</source>
+        <translation>Più moto: --bike NOME dice di quale è la voce %1</translation>
+    </message>
+    <message>
+        <source>Nessuna moto: la voce %1 non c&apos;è (bikes attach NOME)</source>
+        <translation>Nessuna moto: la voce %1 non c&apos;è (bikes attach NOME)</translation>
+    </message>
+    <message>
+        <source>Nessuna voce %1 nella cronologia</source>
+        <translation>Nessuna voce %1 nella cronologia</translation>
+    </message>
+    <message>
+        <source>%1 (%2 voci)</source>
+        <translation>%1 (%2 voci)</translation>
+    </message>
+    <message>
+        <source>Copie di sicurezza, senza moto (%1 voci)</source>
+        <translation>Copie di sicurezza, senza moto (%1 voci)</translation>
+    </message>
+    <message>
+        <source>Centralina: %1</source>
+        <translation>Centralina: %1</translation>
+    </message>
+    <message>
+        <source>Profilo: %1</source>
+        <translation>Profilo: %1</translation>
+    </message>
+    <message>
+        <source>Note: %1</source>
+        <translation>Note: %1</translation>
+    </message>
+    <message>
+        <source>Allegato (%1): %2</source>
+        <translation>Allegato (%1): %2</translation>
+    </message>
+    <message>
+        <source>Curva: %1; K = %2</source>
+        <translation>Curva: %1; K = %2</translation>
+    </message>
+    <message>
+        <source>La voce %1 è danneggiata (%2): nessun confronto</source>
+        <translation>La voce %1 è danneggiata (%2): nessun confronto</translation>
+    </message>
+    <message>
+        <source>! La voce %1 è danneggiata (%2): il confronto la prende com&apos;è</source>
+        <translation>! La voce %1 è danneggiata (%2): il confronto la prende com&apos;è</translation>
+    </message>
+    <message>
+        <source>Le copie di sicurezza non hanno note: la voce %1 è una copia di sicurezza</source>
+        <translation>Le copie di sicurezza non hanno note: la voce %1 è una copia di sicurezza</translation>
+    </message>
+    <message>
+        <source>--points: %1 non è un punto o un intervallo da 0 a %2</source>
+        <translation>--points: %1 non è un punto o un intervallo da 0 a %2</translation>
+    </message>
+    <message>
+        <source>--points vuole dei punti, per esempio 0-10,14,K</source>
+        <translation>--points vuole dei punti, per esempio 0-10,14,K</translation>
+    </message>
+    <message>
+        <source>La voce %1 è danneggiata (%2): non si ripristina</source>
+        <translation>La voce %1 è danneggiata (%2): non si ripristina</translation>
+    </message>
+    <message>
+        <source>K = %1 della voce è fuori da %2..%3: resta quello della centralina (%4)</source>
+        <translation>K = %1 della voce è fuori da %2..%3: resta quello della centralina (%4)</translation>
+    </message>
+    <message>
+        <source>La voce %1 ha %2</source>
+        <translation>La voce %1 ha %2</translation>
+    </message>
+    <message>
+        <source>La centralina contiene già quello che la voce %1 ha: nulla da scrivere.</source>
+        <translation>La centralina contiene già quello che la voce %1 ha: nulla da scrivere.</translation>
+    </message>
+    <message>
+        <source>history: list, show ID, diff ID [ID], note ID [TESTO] oppure restore ID [--points A-B,...]</source>
+        <translation>history: list, show ID, diff ID [ID], note ID [TESTO] oppure restore ID [--points A-B,...]</translation>
+    </message>
+    <message>
+        <source>%1, numero di serie %2</source>
+        <translation>%1, numero di serie %2</translation>
+    </message>
+    <message>
+        <source>DANNEGGIATA: %1</source>
+        <translation>DANNEGGIATA: %1</translation>
+    </message>
+    <message>
+        <source>non verificata</source>
+        <translation>non verificata</translation>
+    </message>
+    <message>
+        <source>da %1</source>
+        <translation>da %1</translation>
+    </message>
+    <message>
+        <source>vista %1 volte</source>
+        <translation>vista %1 volte</translation>
+    </message>
+    <message>
+        <source>Rispetto alla centralina: %1</source>
+        <translation>Rispetto alla centralina: %1</translation>
+    </message>
+    <message>
+        <source>Nulla è stato scritto: con --yes si scrive comunque.</source>
+        <translation>Nulla è stato scritto: con --yes si scrive comunque.</translation>
+    </message>
+    <message>
+        <source>Scrivere comunque? [s/N] </source>
+        <translation>Scrivere comunque? [s/N] </translation>
+    </message>
+    <message>
+        <source>Nulla è stato scritto.</source>
+        <translation>Nulla è stato scritto.</translation>
     </message>
 </context>
 <context>

@@ -27,11 +27,6 @@ ProfileFile::Profile profile(int seed, int k = 2)
     return ProfileFile::Profile{patternCurve(seed), k};
 }
 
-ProfileFile::Profile flat(int k = 2)
-{
-    return ProfileFile::Profile{QVector<int>(Curve::Points, 0), k};
-}
-
 UnitIdentity unit(const QString &serial, unsigned char hw = 21, unsigned char cylinders = 4)
 {
     UnitIdentity u;
