@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+
 #ifdef Q_OS_UNIX
 #include <cerrno>
 #include <fcntl.h>
@@ -35,7 +37,9 @@ Read read(const QString &path, int maxBytes, QByteArray *bytes, QString *why)
         *why = QCoreApplication::translate("SafeFile", "non è un file regolare");
         return Read::Refused;
     }
-    QByteArray data(maxBytes + 1, '\0');
+    // Sized by the file, not the limit: a sidecar of 1 KiB must not cost a
+    // buffer of 1 MiB. One byte more tells a file that grew meanwhile.
+    QByteArray data(int(std::min<qint64>(st.st_size, maxBytes)) + 1, Qt::Uninitialized);
     int got = 0;
     while (got < data.size()) {
         const ssize_t n = ::read(fd, data.data() + got, std::size_t(data.size() - got));
