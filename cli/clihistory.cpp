@@ -133,7 +133,8 @@ int historyShow(Context &ctx, const HistoryLibrary &lib, const QString &id)
     for (auto it = e.notes.conditions.cbegin(); it != e.notes.conditions.cend(); ++it)
         ctx.out.line(QStringLiteral("%1: %2").arg(it.key(), it.value()));
     for (const Attachment &a : e.attachments)
-        ctx.out.line(TervalixCli::tr("Allegato (%1): %2").arg(a.kind, QDir::toNativeSeparators(a.path)));
+        ctx.out.line(TervalixCli::tr("Allegato (%1): %2").arg(a.kind, QDir::toNativeSeparators(a.path))
+                     + (a.isChanged() ? TervalixCli::tr(" (spostato o cambiato da allora)") : QString()));
     if (e.hasProfile) {
         QStringList values;
         for (int v : e.profile.values)

@@ -56,7 +56,9 @@ QJsonObject entryJson(const HistoryEntry &e, bool withValues)
     o.insert(QStringLiteral("conditions"), conditions);
     QJsonArray files;
     for (const Attachment &a : e.attachments)
-        files.append(QJsonObject{{QStringLiteral("path"), a.path}, {QStringLiteral("kind"), a.kind}});
+        files.append(QJsonObject{{QStringLiteral("path"), a.path},
+                                 {QStringLiteral("kind"), a.kind},
+                                 {QStringLiteral("changed"), a.isChanged()}});
     o.insert(QStringLiteral("attachments"), files);
     if (withValues && e.hasProfile) {
         QJsonArray values;

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
+#include <QFileInfo>
 #include <QJsonArray>
 
 namespace {
@@ -68,6 +69,12 @@ UnitIdentity UnitIdentity::fromJson(const QJsonObject &o)
     u.serial = o.value(QStringLiteral("serial")).toString();
     u.port = o.value(QStringLiteral("port")).toString();
     return u;
+}
+
+bool Attachment::isChanged() const
+{
+    const QFileInfo info(path);
+    return !info.isFile() || info.size() != size;
 }
 
 QString HistoryEntry::originWord(Origin origin)

@@ -49,6 +49,8 @@ struct Attachment {
     QString kind;  // "log", "analysis" or the caller's own word
     QDateTime added;
     qint64 size = -1;
+    // Gone, or of another size than when it was attached.
+    bool isChanged() const;
 };
 
 struct HistoryEntry {

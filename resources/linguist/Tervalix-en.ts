@@ -1547,6 +1547,10 @@ Profiles, backups and recordings: %1
         <source>Nulla è stato scritto.</source>
         <translation>Nothing was written.</translation>
     </message>
+    <message>
+        <source> (spostato o cambiato da allora)</source>
+        <translation> (moved or changed since)</translation>
+    </message>
 </context>
 <context>
     <name>TransferPanel</name>

@@ -1547,6 +1547,10 @@ Profili, copie di sicurezza e registrazioni: %1
         <source>Nulla è stato scritto.</source>
         <translation>Nulla è stato scritto.</translation>
     </message>
+    <message>
+        <source> (spostato o cambiato da allora)</source>
+        <translation> (spostato o cambiato da allora)</translation>
+    </message>
 </context>
 <context>
     <name>TransferPanel</name>
