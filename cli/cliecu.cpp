@@ -75,6 +75,13 @@ int CliEcu::adoptBike()
                       .arg(b->name));
         return ExitOk;
     }
+    // The user named the bike: a bike without a unit yet learns this one,
+    // so that it is recognised next time.
+    if (bikes.check(key, rec.unit()) == UnitCheck::NoUnitYet) {
+        if (!rec.confirmBike(key, &error))
+            out.error(TervalixCli::tr("Cronologia: %1").arg(error));
+        return ExitOk;
+    }
     rec.setBike(key);
     return ExitOk;
 }
