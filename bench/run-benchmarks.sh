@@ -78,6 +78,7 @@ run bench_transfer 900
 run bench_startup 900 "$RUNS"
 run bench_idle $((IDLE_S * 2 + 60)) "$IDLE_S"
 run bench_analysis 600 20
+run bench_history 300
 
 # QBENCHMARK result in ms per iteration: csv line "function","tag","metric",value,...
 qbench() {
@@ -132,6 +133,15 @@ start_t=$(awk '$1 == "STARTUP" && $2 == "tervalix.launch_to_first_frame" { print
 start_b=$(awk '$1 == "STARTUP" && $2 == "bare.launch_to_first_frame" { print $3 }' "$OUT/bench_startup.out")
 idle_switches=$(awk '$1 == "IDLE" && $2 == "tervalix" { printf "%.1f", $7 }' "$OUT/bench_idle.out")
 
+history() {  # key -> median ms
+    awk -v k="$1" '$1 == "HISTORY" && $2 == k { printf "%.3f", $3; f = 1 }' "$OUT/bench_history.out"
+}
+history_row() {  # key label limit_ms
+    local v
+    v=$(history "$1")
+    row "$2" "${v:-n/a} ms" "${3:+$3 ms}" "$( [ -n "$3" ] && ratio "$v" "$3")"
+}
+
 row() {  # benchmark, figure, limit, ratio
     echo "| $1 | $2 | $3 | $4 |"
 }
@@ -162,6 +172,13 @@ row "of which show() to first frame painted, Tervalix / bare (median)" "$(startu
 row "Rev counter repaint 237x237 ($layers), with pixmap cache, overlay hidden (main window)" "$(qbench bench_gauge repaintCached 'overlay hidden (main window)')" "" ""
 row "Rev counter repaint 237x237, SVG every time, overlay hidden" "$(qbench bench_gauge repaintUncached 'overlay hidden (main window)')" "" ""
 row "Curve editor drag step (mouse move, value change, canvas repaint)" "$(qbench bench_picker dragStep '')" "16 ms" ""
+history_row list_1000 "History: list a bike's 1,000 entries (each profile and sidecar read, hash checked)" 100
+history_row list_backups_50 "History: list the 50 backups" ""
+history_row newest_of_1000 "History: the newest of 1,000 entries" ""
+history_row record_new "History: record a new entry beside 1,000 (two files created and synced)" ""
+history_row seen_again "History: a state seen again (one sidecar rewritten and synced)" ""
+history_row diff_and_summary "History: difference of two entries and its summary line" 16
+history_row write_preview "History: write preview (difference, leaner points, warnings)" 16
 
 an() {  # key field -> value of the ANALYSIS line
     awk -v k="$1" -v f="$2" '$1 == "ANALYSIS" && $2 == k { print $f }' "$OUT/bench_analysis.out"

@@ -34,6 +34,10 @@ int runCommand(Context &ctx)
         return commandAnalyze(ctx);
     if (command == QLatin1String("doctor"))
         return commandDoctor(ctx);
+    if (command == QLatin1String("history"))
+        return commandHistory(ctx);
+    if (command == QLatin1String("bikes"))
+        return commandBikes(ctx);
     return commandMonitor(ctx);
 }
 

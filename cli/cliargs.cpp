@@ -39,6 +39,15 @@ const Command commands[] = {
      QT_TRANSLATE_NOOP("TervalixCli", "Dai dati dal vivo e dai log della sonda lambda a una curva proposta: per ogni "
                                       "punto le letture usate, la miscela misurata con il suo intervallo, l'errore e "
                                       "il valore proposto.")},
+    {"history", "[list | show ID | diff ID [ID] | note ID [TEXT] | restore ID]",
+     QT_TRANSLATE_NOOP("TervalixCli", "La cronologia della moto: ogni stato che la centralina ha dimostrato di "
+                                      "avere (list), una voce (show), le differenze tra due voci o tra una voce e la "
+                                      "centralina (diff), note, etichette e condizioni (note), il ritorno a una voce "
+                                      "o a dei suoi punti (restore). Le copie di sicurezza hanno un id che comincia "
+                                      "con b.")},
+    {"bikes", "[list | attach NAME]",
+     QT_TRANSLATE_NOOP("TervalixCli", "Le moto e le loro centraline (list); attach dà un nome alla moto della "
+                                      "centralina collegata ora e ne comincia la cronologia.")},
     {"doctor", "",
      QT_TRANSLATE_NOOP("TervalixCli", "Dice perché la centralina può non essere trovata: la centralina USB, i "
                                       "permessi, la regola udev, le porte seriali e i loro gruppi, i programmi che "
@@ -61,7 +70,8 @@ const Command *findCommand(const QString &name)
 // Options that take a value, so that the value is not taken for the command.
 bool takesValue(const QString &option)
 {
-    static const QStringList names{"-o", "--output", "--port", "--backup-dir", "--seconds", "--csv"};
+    static const QStringList names{"-o",    "--output", "--port",      "--backup-dir", "--seconds",
+                                   "--csv", "--bike",   "--tag",       "--condition",  "--points"};
     return names.contains(option) || analyzeOptionTakesValue(option);
 }
 
@@ -87,6 +97,8 @@ void addGlobalOptions(QCommandLineParser &p)
         {"port", TervalixCli::tr("Usa la centralina su questa porta seriale (per esempio /dev/ttyUSB0)."), "path"},
         {"hid", TervalixCli::tr("Usa la centralina USB (HID), come senza --port.")},
         {"json", TervalixCli::tr("Stampa il risultato come JSON.")},
+        {"bike", TervalixCli::tr("La moto della centralina (il suo nome): conferma una centralina riconosciuta solo "
+                                 "dai dati del dispositivo, sceglie la cronologia."), "name"},
         {{"h", "help"}, TervalixCli::tr("Mostra questo aiuto (con un comando: l'aiuto del comando).")},
     });
 }
@@ -180,6 +192,18 @@ Parsed parse(const QStringList &arguments)
         p.addOption({"clamp", TervalixCli::tr("Porta entro i limiti i punti fuori dall'intervallo della centralina e "
                                               "un K fuori da 1..4 (senza, un profilo così è rifiutato).")});
     }
+    if (cmd == QLatin1String("write") || cmd == QLatin1String("history"))
+        p.addOption({"yes", TervalixCli::tr("Scrive senza chiedere anche quando un punto diventa più magro della "
+                                            "soglia o la centralina non è quella della moto.")});
+    if (cmd == QLatin1String("history")) {
+        p.addOption({"tag", TervalixCli::tr("note: aggiunge un'etichetta (ripetibile); -NOME la toglie."), "tag"});
+        p.addOption({"condition", TervalixCli::tr("note: una condizione, per esempio scarico=sportivo, filtro, "
+                                                  "benzina, quota, temperatura (ripetibile; chiave= la toglie)."),
+                     "key=value"});
+        p.addOption({"points", TervalixCli::tr("restore: solo questi punti (per esempio 0-10,14; K per il K); gli "
+                                               "altri restano come sono nella centralina."),
+                     "list"});
+    }
     if (cmd == QLatin1String("monitor")) {
         p.addOption({"seconds", TervalixCli::tr("Si ferma dopo questi secondi (di solito: fino a Ctrl+C)."), "n"});
         p.addOption({"csv", TervalixCli::tr("Registra anche i dati dal vivo in questo nuovo file CSV."), "file"});
@@ -220,6 +244,21 @@ Parsed parse(const QStringList &arguments)
             return error(wrong);
         return r;
     }
+    a.bike = p.value(QStringLiteral("bike"));
+    if (p.isSet(QStringLiteral("bike")) && a.bike.trimmed().isEmpty())
+        return error(TervalixCli::tr("--bike vuole il nome di una moto"));
+    a.yes = (cmd == QLatin1String("write") || cmd == QLatin1String("history")) && p.isSet(QStringLiteral("yes"));
+    if (cmd == QLatin1String("history")) {
+        a.tags = p.values(QStringLiteral("tag"));
+        a.conditions = p.values(QStringLiteral("condition"));
+        a.points = p.value(QStringLiteral("points"));
+        for (const QString &c : qAsConst(a.conditions))
+            if (!c.contains(QLatin1Char('=')) || c.startsWith(QLatin1Char('=')))
+                return error(TervalixCli::tr("--condition vuole chiave=valore: %1").arg(c));
+    }
+    if (cmd == QLatin1String("history") || cmd == QLatin1String("bikes"))
+        return r;  // the subcommand checks its own arguments
+
     const int maxArguments = cmd == QLatin1String("write") || cmd == QLatin1String("verify") || cmd == QLatin1String("backup") ? 1 : 0;
     if (a.arguments.size() > maxArguments)
         return error(TervalixCli::tr("argomento di troppo: %1").arg(a.arguments.at(maxArguments)));

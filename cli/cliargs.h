@@ -23,6 +23,11 @@ struct Args {
     QString wideband;       // monitor --wideband PORT
     int widebandBaud = 9600;
     AnalyzeArgs analyze;    // analyze's options
+    QString bike;           // --bike: the bike whose history the unit's states go to
+    bool yes = false;       // write, history restore --yes: no question for a firm warning
+    QStringList tags;       // history note --tag
+    QStringList conditions; // history note --condition key=value
+    QString points;         // history restore --points A-B,C,K
 };
 
 struct Parsed {

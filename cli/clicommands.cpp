@@ -82,7 +82,7 @@ int commandPorts(Context &ctx)
 
 int commandInfo(Context &ctx)
 {
-    CliEcu ecu(ctx.config, ctx.out, ctx.interrupts);
+    CliEcu ecu(ctx.config, ctx.out, ctx.interrupts, ctx.args.bike);
     if (const int code = ecu.link(ctx.args.port))
         return code;
     const CDevInfo info = ecu.session().deviceInfo();
@@ -95,7 +95,7 @@ int commandInfo(Context &ctx)
 
 int commandRead(Context &ctx)
 {
-    CliEcu ecu(ctx.config, ctx.out, ctx.interrupts);
+    CliEcu ecu(ctx.config, ctx.out, ctx.interrupts, ctx.args.bike);
     if (const int code = ecu.linkAndRead(ctx.args.port))
         return code;
     const EcuImage::Decoded d = ecu.lastRead();
@@ -132,7 +132,7 @@ int commandVerify(Context &ctx)
     ProfileFile::Profile profile;
     if (!loadProfile(ctx, &profile))
         return ExitUsage;
-    CliEcu ecu(ctx.config, ctx.out, ctx.interrupts);
+    CliEcu ecu(ctx.config, ctx.out, ctx.interrupts, ctx.args.bike);
     if (const int code = ecu.linkAndRead(ctx.args.port))
         return code;
     const QVector<Difference> diffs =
@@ -159,7 +159,7 @@ int commandVerify(Context &ctx)
 
 int commandBackup(Context &ctx)
 {
-    CliEcu ecu(ctx.config, ctx.out, ctx.interrupts);
+    CliEcu ecu(ctx.config, ctx.out, ctx.interrupts, ctx.args.bike);
     if (const int code = ecu.linkAndRead(ctx.args.port))
         return code;
     const EcuImage::Decoded d = ecu.lastRead();

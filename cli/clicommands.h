@@ -9,6 +9,7 @@
 
 namespace Cli {
 
+class CliEcu;
 class InterruptWatch;
 
 struct Context {
@@ -22,6 +23,12 @@ struct Context {
 // error, said (see Output::fail) before the unit is touched.
 bool loadProfile(Context &ctx, ProfileFile::Profile *profile);
 
+// Writes `profile` with `options` through the verified path (backup, frames,
+// read-back, K) and prints the result; `document` holds what the --json
+// result says besides. The exit code.
+int writeVerified(Context &ctx, CliEcu &ecu, const ProfileFile::Profile &profile, const WriteOptions &options,
+                  QJsonObject document);
+
 int commandPorts(Context &ctx);
 int commandInfo(Context &ctx);
 int commandRead(Context &ctx);
@@ -31,5 +38,7 @@ int commandBackup(Context &ctx);
 int commandMonitor(Context &ctx);
 int commandDoctor(Context &ctx);
 int commandAnalyze(Context &ctx);
+int commandHistory(Context &ctx);
+int commandBikes(Context &ctx);
 
 } // namespace Cli

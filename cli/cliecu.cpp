@@ -31,9 +31,59 @@ int Wait::exec()
     return result;
 }
 
-CliEcu::CliEcu(const EcuSession::Config &config, Output &out, InterruptWatch &interrupts)
-    : ses(config), out(out), watch(interrupts)
+CliEcu::CliEcu(const EcuSession::Config &config, Output &out, InterruptWatch &interrupts, const QString &bike)
+    : ses(config), rec(&ses, &lib), bikeName(bike), out(out), watch(interrupts)
 {
+    // A history that cannot be kept does not fail the command that proved
+    // the state, but is said.
+    connect(&rec, &HistoryRecorder::recordFailed, this,
+            [this](const QString &error) { this->out.error(TervalixCli::tr("Cronologia: %1").arg(error)); });
+}
+
+UnitCheck CliEcu::unitCheck() const
+{
+    if (rec.bike().isEmpty())
+        return bikeName.isEmpty() ? UnitCheck::NoUnitYet : UnitCheck::Different;
+    return lib.bikes().check(rec.bike(), rec.unit());
+}
+
+int CliEcu::adoptBike()
+{
+    QString error;
+    if (!lib.reload(&error))
+        out.error(error);
+    const BikeRegistry &bikes = lib.bikes();
+    const Recognition r = rec.recognition();
+    if (bikeName.isEmpty()) {
+        if (r.kind == Recognition::Probable) {
+            const Bike *b = bikes.find(r.bike);
+            out.error(TervalixCli::tr("Probabilmente la centralina della moto %1: con --bike \"%1\" lo si conferma e "
+                                     "la cronologia la segue.")
+                         .arg(b ? b->name : r.bike));
+        }
+        return ExitOk;
+    }
+    const Bike *b = bikes.find(bikeName);
+    if (!b)
+        return out.fail(ExitUsage, TervalixCli::tr("Nessuna moto di nome %1 (tervalix-cli bikes list)").arg(bikeName));
+    const QString key = b->key;
+    if (bikes.check(key, rec.unit()) == UnitCheck::Different) {
+        // Another unit's states in this bike's history would be wrong.
+        rec.setBike(QString());
+        out.error(TervalixCli::tr("La centralina collegata non è quella che la cronologia della moto %1 conosce: "
+                                  "non vi si registra nulla (bikes attach la assegna alla moto).")
+                      .arg(b->name));
+        return ExitOk;
+    }
+    // The user named the bike: a bike without a unit yet learns this one,
+    // so that it is recognised next time.
+    if (bikes.check(key, rec.unit()) == UnitCheck::NoUnitYet) {
+        if (!rec.confirmBike(key, &error))
+            out.error(TervalixCli::tr("Cronologia: %1").arg(error));
+        return ExitOk;
+    }
+    rec.setBike(key);
+    return ExitOk;
 }
 
 CliEcu::~CliEcu()
@@ -98,7 +148,7 @@ int CliEcu::link(const QString &port)
     if (code != ExitOk)
         return code;
     if (result.found())
-        return ExitOk;
+        return adoptBike();
     return out.fail(ExitNoEcu, TervalixCli::tr("Centralina non raggiungibile su %1: %2")
                                    .arg(port.isEmpty() ? QStringLiteral("HID") : port, result.message));
 }

@@ -9,6 +9,8 @@
 #include <QString>
 
 #include "cli/clioutput.h"
+#include "history/historylibrary.h"
+#include "history/historyrecorder.h"
 #include "session/ecusession.h"
 
 namespace Cli {
@@ -37,13 +39,23 @@ private:
 class CliEcu : public QObject {
     Q_OBJECT
 public:
-    CliEcu(const EcuSession::Config &config, Output &out, InterruptWatch &interrupts);
+    // `bike`: the bike named with --bike (empty: the one the unit's serial
+    // number names, if any).
+    CliEcu(const EcuSession::Config &config, Output &out, InterruptWatch &interrupts,
+           const QString &bike = QString());
     // Closes the link, so that the unit is free for the next program.
     ~CliEcu() override;
 
     EcuSession &session() { return ses; }
+    // Every read and verified write of this command makes its entry in the
+    // history of the unit's bike (see HistoryRecorder).
+    HistoryLibrary &library() { return lib; }
+    HistoryRecorder &recorder() { return rec; }
+    // The linked unit against the bike whose history is in use.
+    UnitCheck unitCheck() const;
 
-    // Finds the ECU on `port` (empty: HID): ExitOk, ExitNoEcu, ExitInterrupted.
+    // Finds the ECU on `port` (empty: HID) and its bike: ExitOk, ExitNoEcu,
+    // ExitInterrupted, ExitUsage for a --bike that names no bike.
     int link(const QString &port);
     // Reads the ECU's memory into session().readImage(): ExitOk,
     // ExitTransfer, ExitInterrupted.
@@ -65,7 +77,12 @@ public:
     static QString phaseText(EcuPhase phase);
 
 private:
+    int adoptBike();
+
     EcuSession ses;
+    HistoryLibrary lib;
+    HistoryRecorder rec;
+    QString bikeName;
     Output &out;
     InterruptWatch &watch;
 };

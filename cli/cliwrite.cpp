@@ -1,6 +1,7 @@
-// The write: the session backs the unit up, writes the curve and reads every
+// The write: the unit is read first and what changes is said (the preview);
+// then the session backs the unit up, writes the curve and reads every
 // written cell back, then K, read back too. Only all of that together is a
-// success.
+// success, and makes the bike's history entry.
 //
 // Ctrl+C does not cut a write short: a unit left half-written runs the engine
 // on a curve nobody chose. The first Ctrl+C says so and lets it finish; a
@@ -10,6 +11,7 @@
 
 #include "cli/cliecu.h"
 #include "cli/cliinterrupt.h"
+#include "cli/clipreview.h"
 #include "cli/clitext.h"
 
 #include <QDir>
@@ -18,33 +20,11 @@
 
 namespace Cli {
 
-int commandWrite(Context &ctx)
+int writeVerified(Context &ctx, CliEcu &ecu, const ProfileFile::Profile &profile, const WriteOptions &options,
+                  QJsonObject document)
 {
-    const QString file = ctx.args.arguments.first();
-    ProfileFile::Profile profile;
-    if (!loadProfile(ctx, &profile))
-        return ExitUsage;
-
-    CliEcu ecu(ctx.config, ctx.out, ctx.interrupts);
-    if (const int code = ecu.link(ctx.args.port))
-        return code;
     EcuSession &ses = ecu.session();
     const unsigned char hw = ses.deviceInfo().hwVersion;
-
-    // Nothing beyond the unit's limits goes out unless the user asked for it
-    // to be brought within them.
-    const CurveLimits limits = CurveLimits::forHardware(hw);
-    const LimitCheck check = checkLimits(limits, profile.values, profile.k);
-    if (!check.ok()) {
-        const QString what = limitsText(check, limits, profile.k, maxRpm(ses.deviceInfo()));
-        if (!ctx.args.clamp)
-            return ctx.out.fail(ExitUsage, TervalixCli::tr("%1: %2. Con --clamp vengono portati entro i limiti.")
-                                               .arg(QDir::toNativeSeparators(file), what));
-        profile.values = clampToLimits(limits, profile.values);
-        profile.k = clampK(profile.k);
-        ctx.out.error(TervalixCli::tr("Portati entro i limiti: %1").arg(what));
-    }
-
     QString backup;
     QVector<Difference> mismatches;
     Wait wait(ctx.out);
@@ -103,10 +83,6 @@ int commandWrite(Context &ctx)
                             .arg(QDir::toNativeSeparators(backup)));
     });
 
-    WriteOptions options;
-    options.k = profile.k;
-    options.profileName = QFileInfo(file).fileName();
-    options.backupDir = ctx.args.backupDir;
     // A termination request or a hang-up (a closed terminal, a dropped SSH
     // session) never cuts a write short: it is finished, and the outcome
     // says the signal came, since there may be nobody left to warn now.
@@ -131,13 +107,14 @@ int commandWrite(Context &ctx)
         QJsonArray list;
         for (const Difference &d : mismatches)
             list.append(differenceJson(d, "written"));
-        ctx.out.document(QJsonObject{{QStringLiteral("file"), file},
-                                     {QStringLiteral("port"), ctx.args.port.isEmpty() ? QStringLiteral("HID")
-                                                                                     : ctx.args.port},
-                                     {QStringLiteral("backup"), backup},
-                                     {QStringLiteral("signal"), stopSignal},
-                                     {QStringLiteral("verified"), code == ExitOk},
-                                     {QStringLiteral("mismatches"), list}});
+        document.insert(QStringLiteral("port"), ctx.args.port.isEmpty() ? QStringLiteral("HID") : ctx.args.port);
+        document.insert(QStringLiteral("backup"), backup);
+        document.insert(QStringLiteral("signal"), stopSignal);
+        document.insert(QStringLiteral("verified"), code == ExitOk);
+        document.insert(QStringLiteral("mismatches"), list);
+        if (!ecu.recorder().currentEntry().isEmpty())
+            document.insert(QStringLiteral("history_entry"), ecu.recorder().currentEntry());
+        ctx.out.document(document);
     } else {
         for (const Difference &d : mismatches)
             ctx.out.line(writtenText(d));
@@ -151,6 +128,52 @@ int commandWrite(Context &ctx)
     }
     ctx.out.note(TervalixCli::tr("Curva e K scritti e verificati."));
     return ExitOk;
+}
+
+int commandWrite(Context &ctx)
+{
+    const QString file = ctx.args.arguments.first();
+    ProfileFile::Profile profile;
+    if (!loadProfile(ctx, &profile))
+        return ExitUsage;
+
+    CliEcu ecu(ctx.config, ctx.out, ctx.interrupts, ctx.args.bike);
+    if (const int code = ecu.link(ctx.args.port))
+        return code;
+    EcuSession &ses = ecu.session();
+    const unsigned char hw = ses.deviceInfo().hwVersion;
+
+    // Nothing beyond the unit's limits goes out unless the user asked for it
+    // to be brought within them.
+    const CurveLimits limits = CurveLimits::forHardware(hw);
+    const LimitCheck check = checkLimits(limits, profile.values, profile.k);
+    if (!check.ok()) {
+        const QString what = limitsText(check, limits, profile.k, maxRpm(ses.deviceInfo()));
+        if (!ctx.args.clamp)
+            return ctx.out.fail(ExitUsage, TervalixCli::tr("%1: %2. Con --clamp vengono portati entro i limiti.")
+                                               .arg(QDir::toNativeSeparators(file), what));
+        profile.values = clampToLimits(limits, profile.values);
+        profile.k = clampK(profile.k);
+        ctx.out.error(TervalixCli::tr("Portati entro i limiti: %1").arg(what));
+    }
+
+    // What changes against what the unit holds now, said before anything
+    // is written; a point much leaner, or another unit than the bike's,
+    // waits for a yes.
+    if (const int code = ecu.read())
+        return code;
+    const EcuImage::Decoded now = ecu.lastRead();
+    const WritePreview preview = WritePreview::make(ProfileFile::Profile{now.values, now.k}, profile,
+                                                    ses.deviceInfo().cylinders, ecu.unitCheck());
+    if (const int code = confirmWrite(ctx, preview))
+        return code;
+
+    WriteOptions options;
+    options.k = profile.k;
+    options.profileName = QFileInfo(file).fileName();
+    options.backupDir = ctx.args.backupDir;
+    return writeVerified(ctx, ecu, profile, options,
+                         QJsonObject{{QStringLiteral("file"), file}, {QStringLiteral("preview"), previewJson(preview)}});
 }
 
 } // namespace Cli

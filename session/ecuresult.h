@@ -37,6 +37,8 @@ struct EcuResult {
     // lies outside 1..4.
     QVector<int> outOfRange;
     bool kOutside = false;
+    // Write: the label of its WriteOptions, unchanged.
+    QString label;
 
     bool ok() const { return code == Ok; }
 };

@@ -347,10 +347,12 @@ void EcuSession::cancelProbe()
 
 void EcuSession::finishProbe(ProbeResult result)
 {
+    const bool hid = probing == ProbeKind::Hid;
     probing = ProbeKind::None;
     probeTimer.stop();
     if (result.found()) {
         devInfo = result.info;
+        serialNumber = hid ? probeSerialNumber : QString();
         lastRead.clear();
         lastReadCurrent = false;
         noise.reset();
@@ -378,7 +380,8 @@ void EcuSession::probeHid()
     }
     Diagnostics::print("Manufacturer String: %s\n", qPrintable(device->manufacturer()));
     Diagnostics::print("Product String: %s\n", qPrintable(device->product()));
-    Diagnostics::print("Serial Number String: %s\n", qPrintable(device->serialNumber()));
+    probeSerialNumber = device->serialNumber();
+    Diagnostics::print("Serial Number String: %s\n", qPrintable(probeSerialNumber));
     startProbe(std::make_unique<HidLink>(std::move(device), cfg.lockDir), ProbeKind::Hid);
 }
 
@@ -386,6 +389,7 @@ void EcuSession::probeSerial(const QString &path)
 {
     disconnectLink();
     probePort = path;
+    probeSerialNumber.clear();
     startProbe(cfg.makeSerialLink ? cfg.makeSerialLink(path) : std::make_unique<SerialLink>(path, cfg.lockDir),
                ProbeKind::Serial);
 }
@@ -498,6 +502,7 @@ void EcuSession::writeCurve(const QVector<int> &values, const WriteOptions &opti
     job.k = options.k;
     job.backupDir = options.backupDir;
     begin(EcuResult::Write, WriteWord);
+    job.result.label = options.label;
 }
 
 void EcuSession::writeK(int k)
@@ -600,6 +605,7 @@ void EcuSession::startKWrite()
     step = Step::KWrite;
     // Writing back the K just read changes nothing the backup would hold.
     const int cell = Protocol::injectionKCell(devInfo.hwVersion);
+    job.wasCurrent = lastReadCurrent;
     if (lastRead.size() <= cell || CurveBytes::toValue(lastRead.at(cell)) != qint8(*job.k))
         lastReadCurrent = false;
     job.result.unitChanged = true;
@@ -631,6 +637,7 @@ void EcuSession::startWriteFrames()
     phase = EcuPhase::Writing;
     sendThread->setImage(job.image);
     phaseCells = job.image.size();
+    job.wasCurrent = lastReadCurrent;
     // From the first frame on, the ECU may hold anything.
     lastReadCurrent = false;
     job.result.unitChanged = true;
@@ -716,10 +723,13 @@ void EcuSession::onReceiveOutcome(const QString &outcome)
             finishJob(EcuResult::VerifyFailed);
             break;
         }
-        // The ECU now holds what was written, proven cell by cell.
+        // The ECU now holds what was written, proven cell by cell. The
+        // cells not written (K among them) are known only if they were
+        // before: after a failed K write, a write without a backup must not
+        // make the old K current again, or the next backup would keep it.
         if (lastRead.size() >= readBack.size()) {
             lastRead.replace(0, readBack.size(), readBack);
-            lastReadCurrent = true;
+            lastReadCurrent = job.wasCurrent;
         }
         if (job.k)
             startKWrite();
@@ -738,7 +748,7 @@ void EcuSession::onReceiveOutcome(const QString &outcome)
         }
         if (lastRead.size() > cell) {
             lastRead[cell] = static_cast<char>(written);
-            lastReadCurrent = true;
+            lastReadCurrent = job.wasCurrent;
         }
         finishJob(EcuResult::Ok);
         break;

@@ -61,6 +61,9 @@ struct WriteOptions {
     QString profileName;
     // Where the unit's present content is saved first; empty: no backup.
     QString backupDir;
+    // The caller's own word for the write (where its values came from),
+    // handed back unchanged in the result; the session does not read it.
+    QString label;
 };
 
 class EcuSession : public QObject {
@@ -103,6 +106,9 @@ public:
     // the link is lost at once (rather than at the next exchange).
     void deviceRemoved(const QString &devnode);
     CDevInfo deviceInfo() const { return devInfo; }
+    // The linked HID device's USB serial number as it gave it when found;
+    // empty over serial, for a device without one, and without a link.
+    QString unitSerial() const { return linked ? serialNumber : QString(); }
     // Closes the link on purpose. A running verb is abandoned without a
     // result, and nothing else is reported afterwards.
     void disconnectLink();
@@ -125,6 +131,10 @@ public:
     // What the unit holds, from the last read of this connection and the
     // verified writes since; empty before the first read.
     bool hasContent() const { return !lastRead.isEmpty(); }
+    // Every cell of content() is what the unit holds now: read, or written
+    // and read back since. False once something may have changed a cell
+    // unseen (a write that failed, the bench switch).
+    bool isContentCurrent() const { return !lastRead.isEmpty() && lastReadCurrent; }
     EcuImage::Decoded content() const;
     QByteArray readImage() const { return lastRead; }
 
@@ -184,6 +194,9 @@ private:
         QByteArray image;  // Write: the cells
         std::optional<int> k;
         QString backupDir;
+        // The content was current when the frames went out: only then does a
+        // verified write leave all of it known.
+        bool wasCurrent = false;
         EcuResult result;  // filled as the steps go
     };
 
@@ -238,6 +251,8 @@ private:
     ProbeKind probing = ProbeKind::None;
     int probeAttempt = 0;
     QString probePort;
+    QString probeSerialNumber;  // the HID device's serial number, while probing
+    QString serialNumber;  // that of the linked unit
     QTimer probeTimer;
 
     Job job;

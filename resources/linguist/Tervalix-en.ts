@@ -597,6 +597,149 @@
     </message>
 </context>
 <context>
+    <name>History</name>
+    <message>
+        <source>%1 (%2 giri/min)</source>
+        <translation>%1 (%2 rpm)</translation>
+    </message>
+    <message>
+        <source>%1 punti cambiati, il più grande %2 a %3 giri/min</source>
+        <translation>%1 points changed, largest %2 at %3 rpm</translation>
+    </message>
+    <message>
+        <source>%1 punti più magri di %2 o più: %3</source>
+        <translation>%1 points leaner by %2 or more: %3</translation>
+    </message>
+    <message>
+        <source>1 punto cambiato, %1 a %2 giri/min</source>
+        <translation>1 point changed, %1 at %2 rpm</translation>
+    </message>
+    <message>
+        <source>1 punto più magro di %1 o più: %2</source>
+        <translation>1 point leaner by %1 or more: %2</translation>
+    </message>
+    <message>
+        <source>C&apos;è già una moto di nome %1</source>
+        <translation>There is a bike named %1 already</translation>
+    </message>
+    <message>
+        <source>Il registro delle moto %1 è illeggibile (%2): non viene toccato finché non è sistemato</source>
+        <translation>The bike register %1 cannot be read (%2): it is left alone until it is repaired</translation>
+    </message>
+    <message>
+        <source>Impossibile aggiornare la scheda %1: %2</source>
+        <translation>Cannot update the record %1: %2</translation>
+    </message>
+    <message>
+        <source>Impossibile creare la cartella %1</source>
+        <translation>Cannot create the folder %1</translation>
+    </message>
+    <message>
+        <source>Impossibile salvare il registro delle moto %1: %2</source>
+        <translation>Cannot save the bike register %1: %2</translation>
+    </message>
+    <message>
+        <source>Impossibile salvare la voce %1: %2</source>
+        <translation>Cannot save the entry %1: %2</translation>
+    </message>
+    <message>
+        <source>K da %1 a %2</source>
+        <translation>K from %1 to %2</translation>
+    </message>
+    <message>
+        <source>K invariato</source>
+        <translation>K unchanged</translation>
+    </message>
+    <message>
+        <source>La moto vuole un nome</source>
+        <translation>The bike needs a name</translation>
+    </message>
+    <message>
+        <source>La voce %1 è danneggiata (%2): non viene modificata</source>
+        <translation>Entry %1 is damaged (%2): it is not changed</translation>
+    </message>
+    <message>
+        <source>Moto sconosciuta: %1</source>
+        <translation>Unknown bike: %1</translation>
+    </message>
+    <message>
+        <source>Nessun numero libero nella cartella %1</source>
+        <translation>No free number in the folder %1</translation>
+    </message>
+    <message>
+        <source>Nessuna voce %1 nella cronologia</source>
+        <translation>No entry %1 in the history</translation>
+    </message>
+    <message>
+        <source>Nessuna voce della cronologia per quello che la centralina contiene ora</source>
+        <translation>No history entry for what the ECU holds now</translation>
+    </message>
+    <message>
+        <source>Questa centralina non è quella che la cronologia della moto conosce.</source>
+        <translation>This ECU is not the one the bike&apos;s history knows.</translation>
+    </message>
+    <message>
+        <source>copia di sicurezza</source>
+        <translation>backup</translation>
+    </message>
+    <message>
+        <source>data mancante o non valida</source>
+        <translation>date missing or invalid</translation>
+    </message>
+    <message>
+        <source>il profilo non corrisponde alla sua impronta SHA-256: è stato cambiato dopo</source>
+        <translation>the profile does not match its SHA-256 hash: it was changed afterwards</translation>
+    </message>
+    <message>
+        <source>impronta SHA-256 mancante</source>
+        <translation>SHA-256 hash missing</translation>
+    </message>
+    <message>
+        <source>lettura</source>
+        <translation>read</translation>
+    </message>
+    <message>
+        <source>nessun punto cambiato</source>
+        <translation>no point changed</translation>
+    </message>
+    <message>
+        <source>origine mancante o sconosciuta</source>
+        <translation>origin missing or unknown</translation>
+    </message>
+    <message>
+        <source>profilo illeggibile: %1</source>
+        <translation>profile unreadable: %1</translation>
+    </message>
+    <message>
+        <source>profilo mancante</source>
+        <translation>profile missing</translation>
+    </message>
+    <message>
+        <source>profilo troncato o di troppo: %1 byte invece di %2</source>
+        <translation>profile cut short or too long: %1 bytes instead of %2</translation>
+    </message>
+    <message>
+        <source>ripristino</source>
+        <translation>restore</translation>
+    </message>
+    <message>
+        <source>scheda (.json) illeggibile: %1</source>
+        <translation>record (.json) unreadable: %1</translation>
+    </message>
+    <message>
+        <source>scheda (.json) mancante: l&apos;impronta del profilo non si può controllare</source>
+        <translation>record (.json) missing: the profile&apos;s hash cannot be checked</translation>
+    </message>
+    <message>
+        <source>scheda (.json) non valida: %1</source>
+        <translation>record (.json) invalid: %1</translation>
+    </message>
+    <message>
+        <source>scrittura</source>
+        <translation>write</translation>
+    </message>
+</context>
+<context>
     <name>LinkPanel</name>
     <message>
         <source>Collegamento con la centralina perso: %1.</source>
@@ -1346,6 +1489,14 @@
 <context>
     <name>TervalixCli</name>
     <message>
+        <source> (spostato o cambiato da allora)</source>
+        <translation> (moved or changed since)</translation>
+    </message>
+    <message>
+        <source>! La voce %1 è danneggiata (%2): il confronto la prende com&apos;è</source>
+        <translation>! Entry %1 is damaged (%2): the comparison takes it as it is</translation>
+    </message>
+    <message>
         <source># %1: scostamento degli orologi %2 ms (%3), %4 letture</source>
         <translation># %1: clock offset %2 ms (%3), %4 readings</translation>
     </message>
@@ -1370,12 +1521,24 @@
         <translation>%1 (%2 rpm)</translation>
     </message>
     <message>
+        <source>%1 (%2 voci)</source>
+        <translation>%1 (%2 entries)</translation>
+    </message>
+    <message>
         <source>%1 righe registrate in %2</source>
         <translation>%1 lines recorded in %2</translation>
     </message>
     <message>
+        <source>%1, numero di serie %2</source>
+        <translation>%1, serial number %2</translation>
+    </message>
+    <message>
         <source>%1-%2 (%3-%4 giri/min)</source>
         <translation>%1-%2 (%3-%4 rpm)</translation>
+    </message>
+    <message>
+        <source>%1: %2 voci</source>
+        <translation>%1: %2 entries</translation>
     </message>
     <message>
         <source>%1: %2. Con --clamp vengono portati entro i limiti.</source>
@@ -1406,6 +1569,10 @@
         <translation>%1:%2: not a number: %3</translation>
     </message>
     <message>
+        <source>, l&apos;ultima del %1</source>
+        <translation>, the last of %1</translation>
+    </message>
+    <message>
         <source>--%1 vuole un numero da %2 a %3</source>
         <translation>--%1 wants a number from %2 to %3</translation>
     </message>
@@ -1414,8 +1581,16 @@
         <translation>--%1 wants a whole number from %2 to %3</translation>
     </message>
     <message>
+        <source>--bike vuole il nome di una moto</source>
+        <translation>--bike wants the name of a bike</translation>
+    </message>
+    <message>
         <source>--columns vuole TEMPO,MISCELA[,GIRI]</source>
         <translation>--columns wants TIME,MIXTURE[,RPM]</translation>
+    </message>
+    <message>
+        <source>--condition vuole chiave=valore: %1</source>
+        <translation>--condition wants key=value: %1</translation>
     </message>
     <message>
         <source>--exclude vuole punti da 0 a 40, singoli o come intervalli (0-3,38): %1</source>
@@ -1424,6 +1599,14 @@
     <message>
         <source>--k vale solo con -o e senza --base (con --base la K è quella del profilo di base)</source>
         <translation>--k applies only with -o and without --base (with --base, K is the base profile&apos;s)</translation>
+    </message>
+    <message>
+        <source>--points vuole dei punti, per esempio 0-10,14,K</source>
+        <translation>--points wants points, for example 0-10,14,K</translation>
+    </message>
+    <message>
+        <source>--points: %1 non è un punto o un intervallo da 0 a %2</source>
+        <translation>--points: %1 is not a point or a range from 0 to %2</translation>
     </message>
     <message>
         <source>--port e --hid si escludono a vicenda</source>
@@ -1466,6 +1649,10 @@
         <translation>Stoichiometric AFR of the fuel (default 14.7).</translation>
     </message>
     <message>
+        <source>Allegato (%1): %2</source>
+        <translation>Attachment (%1): %2</translation>
+    </message>
+    <message>
         <source>Analisi impossibile: %1</source>
         <translation>Analysis impossible: %1</translation>
     </message>
@@ -1488,6 +1675,10 @@
     <message>
         <source>Centralina non raggiungibile su %1: %2</source>
         <translation>ECU not reachable on %1: %2</translation>
+    </message>
+    <message>
+        <source>Centralina: %1</source>
+        <translation>ECU: %1</translation>
     </message>
     <message>
         <source>Codici di uscita: 0 riuscito, 2 errore d&apos;uso, 3 nessuna centralina (porta mancante o occupata, nessuna risposta),
@@ -1534,6 +1725,18 @@ Profiles, backups and recordings: %1
         <translation>Backup: %1</translation>
     </message>
     <message>
+        <source>Copie di sicurezza (senza moto): %1</source>
+        <translation>Backups (no bike): %1</translation>
+    </message>
+    <message>
+        <source>Copie di sicurezza, senza moto (%1 voci)</source>
+        <translation>Backups, no bike (%1 entries)</translation>
+    </message>
+    <message>
+        <source>Cronologia: %1</source>
+        <translation>History: %1</translation>
+    </message>
+    <message>
         <source>Curva e K letti in %1</source>
         <translation>Curve and K read into %1</translation>
     </message>
@@ -1544,6 +1747,14 @@ Profiles, backups and recordings: %1
     <message>
         <source>Curva proposta salvata in %1 (%2 punti cambiati dall&apos;analisi)</source>
         <translation>Proposed curve saved in %1 (%2 points set by the analysis)</translation>
+    </message>
+    <message>
+        <source>Curva: %1; K = %2</source>
+        <translation>Curve: %1; K = %2</translation>
+    </message>
+    <message>
+        <source>DANNEGGIATA: %1</source>
+        <translation>DAMAGED: %1</translation>
     </message>
     <message>
         <source>Dai dati dal vivo e dai log della sonda lambda a una curva proposta: per ogni punto le letture usate, la miscela misurata con il suo intervallo, l&apos;errore e il valore proposto.</source>
@@ -1590,6 +1801,10 @@ Profiles, backups and recordings: %1
         <translation>Interrupted.</translation>
     </message>
     <message>
+        <source>K = %1 della voce è fuori da %2..%3: resta quello della centralina (%4)</source>
+        <translation>The entry&apos;s K = %1 is outside %2..%3: the ECU&apos;s stays (%4)</translation>
+    </message>
+    <message>
         <source>K = %1 fuori da %2..%3</source>
         <translation>K = %1 outside %2..%3</translation>
     </message>
@@ -1598,8 +1813,20 @@ Profiles, backups and recordings: %1
         <translation>K of the profile written without --base (1 to 4): the logs do not record it.</translation>
     </message>
     <message>
+        <source>La centralina collegata non è quella che la cronologia della moto %1 conosce: non vi si registra nulla (bikes attach la assegna alla moto).</source>
+        <translation>The linked ECU is not the one the history of bike %1 knows: nothing is recorded there (bikes attach assigns it to the bike).</translation>
+    </message>
+    <message>
+        <source>La centralina contiene già quello che la voce %1 ha: nulla da scrivere.</source>
+        <translation>The ECU already holds what entry %1 has: nothing to write.</translation>
+    </message>
+    <message>
         <source>La centralina contiene il profilo (curva e K).</source>
         <translation>The ECU holds the profile (curve and K).</translation>
+    </message>
+    <message>
+        <source>La centralina era della moto %1; la sua cronologia resta là.</source>
+        <translation>The ECU belonged to bike %1; its history stays there.</translation>
     </message>
     <message>
         <source>La centralina non contiene il profilo (celle diverse: %1).</source>
@@ -1618,8 +1845,16 @@ Profiles, backups and recordings: %1
         <translation>The ECU may be half-written. What it held before is in %1</translation>
     </message>
     <message>
+        <source>La cronologia della moto: ogni stato che la centralina ha dimostrato di avere (list), una voce (show), le differenze tra due voci o tra una voce e la centralina (diff), note, etichette e condizioni (note), il ritorno a una voce o a dei suoi punti (restore). Le copie di sicurezza hanno un id che comincia con b.</source>
+        <translation>The bike&apos;s history: every state the ECU was proven to hold (list), one entry (show), the differences between two entries or between an entry and the ECU (diff), notes, tags and conditions (note), going back to an entry or to some of its points (restore). Backups have an id that starts with b.</translation>
+    </message>
+    <message>
         <source>La modifica più grande di un punto in un passaggio (di solito 5).</source>
         <translation>Largest change of a point in one pass (default 5).</translation>
+    </message>
+    <message>
+        <source>La moto della centralina (il suo nome): conferma una centralina riconosciuta solo dai dati del dispositivo, sceglie la cronologia.</source>
+        <translation>The ECU&apos;s bike (its name): confirms an ECU recognised only by its device record, chooses the history.</translation>
     </message>
     <message>
         <source>La scrittura viene portata a termine. Un secondo Ctrl+C la interrompe e può lasciare la centralina scritta a metà.</source>
@@ -1630,12 +1865,32 @@ Profiles, backups and recordings: %1
         <translation>The wideband&apos;s line speed (default 9600).</translation>
     </message>
     <message>
+        <source>La voce %1 ha %2</source>
+        <translation>Entry %1 has %2</translation>
+    </message>
+    <message>
+        <source>La voce %1 è danneggiata (%2): nessun confronto</source>
+        <translation>Entry %1 is damaged (%2): no comparison</translation>
+    </message>
+    <message>
+        <source>La voce %1 è danneggiata (%2): non si ripristina</source>
+        <translation>Entry %1 is damaged (%2): it is not restored</translation>
+    </message>
+    <message>
         <source>Le colonne di tempo e miscela (e giri) del registro della sonda, quando i loro nomi non sono quelli soliti.</source>
         <translation>The wideband log&apos;s time and mixture columns (and rpm), when their names are not the usual ones.</translation>
     </message>
     <message>
+        <source>Le copie di sicurezza non hanno note: la voce %1 è una copia di sicurezza</source>
+        <translation>Backups have no notes: entry %1 is a backup</translation>
+    </message>
+    <message>
         <source>Le miscele volute sono in lambda, e la tabella mostra lambda.</source>
         <translation>Targets are lambda, and the table shows lambda.</translation>
+    </message>
+    <message>
+        <source>Le moto e le loro centraline (list); attach dà un nome alla moto della centralina collegata ora e ne comincia la cronologia.</source>
+        <translation>The bikes and their ECUs (list); attach names the bike of the ECU linked now and starts its history.</translation>
     </message>
     <message>
         <source>Legge curva e K in FILE.prf, in FILE.csv (point,rpm,value) o come CSV sullo standard output (-o -).</source>
@@ -1674,6 +1929,38 @@ Profiles, backups and recordings: %1
         <translation>Show this help (with a command: that command&apos;s help).</translation>
     </message>
     <message>
+        <source>Moto %1: centralina %2; voce %3 della cronologia</source>
+        <translation>Bike %1: ECU %2; history entry %3</translation>
+    </message>
+    <message>
+        <source>Nessuna moto di nome %1 (tervalix-cli bikes list)</source>
+        <translation>No bike named %1 (tervalix-cli bikes list)</translation>
+    </message>
+    <message>
+        <source>Nessuna moto: la voce %1 non c&apos;è (bikes attach NOME)</source>
+        <translation>No bike: there is no entry %1 (bikes attach NAME)</translation>
+    </message>
+    <message>
+        <source>Nessuna moto: tervalix-cli bikes attach NOME dà un nome a quella della centralina collegata.</source>
+        <translation>No bike: tervalix-cli bikes attach NAME names the one of the linked ECU.</translation>
+    </message>
+    <message>
+        <source>Nessuna voce %1 nella cronologia</source>
+        <translation>No entry %1 in the history</translation>
+    </message>
+    <message>
+        <source>Note: %1</source>
+        <translation>Notes: %1</translation>
+    </message>
+    <message>
+        <source>Nulla è stato scritto.</source>
+        <translation>Nothing was written.</translation>
+    </message>
+    <message>
+        <source>Nulla è stato scritto: con --yes si scrive comunque.</source>
+        <translation>Nothing was written: with --yes it is written all the same.</translation>
+    </message>
+    <message>
         <source>Orologio della centralina meno orologio della sonda (sommato alla differenza di data e ora, se ci sono).</source>
         <translation>ECU clock minus wideband clock (added to the date-times&apos; difference when there are any).</translation>
     </message>
@@ -1682,12 +1969,24 @@ Profiles, backups and recordings: %1
         <translation>For help: %1 --help</translation>
     </message>
     <message>
+        <source>Più moto: --bike NOME dice di quale è la voce %1</source>
+        <translation>Several bikes: --bike NAME says whose entry %1 is</translation>
+    </message>
+    <message>
         <source>Porta entro i limiti i punti fuori dall&apos;intervallo della centralina e un K fuori da 1..4 (senza, un profilo così è rifiutato).</source>
         <translation>Bring points beyond the unit&apos;s value range, and a K outside 1..4, within them (without it such a profile is refused).</translation>
     </message>
     <message>
         <source>Portati entro i limiti: %1</source>
         <translation>Brought within the limits: %1</translation>
+    </message>
+    <message>
+        <source>Probabilmente la centralina della moto %1: con --bike &quot;%1&quot; lo si conferma e la cronologia la segue.</source>
+        <translation>Probably the ECU of bike %1: --bike &quot;%1&quot; confirms it and the history follows it.</translation>
+    </message>
+    <message>
+        <source>Profilo: %1</source>
+        <translation>Profile: %1</translation>
     </message>
     <message>
         <source>Punti esclusi dall&apos;analisi, per esempio 0-3,38-40 (riflusso allo scarico, una zona da non toccare): nessuna proposta, e nessun peso nella stima del ritardo.</source>
@@ -1708,6 +2007,10 @@ Profiles, backups and recordings: %1
     <message>
         <source>Ricevuto %1 durante la scrittura: la scrittura è stata portata a termine prima di uscire.</source>
         <translation>%1 received during the write: the write was finished before exiting.</translation>
+    </message>
+    <message>
+        <source>Rispetto alla centralina: %1</source>
+        <translation>Against the ECU: %1</translation>
     </message>
     <message>
         <source>Salva quello che la centralina contiene come profilo datato in DIR.</source>
@@ -1732,6 +2035,14 @@ Profiles, backups and recordings: %1
     <message>
         <source>Scrive la curva proposta come profilo. Senza --base solo quando ogni punto ha una proposta, e allora con --k.</source>
         <translation>Write the proposed curve as a profile. Without --base only when every point has a proposal, and then with --k.</translation>
+    </message>
+    <message>
+        <source>Scrive senza chiedere anche quando un punto diventa più magro della soglia o la centralina non è quella della moto.</source>
+        <translation>Writes without asking even when a point gets leaner than the threshold or the ECU is not the bike&apos;s.</translation>
+    </message>
+    <message>
+        <source>Scrivere comunque? [s/N] </source>
+        <translation>Write all the same? [y/N] </translation>
     </message>
     <message>
         <source>Si ferma dopo questi secondi (di solito: fino a Ctrl+C).</source>
@@ -1786,6 +2097,10 @@ Profiles, backups and recordings: %1
         <translation>unexpected argument: %1</translation>
     </message>
     <message>
+        <source>bikes: list oppure attach NOME</source>
+        <translation>bikes: list or attach NAME</translation>
+    </message>
+    <message>
         <source>comando [argomenti]</source>
         <translation>command [arguments]</translation>
     </message>
@@ -1798,12 +2113,20 @@ Profiles, backups and recordings: %1
         <translation>backup</translation>
     </message>
     <message>
+        <source>da %1</source>
+        <translation>from %1</translation>
+    </message>
+    <message>
         <source>escluso</source>
         <translation>excluded</translation>
     </message>
     <message>
         <source>formato non riconosciuto: %1 (usare .prf, .csv o -)</source>
         <translation>unrecognised format: %1 (use .prf, .csv or -)</translation>
+    </message>
+    <message>
+        <source>history: list, show ID, diff ID [ID], note ID [TESTO] oppure restore ID [--points A-B,...]</source>
+        <translation>history: list, show ID, diff ID [ID], note ID [TEXT] or restore ID [--points A-B,...]</translation>
     </message>
     <message>
         <source>indicato</source>
@@ -1834,6 +2157,10 @@ Profiles, backups and recordings: %1
         <translation>missing profile file (.prf)</translation>
     </message>
     <message>
+        <source>manca il nome della moto</source>
+        <translation>the bike&apos;s name is missing</translation>
+    </message>
+    <message>
         <source>manca il registro dal vivo (LIVE.csv)</source>
         <translation>the live log is missing (LIVE.csv)</translation>
     </message>
@@ -1842,8 +2169,20 @@ Profiles, backups and recordings: %1
         <translation>no data</translation>
     </message>
     <message>
+        <source>non verificata</source>
+        <translation>unverified</translation>
+    </message>
+    <message>
         <source>nota: %1</source>
         <translation>note: %1</translation>
+    </message>
+    <message>
+        <source>note: aggiunge un&apos;etichetta (ripetibile); -NOME la toglie.</source>
+        <translation>note: adds a tag (repeatable); -NAME removes it.</translation>
+    </message>
+    <message>
+        <source>note: una condizione, per esempio scarico=sportivo, filtro, benzina, quota, temperatura (ripetibile; chiave= la toglie).</source>
+        <translation>note: a condition, for example exhaust=sport, air filter, fuel, altitude, temperature (repeatable; key= removes it).</translation>
     </message>
     <message>
         <source>pochi campioni</source>
@@ -1858,6 +2197,10 @@ Profiles, backups and recordings: %1
         <translation>point   rpm  samples %1 %2    target  error%    applied proposed  flag</translation>
     </message>
     <message>
+        <source>restore: solo questi punti (per esempio 0-10,14; K per il K); gli altri restano come sono nella centralina.</source>
+        <translation>restore: only these points (for example 0-10,14; K for K); the others stay as the ECU holds them.</translation>
+    </message>
+    <message>
         <source>scrittura</source>
         <translation>writing</translation>
     </message>
@@ -1868,6 +2211,10 @@ Profiles, backups and recordings: %1
     <message>
         <source>verifica</source>
         <translation>verifying</translation>
+    </message>
+    <message>
+        <source>vista %1 volte</source>
+        <translation>seen %1 times</translation>
     </message>
 </context>
 <context>

@@ -597,6 +597,149 @@
     </message>
 </context>
 <context>
+    <name>History</name>
+    <message>
+        <source>%1 (%2 giri/min)</source>
+        <translation>%1 (%2 giri/min)</translation>
+    </message>
+    <message>
+        <source>%1 punti cambiati, il più grande %2 a %3 giri/min</source>
+        <translation>%1 punti cambiati, il più grande %2 a %3 giri/min</translation>
+    </message>
+    <message>
+        <source>%1 punti più magri di %2 o più: %3</source>
+        <translation>%1 punti più magri di %2 o più: %3</translation>
+    </message>
+    <message>
+        <source>1 punto cambiato, %1 a %2 giri/min</source>
+        <translation>1 punto cambiato, %1 a %2 giri/min</translation>
+    </message>
+    <message>
+        <source>1 punto più magro di %1 o più: %2</source>
+        <translation>1 punto più magro di %1 o più: %2</translation>
+    </message>
+    <message>
+        <source>C&apos;è già una moto di nome %1</source>
+        <translation>C&apos;è già una moto di nome %1</translation>
+    </message>
+    <message>
+        <source>Il registro delle moto %1 è illeggibile (%2): non viene toccato finché non è sistemato</source>
+        <translation>Il registro delle moto %1 è illeggibile (%2): non viene toccato finché non è sistemato</translation>
+    </message>
+    <message>
+        <source>Impossibile aggiornare la scheda %1: %2</source>
+        <translation>Impossibile aggiornare la scheda %1: %2</translation>
+    </message>
+    <message>
+        <source>Impossibile creare la cartella %1</source>
+        <translation>Impossibile creare la cartella %1</translation>
+    </message>
+    <message>
+        <source>Impossibile salvare il registro delle moto %1: %2</source>
+        <translation>Impossibile salvare il registro delle moto %1: %2</translation>
+    </message>
+    <message>
+        <source>Impossibile salvare la voce %1: %2</source>
+        <translation>Impossibile salvare la voce %1: %2</translation>
+    </message>
+    <message>
+        <source>K da %1 a %2</source>
+        <translation>K da %1 a %2</translation>
+    </message>
+    <message>
+        <source>K invariato</source>
+        <translation>K invariato</translation>
+    </message>
+    <message>
+        <source>La moto vuole un nome</source>
+        <translation>La moto vuole un nome</translation>
+    </message>
+    <message>
+        <source>La voce %1 è danneggiata (%2): non viene modificata</source>
+        <translation>La voce %1 è danneggiata (%2): non viene modificata</translation>
+    </message>
+    <message>
+        <source>Moto sconosciuta: %1</source>
+        <translation>Moto sconosciuta: %1</translation>
+    </message>
+    <message>
+        <source>Nessun numero libero nella cartella %1</source>
+        <translation>Nessun numero libero nella cartella %1</translation>
+    </message>
+    <message>
+        <source>Nessuna voce %1 nella cronologia</source>
+        <translation>Nessuna voce %1 nella cronologia</translation>
+    </message>
+    <message>
+        <source>Nessuna voce della cronologia per quello che la centralina contiene ora</source>
+        <translation>Nessuna voce della cronologia per quello che la centralina contiene ora</translation>
+    </message>
+    <message>
+        <source>Questa centralina non è quella che la cronologia della moto conosce.</source>
+        <translation>Questa centralina non è quella che la cronologia della moto conosce.</translation>
+    </message>
+    <message>
+        <source>copia di sicurezza</source>
+        <translation>copia di sicurezza</translation>
+    </message>
+    <message>
+        <source>data mancante o non valida</source>
+        <translation>data mancante o non valida</translation>
+    </message>
+    <message>
+        <source>il profilo non corrisponde alla sua impronta SHA-256: è stato cambiato dopo</source>
+        <translation>il profilo non corrisponde alla sua impronta SHA-256: è stato cambiato dopo</translation>
+    </message>
+    <message>
+        <source>impronta SHA-256 mancante</source>
+        <translation>impronta SHA-256 mancante</translation>
+    </message>
+    <message>
+        <source>lettura</source>
+        <translation>lettura</translation>
+    </message>
+    <message>
+        <source>nessun punto cambiato</source>
+        <translation>nessun punto cambiato</translation>
+    </message>
+    <message>
+        <source>origine mancante o sconosciuta</source>
+        <translation>origine mancante o sconosciuta</translation>
+    </message>
+    <message>
+        <source>profilo illeggibile: %1</source>
+        <translation>profilo illeggibile: %1</translation>
+    </message>
+    <message>
+        <source>profilo mancante</source>
+        <translation>profilo mancante</translation>
+    </message>
+    <message>
+        <source>profilo troncato o di troppo: %1 byte invece di %2</source>
+        <translation>profilo troncato o di troppo: %1 byte invece di %2</translation>
+    </message>
+    <message>
+        <source>ripristino</source>
+        <translation>ripristino</translation>
+    </message>
+    <message>
+        <source>scheda (.json) illeggibile: %1</source>
+        <translation>scheda (.json) illeggibile: %1</translation>
+    </message>
+    <message>
+        <source>scheda (.json) mancante: l&apos;impronta del profilo non si può controllare</source>
+        <translation>scheda (.json) mancante: l&apos;impronta del profilo non si può controllare</translation>
+    </message>
+    <message>
+        <source>scheda (.json) non valida: %1</source>
+        <translation>scheda (.json) non valida: %1</translation>
+    </message>
+    <message>
+        <source>scrittura</source>
+        <translation>scrittura</translation>
+    </message>
+</context>
+<context>
     <name>LinkPanel</name>
     <message>
         <source>Collegamento con la centralina perso: %1.</source>
@@ -1346,6 +1489,14 @@
 <context>
     <name>TervalixCli</name>
     <message>
+        <source> (spostato o cambiato da allora)</source>
+        <translation> (spostato o cambiato da allora)</translation>
+    </message>
+    <message>
+        <source>! La voce %1 è danneggiata (%2): il confronto la prende com&apos;è</source>
+        <translation>! La voce %1 è danneggiata (%2): il confronto la prende com&apos;è</translation>
+    </message>
+    <message>
         <source># %1: scostamento degli orologi %2 ms (%3), %4 letture</source>
         <translation># %1: scostamento degli orologi %2 ms (%3), %4 letture</translation>
     </message>
@@ -1370,12 +1521,24 @@
         <translation>%1 (%2 giri/min)</translation>
     </message>
     <message>
+        <source>%1 (%2 voci)</source>
+        <translation>%1 (%2 voci)</translation>
+    </message>
+    <message>
         <source>%1 righe registrate in %2</source>
         <translation>%1 righe registrate in %2</translation>
     </message>
     <message>
+        <source>%1, numero di serie %2</source>
+        <translation>%1, numero di serie %2</translation>
+    </message>
+    <message>
         <source>%1-%2 (%3-%4 giri/min)</source>
         <translation>%1-%2 (%3-%4 giri/min)</translation>
+    </message>
+    <message>
+        <source>%1: %2 voci</source>
+        <translation>%1: %2 voci</translation>
     </message>
     <message>
         <source>%1: %2. Con --clamp vengono portati entro i limiti.</source>
@@ -1406,6 +1569,10 @@
         <translation>%1:%2: non è un numero: %3</translation>
     </message>
     <message>
+        <source>, l&apos;ultima del %1</source>
+        <translation>, l&apos;ultima del %1</translation>
+    </message>
+    <message>
         <source>--%1 vuole un numero da %2 a %3</source>
         <translation>--%1 vuole un numero da %2 a %3</translation>
     </message>
@@ -1414,8 +1581,16 @@
         <translation>--%1 vuole un numero intero da %2 a %3</translation>
     </message>
     <message>
+        <source>--bike vuole il nome di una moto</source>
+        <translation>--bike vuole il nome di una moto</translation>
+    </message>
+    <message>
         <source>--columns vuole TEMPO,MISCELA[,GIRI]</source>
         <translation>--columns vuole TEMPO,MISCELA[,GIRI]</translation>
+    </message>
+    <message>
+        <source>--condition vuole chiave=valore: %1</source>
+        <translation>--condition vuole chiave=valore: %1</translation>
     </message>
     <message>
         <source>--exclude vuole punti da 0 a 40, singoli o come intervalli (0-3,38): %1</source>
@@ -1424,6 +1599,14 @@
     <message>
         <source>--k vale solo con -o e senza --base (con --base la K è quella del profilo di base)</source>
         <translation>--k vale solo con -o e senza --base (con --base la K è quella del profilo di base)</translation>
+    </message>
+    <message>
+        <source>--points vuole dei punti, per esempio 0-10,14,K</source>
+        <translation>--points vuole dei punti, per esempio 0-10,14,K</translation>
+    </message>
+    <message>
+        <source>--points: %1 non è un punto o un intervallo da 0 a %2</source>
+        <translation>--points: %1 non è un punto o un intervallo da 0 a %2</translation>
     </message>
     <message>
         <source>--port e --hid si escludono a vicenda</source>
@@ -1466,6 +1649,10 @@
         <translation>AFR stechiometrico del carburante (di solito 14.7).</translation>
     </message>
     <message>
+        <source>Allegato (%1): %2</source>
+        <translation>Allegato (%1): %2</translation>
+    </message>
+    <message>
         <source>Analisi impossibile: %1</source>
         <translation>Analisi impossibile: %1</translation>
     </message>
@@ -1488,6 +1675,10 @@
     <message>
         <source>Centralina non raggiungibile su %1: %2</source>
         <translation>Centralina non raggiungibile su %1: %2</translation>
+    </message>
+    <message>
+        <source>Centralina: %1</source>
+        <translation>Centralina: %1</translation>
     </message>
     <message>
         <source>Codici di uscita: 0 riuscito, 2 errore d&apos;uso, 3 nessuna centralina (porta mancante o occupata, nessuna risposta),
@@ -1534,6 +1725,18 @@ Profili, copie di sicurezza e registrazioni: %1
         <translation>Copia di sicurezza: %1</translation>
     </message>
     <message>
+        <source>Copie di sicurezza (senza moto): %1</source>
+        <translation>Copie di sicurezza (senza moto): %1</translation>
+    </message>
+    <message>
+        <source>Copie di sicurezza, senza moto (%1 voci)</source>
+        <translation>Copie di sicurezza, senza moto (%1 voci)</translation>
+    </message>
+    <message>
+        <source>Cronologia: %1</source>
+        <translation>Cronologia: %1</translation>
+    </message>
+    <message>
         <source>Curva e K letti in %1</source>
         <translation>Curva e K letti in %1</translation>
     </message>
@@ -1544,6 +1747,14 @@ Profili, copie di sicurezza e registrazioni: %1
     <message>
         <source>Curva proposta salvata in %1 (%2 punti cambiati dall&apos;analisi)</source>
         <translation>Curva proposta salvata in %1 (%2 punti cambiati dall&apos;analisi)</translation>
+    </message>
+    <message>
+        <source>Curva: %1; K = %2</source>
+        <translation>Curva: %1; K = %2</translation>
+    </message>
+    <message>
+        <source>DANNEGGIATA: %1</source>
+        <translation>DANNEGGIATA: %1</translation>
     </message>
     <message>
         <source>Dai dati dal vivo e dai log della sonda lambda a una curva proposta: per ogni punto le letture usate, la miscela misurata con il suo intervallo, l&apos;errore e il valore proposto.</source>
@@ -1590,6 +1801,10 @@ Profili, copie di sicurezza e registrazioni: %1
         <translation>Interrotto.</translation>
     </message>
     <message>
+        <source>K = %1 della voce è fuori da %2..%3: resta quello della centralina (%4)</source>
+        <translation>K = %1 della voce è fuori da %2..%3: resta quello della centralina (%4)</translation>
+    </message>
+    <message>
         <source>K = %1 fuori da %2..%3</source>
         <translation>K = %1 fuori da %2..%3</translation>
     </message>
@@ -1598,8 +1813,20 @@ Profili, copie di sicurezza e registrazioni: %1
         <translation>K del profilo scritto senza --base (da 1 a 4): i registri non lo riportano.</translation>
     </message>
     <message>
+        <source>La centralina collegata non è quella che la cronologia della moto %1 conosce: non vi si registra nulla (bikes attach la assegna alla moto).</source>
+        <translation>La centralina collegata non è quella che la cronologia della moto %1 conosce: non vi si registra nulla (bikes attach la assegna alla moto).</translation>
+    </message>
+    <message>
+        <source>La centralina contiene già quello che la voce %1 ha: nulla da scrivere.</source>
+        <translation>La centralina contiene già quello che la voce %1 ha: nulla da scrivere.</translation>
+    </message>
+    <message>
         <source>La centralina contiene il profilo (curva e K).</source>
         <translation>La centralina contiene il profilo (curva e K).</translation>
+    </message>
+    <message>
+        <source>La centralina era della moto %1; la sua cronologia resta là.</source>
+        <translation>La centralina era della moto %1; la sua cronologia resta là.</translation>
     </message>
     <message>
         <source>La centralina non contiene il profilo (celle diverse: %1).</source>
@@ -1618,8 +1845,16 @@ Profili, copie di sicurezza e registrazioni: %1
         <translation>La centralina può essere scritta a metà. Quello che conteneva prima è in %1</translation>
     </message>
     <message>
+        <source>La cronologia della moto: ogni stato che la centralina ha dimostrato di avere (list), una voce (show), le differenze tra due voci o tra una voce e la centralina (diff), note, etichette e condizioni (note), il ritorno a una voce o a dei suoi punti (restore). Le copie di sicurezza hanno un id che comincia con b.</source>
+        <translation>La cronologia della moto: ogni stato che la centralina ha dimostrato di avere (list), una voce (show), le differenze tra due voci o tra una voce e la centralina (diff), note, etichette e condizioni (note), il ritorno a una voce o a dei suoi punti (restore). Le copie di sicurezza hanno un id che comincia con b.</translation>
+    </message>
+    <message>
         <source>La modifica più grande di un punto in un passaggio (di solito 5).</source>
         <translation>La modifica più grande di un punto in un passaggio (di solito 5).</translation>
+    </message>
+    <message>
+        <source>La moto della centralina (il suo nome): conferma una centralina riconosciuta solo dai dati del dispositivo, sceglie la cronologia.</source>
+        <translation>La moto della centralina (il suo nome): conferma una centralina riconosciuta solo dai dati del dispositivo, sceglie la cronologia.</translation>
     </message>
     <message>
         <source>La scrittura viene portata a termine. Un secondo Ctrl+C la interrompe e può lasciare la centralina scritta a metà.</source>
@@ -1630,12 +1865,32 @@ Profili, copie di sicurezza e registrazioni: %1
         <translation>La velocità di linea della sonda (di solito 9600).</translation>
     </message>
     <message>
+        <source>La voce %1 ha %2</source>
+        <translation>La voce %1 ha %2</translation>
+    </message>
+    <message>
+        <source>La voce %1 è danneggiata (%2): nessun confronto</source>
+        <translation>La voce %1 è danneggiata (%2): nessun confronto</translation>
+    </message>
+    <message>
+        <source>La voce %1 è danneggiata (%2): non si ripristina</source>
+        <translation>La voce %1 è danneggiata (%2): non si ripristina</translation>
+    </message>
+    <message>
         <source>Le colonne di tempo e miscela (e giri) del registro della sonda, quando i loro nomi non sono quelli soliti.</source>
         <translation>Le colonne di tempo e miscela (e giri) del registro della sonda, quando i loro nomi non sono quelli soliti.</translation>
     </message>
     <message>
+        <source>Le copie di sicurezza non hanno note: la voce %1 è una copia di sicurezza</source>
+        <translation>Le copie di sicurezza non hanno note: la voce %1 è una copia di sicurezza</translation>
+    </message>
+    <message>
         <source>Le miscele volute sono in lambda, e la tabella mostra lambda.</source>
         <translation>Le miscele volute sono in lambda, e la tabella mostra lambda.</translation>
+    </message>
+    <message>
+        <source>Le moto e le loro centraline (list); attach dà un nome alla moto della centralina collegata ora e ne comincia la cronologia.</source>
+        <translation>Le moto e le loro centraline (list); attach dà un nome alla moto della centralina collegata ora e ne comincia la cronologia.</translation>
     </message>
     <message>
         <source>Legge curva e K in FILE.prf, in FILE.csv (point,rpm,value) o come CSV sullo standard output (-o -).</source>
@@ -1674,6 +1929,38 @@ Profili, copie di sicurezza e registrazioni: %1
         <translation>Mostra questo aiuto (con un comando: l&apos;aiuto del comando).</translation>
     </message>
     <message>
+        <source>Moto %1: centralina %2; voce %3 della cronologia</source>
+        <translation>Moto %1: centralina %2; voce %3 della cronologia</translation>
+    </message>
+    <message>
+        <source>Nessuna moto di nome %1 (tervalix-cli bikes list)</source>
+        <translation>Nessuna moto di nome %1 (tervalix-cli bikes list)</translation>
+    </message>
+    <message>
+        <source>Nessuna moto: la voce %1 non c&apos;è (bikes attach NOME)</source>
+        <translation>Nessuna moto: la voce %1 non c&apos;è (bikes attach NOME)</translation>
+    </message>
+    <message>
+        <source>Nessuna moto: tervalix-cli bikes attach NOME dà un nome a quella della centralina collegata.</source>
+        <translation>Nessuna moto: tervalix-cli bikes attach NOME dà un nome a quella della centralina collegata.</translation>
+    </message>
+    <message>
+        <source>Nessuna voce %1 nella cronologia</source>
+        <translation>Nessuna voce %1 nella cronologia</translation>
+    </message>
+    <message>
+        <source>Note: %1</source>
+        <translation>Note: %1</translation>
+    </message>
+    <message>
+        <source>Nulla è stato scritto.</source>
+        <translation>Nulla è stato scritto.</translation>
+    </message>
+    <message>
+        <source>Nulla è stato scritto: con --yes si scrive comunque.</source>
+        <translation>Nulla è stato scritto: con --yes si scrive comunque.</translation>
+    </message>
+    <message>
         <source>Orologio della centralina meno orologio della sonda (sommato alla differenza di data e ora, se ci sono).</source>
         <translation>Orologio della centralina meno orologio della sonda (sommato alla differenza di data e ora, se ci sono).</translation>
     </message>
@@ -1682,12 +1969,24 @@ Profili, copie di sicurezza e registrazioni: %1
         <translation>Per l&apos;aiuto: %1 --help</translation>
     </message>
     <message>
+        <source>Più moto: --bike NOME dice di quale è la voce %1</source>
+        <translation>Più moto: --bike NOME dice di quale è la voce %1</translation>
+    </message>
+    <message>
         <source>Porta entro i limiti i punti fuori dall&apos;intervallo della centralina e un K fuori da 1..4 (senza, un profilo così è rifiutato).</source>
         <translation>Porta entro i limiti i punti fuori dall&apos;intervallo della centralina e un K fuori da 1..4 (senza, un profilo così è rifiutato).</translation>
     </message>
     <message>
         <source>Portati entro i limiti: %1</source>
         <translation>Portati entro i limiti: %1</translation>
+    </message>
+    <message>
+        <source>Probabilmente la centralina della moto %1: con --bike &quot;%1&quot; lo si conferma e la cronologia la segue.</source>
+        <translation>Probabilmente la centralina della moto %1: con --bike &quot;%1&quot; lo si conferma e la cronologia la segue.</translation>
+    </message>
+    <message>
+        <source>Profilo: %1</source>
+        <translation>Profilo: %1</translation>
     </message>
     <message>
         <source>Punti esclusi dall&apos;analisi, per esempio 0-3,38-40 (riflusso allo scarico, una zona da non toccare): nessuna proposta, e nessun peso nella stima del ritardo.</source>
@@ -1708,6 +2007,10 @@ Profili, copie di sicurezza e registrazioni: %1
     <message>
         <source>Ricevuto %1 durante la scrittura: la scrittura è stata portata a termine prima di uscire.</source>
         <translation>Ricevuto %1 durante la scrittura: la scrittura è stata portata a termine prima di uscire.</translation>
+    </message>
+    <message>
+        <source>Rispetto alla centralina: %1</source>
+        <translation>Rispetto alla centralina: %1</translation>
     </message>
     <message>
         <source>Salva quello che la centralina contiene come profilo datato in DIR.</source>
@@ -1732,6 +2035,14 @@ Profili, copie di sicurezza e registrazioni: %1
     <message>
         <source>Scrive la curva proposta come profilo. Senza --base solo quando ogni punto ha una proposta, e allora con --k.</source>
         <translation>Scrive la curva proposta come profilo. Senza --base solo quando ogni punto ha una proposta, e allora con --k.</translation>
+    </message>
+    <message>
+        <source>Scrive senza chiedere anche quando un punto diventa più magro della soglia o la centralina non è quella della moto.</source>
+        <translation>Scrive senza chiedere anche quando un punto diventa più magro della soglia o la centralina non è quella della moto.</translation>
+    </message>
+    <message>
+        <source>Scrivere comunque? [s/N] </source>
+        <translation>Scrivere comunque? [s/N] </translation>
     </message>
     <message>
         <source>Si ferma dopo questi secondi (di solito: fino a Ctrl+C).</source>
@@ -1786,6 +2097,10 @@ Profili, copie di sicurezza e registrazioni: %1
         <translation>argomento di troppo: %1</translation>
     </message>
     <message>
+        <source>bikes: list oppure attach NOME</source>
+        <translation>bikes: list oppure attach NOME</translation>
+    </message>
+    <message>
         <source>comando [argomenti]</source>
         <translation>comando [argomenti]</translation>
     </message>
@@ -1798,12 +2113,20 @@ Profili, copie di sicurezza e registrazioni: %1
         <translation>copia di sicurezza</translation>
     </message>
     <message>
+        <source>da %1</source>
+        <translation>da %1</translation>
+    </message>
+    <message>
         <source>escluso</source>
         <translation>escluso</translation>
     </message>
     <message>
         <source>formato non riconosciuto: %1 (usare .prf, .csv o -)</source>
         <translation>formato non riconosciuto: %1 (usare .prf, .csv o -)</translation>
+    </message>
+    <message>
+        <source>history: list, show ID, diff ID [ID], note ID [TESTO] oppure restore ID [--points A-B,...]</source>
+        <translation>history: list, show ID, diff ID [ID], note ID [TESTO] oppure restore ID [--points A-B,...]</translation>
     </message>
     <message>
         <source>indicato</source>
@@ -1834,6 +2157,10 @@ Profili, copie di sicurezza e registrazioni: %1
         <translation>manca il file del profilo (.prf)</translation>
     </message>
     <message>
+        <source>manca il nome della moto</source>
+        <translation>manca il nome della moto</translation>
+    </message>
+    <message>
         <source>manca il registro dal vivo (LIVE.csv)</source>
         <translation>manca il registro dal vivo (LIVE.csv)</translation>
     </message>
@@ -1842,8 +2169,20 @@ Profili, copie di sicurezza e registrazioni: %1
         <translation>nessun dato</translation>
     </message>
     <message>
+        <source>non verificata</source>
+        <translation>non verificata</translation>
+    </message>
+    <message>
         <source>nota: %1</source>
         <translation>nota: %1</translation>
+    </message>
+    <message>
+        <source>note: aggiunge un&apos;etichetta (ripetibile); -NOME la toglie.</source>
+        <translation>note: aggiunge un&apos;etichetta (ripetibile); -NOME la toglie.</translation>
+    </message>
+    <message>
+        <source>note: una condizione, per esempio scarico=sportivo, filtro, benzina, quota, temperatura (ripetibile; chiave= la toglie).</source>
+        <translation>note: una condizione, per esempio scarico=sportivo, filtro, benzina, quota, temperatura (ripetibile; chiave= la toglie).</translation>
     </message>
     <message>
         <source>pochi campioni</source>
@@ -1858,6 +2197,10 @@ Profili, copie di sicurezza e registrazioni: %1
         <translation>punto  giri campioni %1 %2 obiettivo errore%  applicato proposto  stato</translation>
     </message>
     <message>
+        <source>restore: solo questi punti (per esempio 0-10,14; K per il K); gli altri restano come sono nella centralina.</source>
+        <translation>restore: solo questi punti (per esempio 0-10,14; K per il K); gli altri restano come sono nella centralina.</translation>
+    </message>
+    <message>
         <source>scrittura</source>
         <translation>scrittura</translation>
     </message>
@@ -1868,6 +2211,10 @@ Profili, copie di sicurezza e registrazioni: %1
     <message>
         <source>verifica</source>
         <translation>verifica</translation>
+    </message>
+    <message>
+        <source>vista %1 volte</source>
+        <translation>vista %1 volte</translation>
     </message>
 </context>
 <context>

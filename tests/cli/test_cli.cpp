@@ -249,7 +249,7 @@ void TestCli::serialUnit()
 
     // Write, then verify in another run: the unit keeps it; the backup holds
     // what it had before.
-    r = run({"write", "new.prf", "--backup-dir", "bk", "--port", port});
+    r = run({"write", "new.prf", "--yes", "--backup-dir", "bk", "--port", port});
     QVERIFY2(r.code == 0, qPrintable(r.err));
     const QStringList backups = QDir(file("bk")).entryList({"*_HW10.prf"}, QDir::Files);
     QCOMPARE(backups.size(), 1);
@@ -269,7 +269,7 @@ void TestCli::serialUnit()
     QVERIFY2(r.err.contains(QLatin1String("6 (1800 giri/min)")) && r.err.contains(QLatin1String("K = 9")),
              qPrintable(r.err));
     QCOMPARE(run({"verify", "new.prf", "--port", port}).code, 0);
-    r = run({"write", "beyond.prf", "--clamp", "--backup-dir", "bk", "--port", port});
+    r = run({"write", "beyond.prf", "--clamp", "--yes", "--backup-dir", "bk", "--port", port});
     QVERIFY2(r.code == 0, qPrintable(r.err));
     r = run({"read", "-o", "-", "--port", port});
     QVERIFY(r.out.contains(QLatin1String("\n6,1800,25\n")));
@@ -304,18 +304,18 @@ void TestCli::hidUnit()
 
     // A write backs up into the window's folder by default: ./Profili when
     // there is one, else the user's documents.
-    r = run({"write", "new.prf"}, hid);
+    r = run({"write", "new.prf", "--yes"}, hid);
     QVERIFY2(r.code == 0, qPrintable(r.err));
     QCOMPARE(QDir(file("home/Documents/Tervalix/Profili/backup")).entryList({"*_HW21.prf"}, QDir::Files).size(), 1);
     QVERIFY(QDir(work.path()).mkpath(QStringLiteral("Profili")));
-    r = run({"write", "new.prf"}, hid);
+    r = run({"write", "new.prf", "--yes"}, hid);
     QVERIFY2(r.code == 0, qPrintable(r.err));
     QCOMPARE(QDir(file("Profili/backup")).entryList({"*_HW21.prf"}, QDir::Files).size(), 1);
     QDir(file("Profili")).removeRecursively();
     QCOMPARE(run({"write", "beyond.prf"}, hid).code, 2);
 
     // A cell that acknowledges but does not keep its value fails the write.
-    r = run({"write", "new.prf"}, {"TERVALIX_SIMULATOR=hid", "TERVALIX_SIM_STUCK_CELL=7"});
+    r = run({"write", "new.prf", "--yes"}, {"TERVALIX_SIMULATOR=hid", "TERVALIX_SIM_STUCK_CELL=7"});
     QCOMPARE(r.code, 5);
     QCOMPARE(r.out, QStringLiteral("Cella 7: scritto -3, la centralina contiene 0\n"));
 
@@ -352,7 +352,7 @@ void TestCli::ctrlCDuringAWrite()
     for (const Case &c : {Case{SIGINT, 1, 0, "portata a termine"}, Case{SIGINT, 2, 4, "Scrittura interrotta"},
                           Case{SIGHUP, 1, 0, "SIGHUP"}, Case{SIGTERM, 1, 0, "SIGTERM"}}) {
         const QString dir = QStringLiteral("signal%1x%2").arg(c.signal).arg(c.times);
-        QProcess *write = start({"write", "new.prf", "--backup-dir", dir, "--port", sim.port});
+        QProcess *write = start({"write", "new.prf", "--yes", "--backup-dir", dir, "--port", sim.port});
         // The backup is taken just before the first cell is written.
         QVERIFY(waitFor([&] { return !QDir(file(dir)).isEmpty(QDir::Files); }, 20000));
         for (int i = 0; i < c.times; ++i) {

@@ -1,0 +1,112 @@
+// bikes list, bikes attach NAME: the bikes and their units, and naming the
+// bike of the unit linked now (its history starts with the read that
+// follows).
+
+#include "cli/clicommands.h"
+
+#include "cli/cliecu.h"
+#include "cli/clihistorytext.h"
+
+#include <QDir>
+#include <QJsonArray>
+
+namespace Cli {
+
+namespace {
+
+int bikesList(Context &ctx)
+{
+    HistoryLibrary lib;
+    QString error;
+    if (!lib.reload(&error))
+        return ctx.out.fail(ExitTransfer, error);
+    QJsonArray list;
+    for (const Bike &b : lib.bikes().bikes()) {
+        const QVector<HistoryEntry> entries = lib.store(b.key).list();
+        const QString folder = lib.bikes().folderOf(b.key);
+        list.append(bikeJson(b, folder, entries.size()));
+        if (ctx.out.json())
+            continue;
+        QString line = TervalixCli::tr("%1: %2 voci").arg(b.name).arg(entries.size());
+        if (!entries.isEmpty())
+            line += TervalixCli::tr(", l'ultima del %1").arg(entries.first().time.toString(QStringLiteral("yyyy-MM-dd HH:mm")));
+        ctx.out.line(line);
+        for (const KnownUnit &u : b.units)
+            ctx.out.line(QStringLiteral("  ") + unitText(u.unit));
+        ctx.out.line(QStringLiteral("  ") + QDir::toNativeSeparators(folder));
+    }
+    const int backups = lib.backups().list().size();
+    if (ctx.out.json()) {
+        ctx.out.document(QJsonObject{{QStringLiteral("bikes"), list},
+                                     {QStringLiteral("backups"), QJsonObject{{QStringLiteral("folder"), lib.backups().folder()},
+                                                                            {QStringLiteral("entries"), backups}}}});
+        return ExitOk;
+    }
+    if (list.isEmpty())
+        ctx.out.line(TervalixCli::tr("Nessuna moto: tervalix-cli bikes attach NOME dà un nome a quella della "
+                                     "centralina collegata."));
+    ctx.out.line(TervalixCli::tr("Copie di sicurezza (senza moto): %1").arg(backups));
+    return ExitOk;
+}
+
+int bikesAttach(Context &ctx, const QString &name)
+{
+    if (name.trimmed().isEmpty())
+        return ctx.out.fail(ExitUsage, TervalixCli::tr("manca il nome della moto"));
+    CliEcu ecu(ctx.config, ctx.out, ctx.interrupts);
+    if (const int code = ecu.link(ctx.args.port))
+        return code;
+    HistoryLibrary &lib = ecu.library();
+    QString error;
+    if (!lib.reload(&error))
+        return ctx.out.fail(ExitTransfer, error);
+    // A unit known by its serial number to another bike moves here; its
+    // old history stays with the old bike.
+    const Recognition before = ecu.recorder().recognition();
+    const Bike *known = lib.bikes().find(name);
+    Bike bike;
+    const bool created = !known;
+    if (known) {
+        bike = *known;
+    } else if (!lib.bikes().add(name, &bike, &error)) {
+        return ctx.out.fail(lib.bikes().isDamaged() ? ExitTransfer : ExitUsage, error);
+    }
+    if (!ecu.recorder().confirmBike(bike.key, &error))
+        return ctx.out.fail(ExitTransfer, error);
+    if (before.kind == Recognition::KnownBySerial && before.bike != bike.key) {
+        const Bike *old = lib.bikes().find(before.bike);
+        ctx.out.error(TervalixCli::tr("La centralina era della moto %1; la sua cronologia resta là.")
+                          .arg(old ? old->name : before.bike));
+    }
+    if (const int code = ecu.read())
+        return code;
+    const QString entry = ecu.recorder().currentEntry();
+    const UnitIdentity unit = ecu.recorder().unit();
+    if (ctx.out.json()) {
+        ctx.out.document(QJsonObject{{QStringLiteral("bike"), bike.name},
+                                     {QStringLiteral("key"), bike.key},
+                                     {QStringLiteral("created"), created},
+                                     {QStringLiteral("folder"), lib.bikes().folderOf(bike.key)},
+                                     {QStringLiteral("unit"), unit.toJson()},
+                                     {QStringLiteral("entry"), entry}});
+        return ExitOk;
+    }
+    ctx.out.line(TervalixCli::tr("Moto %1: centralina %2; voce %3 della cronologia")
+                     .arg(bike.name, unitText(unit), entry.isEmpty() ? QStringLiteral("-") : entry));
+    return ExitOk;
+}
+
+} // namespace
+
+int commandBikes(Context &ctx)
+{
+    const QStringList &a = ctx.args.arguments;
+    const QString sub = a.value(0, QStringLiteral("list"));
+    if (sub == QLatin1String("list") && a.size() <= 1)
+        return bikesList(ctx);
+    if (sub == QLatin1String("attach"))
+        return bikesAttach(ctx, a.mid(1).join(QLatin1Char(' ')));
+    return ctx.out.fail(ExitUsage, TervalixCli::tr("bikes: list oppure attach NOME"));
+}
+
+} // namespace Cli
