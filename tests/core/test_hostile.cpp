@@ -53,8 +53,7 @@ private slots:
     void initTestCase();
     void cleanupTestCase();
     void lockFiles();
-    void unusableLockFolder();
-    void serialLockFileThatWouldHang();
+    void lockPlacesThatCannotServe();
     void backupFolders();
     void outputThroughALink();
 
@@ -202,25 +201,21 @@ void TestHostile::lockFiles()
     }
 }
 
-void TestHostile::unusableLockFolder()
+void TestHostile::lockPlacesThatCannotServe()
 {
     // TMPDIR a plain file: the link names the folder, not a busy unit.
     QTemporaryDir dir;
     const QString notAFolder = dir.filePath("tmp");
     QVERIFY(writeFile(notAFolder, "x"));
     auto ecu = std::make_shared<EcuSimulator>();
-    HidLink link(std::make_unique<SimulatedHidDevice>(ecu), notAFolder);
-    QVERIFY(!link.open());
-    QCOMPARE(link.openError(), EcuLink::OpenError::Failed);
-    QVERIFY2(link.errorString().contains("impossibile creare il file di blocco"), qPrintable(link.errorString()));
-    QVERIFY(!link.errorString().contains("in uso"));
-}
+    HidLink hid(std::make_unique<SimulatedHidDevice>(ecu), notAFolder);
+    QVERIFY(!hid.open());
+    QCOMPARE(hid.openError(), EcuLink::OpenError::Failed);
+    QVERIFY2(hid.errorString().contains("impossibile creare il file di blocco"), qPrintable(hid.errorString()));
+    QVERIFY(!hid.errorString().contains("in uso"));
 
-void TestHostile::serialLockFileThatWouldHang()
-{
     // A FIFO where Qt's serial port looks for the port's lock: opening it
     // there would never return.
-    auto ecu = std::make_shared<EcuSimulator>();
     PtyEcuSimulator pty(ecu);
     if (!pty.start())
         QSKIP("no pseudo-terminal");
@@ -314,9 +309,7 @@ void TestHostile::outputThroughALink()
     QVERIFY(!ProfileFile::save(path, ramp(-20), 1, &error));
     QVERIFY2(error.contains("collegamento simbolico"), qPrintable(error));
     QVERIFY(QFileInfo(path).isSymLink());
-    QFile f(target);
-    QVERIFY(f.open(QIODevice::ReadOnly));
-    QCOMPARE(f.readAll(), QByteArray("root:x:0:0\n"));
+    QCOMPARE(readFile(target), QByteArray("root:x:0:0\n"));
 }
 
 QTEST_GUILESS_MAIN(TestHostile)

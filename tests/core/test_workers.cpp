@@ -57,8 +57,7 @@ class TestWorkers : public QObject {
     Q_OBJECT
 
 private slots:
-    void writeSendsEveryCellInOrder();
-    void cleanReadAsksEachCellOnce();
+    void cleanTransfersAskEachCellOnce();
     void timeoutBudgetIsSharedByTheCells();
     void repliesOfTheWrongKindAreNotTaken();
     void readUnderLineFaultsIsNeverWrong();
@@ -66,34 +65,29 @@ private slots:
     void queuedWritesGoInOrderBeforeTheNextPoll();
     void commandWaitsForTheLine();
     void pollRepliesReachTheDisplays();
-    void queuedWriteIsSentAgainUntilAcknowledged();
-    void givingUpDropsWhatWasWaiting();
-    void nothingIsRetriedOnceNobodyWaits();
+    void silentUnitIsRetriedOnlyWhileSomebodyWaits();
     void pollsArePacedByThePeriod();
 
     void loopSleepsUntilAnEventOrADeadline();
     void runningThreadsTransferAndStopCooperatively();
 };
 
-void TestWorkers::writeSendsEveryCellInOrder()
+void TestWorkers::cleanTransfersAskEachCellOnce()
 {
-    Send d;
+    Send write;
     for (int i = 0; i < 41; ++i)
-        d.image.append(char(i - 10));
-    d.w().startSend(0);
-    QVERIFY(d.runToIdle());
-    QCOMPARE(d.line.frames.size(), 41);
+        write.image.append(char(i - 10));
+    write.w().startSend(0);
+    QVERIFY(write.runToIdle());
+    QCOMPARE(write.line.frames.size(), 41);
     for (int i = 0; i < 41; ++i)
-        QCOMPARE(d.line.frames[i], makeWriteFrame(i, uchar(i - 10)));
-    QCOMPARE(d.percents, percentsOf(41));
-    QCOMPARE(d.outcomes, QStringList{"OK_SND"});
-    QCOMPARE(d.line.ecu.cells.left(41), d.image);
+        QCOMPARE(write.line.frames[i], makeWriteFrame(i, uchar(i - 10)));
+    QCOMPARE(write.percents, percentsOf(41));
+    QCOMPARE(write.outcomes, QStringList{"OK_SND"});
+    QCOMPARE(write.line.ecu.cells.left(41), write.image);
     // Every answer came in while its frame was going out, and was kept.
-    QCOMPARE(d.w().retriesLeft(), 20);
-}
+    QCOMPARE(write.w().retriesLeft(), 20);
 
-void TestWorkers::cleanReadAsksEachCellOnce()
-{
     // A 90-cell unit, then a 50-cell one on the same reader: the image is
     // emptied first and gets every cell, the bench flag included.
     Read d;
@@ -312,7 +306,7 @@ void TestWorkers::queuedWritesGoInOrderBeforeTheNextPoll()
     QCOMPARE(bench.w().queuedFrames(), 6);
     bench.run(40);
     const QList<QByteArray> on{makeWriteFrame(41, 2), makeWriteFrame(42, 1), makeWriteFrame(49, 1)};
-    QCOMPARE(bench.line.frames, on + QList<QByteArray>{on[0], on[1], makeWriteFrame(49, 0)});
+    QCOMPARE(bench.line.frames, on + (QList<QByteArray>{on[0], on[1], makeWriteFrame(49, 0)}));
     QCOMPARE(bench.w().state(), 800);
     QCOMPARE(bench.w().queuedFrames(), 0);
     // Each frame waits for the acknowledgement of the one before.
@@ -321,6 +315,18 @@ void TestWorkers::queuedWritesGoInOrderBeforeTheNextPoll()
     bench.run(10);
     QCOMPARE(bench.line.frames.size(), 7);
     QCOMPARE(bench.line.frames.last(), makeWriteFrame(81, 2));
+
+    // A write whose acknowledgement is lost is sent again as it is, never
+    // replaced by a poll; the exchange that completes reloads the budget.
+    Live k;
+    k.line.loseFirstTries([](int) { return true; }, 2);
+    k.w().queueInjectionK(2, 10);
+    k.run(100);
+    const QByteArray k2 = makeWriteFrame(42, 2);
+    QCOMPARE(k.line.frames, (QList<QByteArray>{k2, k2, k2}));
+    QCOMPARE(k.w().state(), 800);
+    QCOMPARE(k.w().queuedFrames(), 0);
+    QCOMPARE(k.w().retryCount(), 30);
 }
 
 void TestWorkers::commandWaitsForTheLine()
@@ -390,25 +396,32 @@ void TestWorkers::pollRepliesReachTheDisplays()
     QCOMPARE(off.line.frames.size(), 1);
 }
 
-void TestWorkers::queuedWriteIsSentAgainUntilAcknowledged()
+void TestWorkers::silentUnitIsRetriedOnlyWhileSomebodyWaits()
 {
-    Live d;
-    d.line.loseFirstTries([](int) { return true; }, 2);
-    d.w().queueInjectionK(2, 10);
-    d.run(100);
-    const QByteArray k2 = makeWriteFrame(42, 2);
-    QCOMPARE(d.line.frames, (QList<QByteArray>{k2, k2, k2}));  // never replaced by a poll
-    QCOMPARE(d.w().state(), 800);
-    QCOMPARE(d.w().queuedFrames(), 0);
-    QCOMPARE(d.w().retryCount(), 30);  // reloaded by the completed exchange
-}
-
-void TestWorkers::givingUpDropsWhatWasWaiting()
-{
-    // A silent unit while live data is on: 30 polls, each after the time-out
-    // of the one before, then one KO...
+    // A silent unit while live data is on: the poll is retried...
     Live d;
     d.line.fallSilent();
+    d.w().startPolling();
+    QVERIFY(d.runUntil([&] { return d.line.frames.size() == 2; }));
+    // ...until live data goes off: the poll on the wire is not sent again.
+    d.w().stopPolling();
+    d.run(2000);
+    QCOMPARE(d.line.frames.size(), 2);
+    QCOMPARE(d.w().state(), 800);
+    // K frames being retried go with a reset (a disconnect): no frame, no
+    // warning afterwards.
+    d.w().queueInjectionK(3, 10);
+    QVERIFY(d.runUntil([&] { return d.line.frames.size() == 4; }));
+    QCOMPARE(d.w().reset(), QString());
+    d.run(2000);
+    QCOMPARE(d.line.frames.size(), 4);
+    QCOMPARE(d.w().queuedFrames(), 0);
+    QCOMPARE(d.outcomes.size(), 0);
+
+    // Live data on for good: 30 polls, each after the time-out of the one
+    // before, then one KO...
+    d.line.frames.clear();
+    d.line.sentAt.clear();
     d.w().startPolling();
     QVERIFY(d.runUntil([&] { return !d.outcomes.isEmpty(); }));
     QCOMPARE(d.outcomes, QStringList{"KO"});
@@ -449,30 +462,6 @@ void TestWorkers::givingUpDropsWhatWasWaiting()
     bench.w().queueInjectionK(2, 10);
     bench.w().setCmd(QStringLiteral("LOAD_PROFILE"));
     QCOMPARE(bench.w().reset(), QStringLiteral("LOAD_PROFILE"));
-}
-
-void TestWorkers::nothingIsRetriedOnceNobodyWaits()
-{
-    // A silent unit while live data is on: the poll is retried...
-    Live d;
-    d.line.fallSilent();
-    d.w().startPolling();
-    QVERIFY(d.runUntil([&] { return d.line.frames.size() == 2; }));
-    // ...until live data goes off: the poll on the wire is not sent again.
-    d.w().stopPolling();
-    d.run(2000);
-    QCOMPARE(d.line.frames.size(), 2);
-    QCOMPARE(d.w().state(), 800);
-
-    // K frames being retried go with a reset (a disconnect): no frame, no
-    // warning afterwards.
-    d.w().queueInjectionK(3, 10);
-    QVERIFY(d.runUntil([&] { return d.line.frames.size() == 4; }));
-    QCOMPARE(d.w().reset(), QString());
-    d.run(2000);
-    QCOMPARE(d.line.frames.size(), 4);
-    QCOMPARE(d.w().queuedFrames(), 0);
-    QCOMPARE(d.outcomes.size(), 0);
 }
 
 void TestWorkers::pollsArePacedByThePeriod()
