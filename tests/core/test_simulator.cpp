@@ -3,7 +3,6 @@
 // pseudo-terminal).
 
 #include "link/protocol.h"
-#include "link/replyassembler.h"
 #include "sim/ecusimulator.h"
 #include "sim/ptyecusimulator.h"
 #include "sim/simulatedhiddevice.h"
@@ -12,7 +11,6 @@
 
 #include <QElapsedTimer>
 #include <QSerialPort>
-#include <QSignalSpy>
 #include <QtTest>
 
 #include <atomic>
@@ -36,7 +34,6 @@ static QByteArray readBytes(QSerialPort &port, int count, int ms)
 class TestSimulator : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { qRegisterMetaType<QSerialPort::SerialPortError>(); }
     void probeReplyCarriesTheDeviceInformation();
     void writeStoresAndReadAnswers();
     void layoutFollowsTheHardwareVersion();
@@ -48,7 +45,6 @@ private slots:
     void hidDevice();
 
     void ptyAnswersARealSerialPort();
-    void ptyUnplugIsSeenByThePort();
 };
 
 void TestSimulator::probeReplyCarriesTheDeviceInformation()
@@ -262,16 +258,10 @@ void TestSimulator::ptyAnswersARealSerialPort()
     QCOMPARE(reply.size(), 8);
     QCOMPARE(reply.left(7), hex("FA C8 15 04 32 30 33"));
 
-    // A whole profile-sized exchange: write then read back, cell by cell.
-    ReplyAssembler a;
-    for (int i = 0; i < 41; ++i) {
-        port.write(makeWriteFrame(uchar(i), uchar(i * 3)));
-        const QList<QByteArray> acks = a.feed(readBytes(port, 8, 1000));
-        QCOMPARE(acks.size(), 1);
-        QCOMPARE(uchar(acks[0][0]), uchar(KindWrite));
-    }
-    for (int i = 0; i < 41; ++i)
-        QCOMPARE(int(sim.ecu()->cell(i)), i * 3);
+    // Whole curves over it, and a unit that goes away under an open port,
+    // are the session suite's.
+    port.write(makeWriteFrame(40, 120));
+    QCOMPARE(readBytes(port, 8, 1000).left(1), hex("FD"));
     port.write(makeReadFrame(40));
     QCOMPARE(readReplyValue(readBytes(port, 8, 1000)), uchar(120));
 
@@ -287,29 +277,6 @@ void TestSimulator::ptyAnswersARealSerialPort()
     port.close();
     sim.stop();
     QVERIFY(!sim.isRunning());
-}
-
-void TestSimulator::ptyUnplugIsSeenByThePort()
-{
-    PtyEcuSimulator sim(std::make_shared<EcuSimulator>());
-    QVERIFY(sim.start());
-    QSerialPort port;
-    port.setPortName(sim.portPath());
-    QVERIFY(port.open(QIODevice::ReadWrite));
-    QSignalSpy errors(&port, &QSerialPort::errorOccurred);
-    sim.unplug();
-    QVERIFY(!sim.isRunning());
-    port.write(makeProbeFrame());
-    QVERIFY(waitFor([&] {
-        for (const QList<QVariant> &e : errors) {
-            const auto code = e.at(0).value<QSerialPort::SerialPortError>();
-            if (code == QSerialPort::ReadError || code == QSerialPort::ResourceError
-                || code == QSerialPort::WriteError)
-                return true;
-        }
-        return false;
-    }, 2000));
-    port.close();
 }
 
 QTEST_GUILESS_MAIN(TestSimulator)
