@@ -39,8 +39,7 @@ QByteArray distinctCells(int n);
 // The line between a worker and the memory. Replies come in in order while
 // the frame is still going out (as a HID exchange answers before the
 // worker's step returns): each frame sent lets the oldest reply on the way
-// in. Faults are named by frame number, counted from 1 over the driver's
-// life:
+// in. Faults are named by frame number, counted from 1 as `frames` grows:
 //   late         its reply is held back until the next frame goes out
 //                (an answer that misses its time-out and meets the resend);
 //   forgedBefore noise shaped as a read reply for the very cell asked
