@@ -7,16 +7,9 @@
 
 #include "profile/curvemodel.h"
 #include "profile/curveops.h"
+#include "support/testsupport.h"
 
 namespace {
-
-QVector<int> ramp(int from = -10)
-{
-    QVector<int> v;
-    for (int i = 0; i < Curve::Points; ++i)
-        v << from + i;
-    return v;
-}
 
 CurveLimits small() { return CurveLimits::forHardware(10); }  // -10 to 25
 
@@ -66,7 +59,7 @@ void TestCurveModel::tableShowsPointsAsColumns()
 {
     CurveModel m;
     m.setMaxRpm(17000.0);
-    m.setValues(ramp(), "ramp");
+    m.setValues(ramp(-10), "ramp");
     QCOMPARE(m.columnCount(), 41);
     QCOMPARE(m.rowCount(), 2);
     QCOMPARE(m.data(m.index(CurveModel::RpmRow, 40)).toInt(), 17000);
@@ -122,7 +115,7 @@ void TestCurveModel::undoCoversEveryChangeAndDragsAreOneStep()
     QCOMPARE(m.redoText(), QStringLiteral("drag"));
 
     // Replacing the curve is a step too; an edit after an undo drops the redo.
-    m.setValues(ramp(), "load");
+    m.setValues(ramp(-10), "load");
     m.undo();
     QCOMPARE(m.values(), before);
     m.setValue(0, 5);
@@ -136,7 +129,7 @@ void TestCurveModel::modifiedMeansDifferentFromFileAndEcu()
     QVERIFY(!m.isModified());  // the flat start curve holds nothing to lose
     m.setValue(1, 3);
     QVERIFY(m.isModified());
-    m.setValues(ramp(), "load");
+    m.setValues(ramp(-10), "load");
     m.setFile("/p/a.prf");
     QVERIFY(!m.isModified());
     m.setValue(1, 20);

@@ -24,6 +24,7 @@
 #include "sim/ptyecusimulator.h"
 #include "sim/simulatedhiddevice.h"
 #include "support/fakesystem.h"
+#include "support/testsupport.h"
 
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -34,20 +35,6 @@ namespace {
 
 using Failure = DeviceLock::Failure;
 using V = DoctorVerdict;
-
-bool put(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
-
-QVector<int> ramp()
-{
-    QVector<int> v;
-    for (int i = 0; i < Curve::Points; ++i)
-        v << i - 20;
-    return v;
-}
 
 // A process that ran and is gone: its pid names nobody now.
 qint64 finishedPid()
@@ -66,8 +53,7 @@ private slots:
     void initTestCase();
     void cleanupTestCase();
     void lockFiles();
-    void unusableLockFolder();
-    void serialLockFileThatWouldHang();
+    void lockPlacesThatCannotServe();
     void backupFolders();
     void outputThroughALink();
 
@@ -103,7 +89,7 @@ void TestHostile::lockFiles()
     };
     const auto text = [](const QByteArray &bytes) {
         return [bytes](FakeSystem &, const QString &lock) -> std::shared_ptr<void> {
-            put(lock, bytes);
+            writeFile(lock, bytes);
             return nullptr;
         };
     };
@@ -126,7 +112,7 @@ void TestHostile::lockFiles()
         {"huge pid", text("99999999999999999999\ntervalix\n"), Failure::None, "", V::Info, "rm -f ", "non è valido"},
         {"two days old",
          [](FakeSystem &, const QString &lock) -> std::shared_ptr<void> {
-             put(lock, "4000\ntervalix\n");
+             writeFile(lock, "4000\ntervalix\n");
              const timeval old[2] = {{time(nullptr) - 2 * 86400, 0}, {time(nullptr) - 2 * 86400, 0}};
              ::utimes(QFile::encodeName(lock).constData(), old);
              return nullptr;
@@ -137,7 +123,7 @@ void TestHostile::lockFiles()
         // A live pid that holds nothing: `sleep` is no Tervalix.
         {"live foreign pid",
          [=](FakeSystem &s, const QString &lock) -> std::shared_ptr<void> {
-             put(lock, QByteArray::number(sleeping) + "\ntervalix\n");
+             writeFile(lock, QByteArray::number(sleeping) + "\ntervalix\n");
              s.file(QStringLiteral("/proc/%1/comm").arg(sleeping), "sleep\n");
              return nullptr;
          },
@@ -215,25 +201,21 @@ void TestHostile::lockFiles()
     }
 }
 
-void TestHostile::unusableLockFolder()
+void TestHostile::lockPlacesThatCannotServe()
 {
     // TMPDIR a plain file: the link names the folder, not a busy unit.
     QTemporaryDir dir;
     const QString notAFolder = dir.filePath("tmp");
-    QVERIFY(put(notAFolder, "x"));
+    QVERIFY(writeFile(notAFolder, "x"));
     auto ecu = std::make_shared<EcuSimulator>();
-    HidLink link(std::make_unique<SimulatedHidDevice>(ecu), notAFolder);
-    QVERIFY(!link.open());
-    QCOMPARE(link.openError(), EcuLink::OpenError::Failed);
-    QVERIFY2(link.errorString().contains("impossibile creare il file di blocco"), qPrintable(link.errorString()));
-    QVERIFY(!link.errorString().contains("in uso"));
-}
+    HidLink hid(std::make_unique<SimulatedHidDevice>(ecu), notAFolder);
+    QVERIFY(!hid.open());
+    QCOMPARE(hid.openError(), EcuLink::OpenError::Failed);
+    QVERIFY2(hid.errorString().contains("impossibile creare il file di blocco"), qPrintable(hid.errorString()));
+    QVERIFY(!hid.errorString().contains("in uso"));
 
-void TestHostile::serialLockFileThatWouldHang()
-{
     // A FIFO where Qt's serial port looks for the port's lock: opening it
     // there would never return.
-    auto ecu = std::make_shared<EcuSimulator>();
     PtyEcuSimulator pty(ecu);
     if (!pty.start())
         QSKIP("no pseudo-terminal");
@@ -258,6 +240,15 @@ void TestHostile::serialLockFileThatWouldHang()
 void TestHostile::backupFolders()
 {
     const QDateTime now = QDateTime::currentDateTime();
+    // Backups from 2099, dated a second apart or (numbered) all alike.
+    const auto future = [](int step, int number) {
+        return [=](const QString &dir) {
+            const QDateTime at(QDate(2099, 1, 1), QTime(0, 0));
+            for (int i = 1; i <= BackupStore::Keep; ++i)
+                writeFile(QDir(dir).filePath(BackupStore::fileName(at.addSecs(i * step), 21, i * number)),
+                          QByteArray(42, '\0'));
+        };
+    };
     struct Row {
         const char *name;
         std::function<void(const QString &dir)> setup;
@@ -266,20 +257,8 @@ void TestHostile::backupFolders()
     };
     const QList<Row> rows = {
         // A clock that was once ahead, or a machine that lost its clock.
-        {"fifty backups from 2099",
-         [](const QString &dir) {
-             for (int i = 0; i < BackupStore::Keep; ++i)
-                 put(QDir(dir).filePath(BackupStore::fileName(QDateTime(QDate(2099, 1, 1), QTime(0, 0)).addSecs(i), 21, 0)),
-                     QByteArray(42, '\0'));
-         },
-         1, BackupStore::Keep},
-        {"fifty numbered backups from 2099",
-         [](const QString &dir) {
-             for (int i = 1; i <= BackupStore::Keep; ++i)
-                 put(QDir(dir).filePath(BackupStore::fileName(QDateTime(QDate(2099, 1, 1), QTime(0, 0)), 21, i)),
-                     QByteArray(42, '\0'));
-         },
-         1, BackupStore::Keep},
+        {"fifty backups from 2099", future(1, 0), 1, BackupStore::Keep},
+        {"fifty numbered backups from 2099", future(0, 1), 1, BackupStore::Keep},
         // The next name (with a number or, as older versions chose it,
         // without) taken by a dangling link that leads out of the folder.
         {"planted link",
@@ -301,7 +280,7 @@ void TestHostile::backupFolders()
         QVector<QString> errors(row.saves);
         std::vector<std::thread> threads;
         for (int i = 0; i < row.saves; ++i)
-            threads.emplace_back([&, i] { paths[i] = store.save(ramp(), i, 21, now, &errors[i]); });
+            threads.emplace_back([&, i] { paths[i] = store.save(ramp(-20), i, 21, now, &errors[i]); });
         for (std::thread &t : threads)
             t.join();
         for (int i = 0; i < row.saves; ++i) {
@@ -323,16 +302,14 @@ void TestHostile::outputThroughALink()
     // A result file that is a link: refused, the link and its target kept.
     QTemporaryDir dir;
     const QString target = dir.filePath("passwd");
-    QVERIFY(put(target, "root:x:0:0\n"));
+    QVERIFY(writeFile(target, "root:x:0:0\n"));
     const QString path = dir.filePath("curve.prf");
     QVERIFY(QFile::link(target, path));
     QString error;
-    QVERIFY(!ProfileFile::save(path, ramp(), 1, &error));
+    QVERIFY(!ProfileFile::save(path, ramp(-20), 1, &error));
     QVERIFY2(error.contains("collegamento simbolico"), qPrintable(error));
     QVERIFY(QFileInfo(path).isSymLink());
-    QFile f(target);
-    QVERIFY(f.open(QIODevice::ReadOnly));
-    QCOMPARE(f.readAll(), QByteArray("root:x:0:0\n"));
+    QCOMPARE(readFile(target), QByteArray("root:x:0:0\n"));
 }
 
 QTEST_GUILESS_MAIN(TestHostile)

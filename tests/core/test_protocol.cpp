@@ -2,23 +2,17 @@
 
 #include "link/protocol.h"
 #include "link/replyframer.h"
+#include "support/testsupport.h"
 
 #include <QtTest>
 
 using namespace Protocol;
-
-static QByteArray hex(const char *text)
-{
-    return QByteArray::fromHex(QByteArray(text).replace(' ', ""));
-}
 
 class TestProtocol : public QObject {
     Q_OBJECT
 private slots:
     void frames_data();
     void frames();
-    void benchSequence();
-    void checksum();
     void hidReports();
     void pollReply();
     void classification();
@@ -33,9 +27,10 @@ void TestProtocol::frames_data()
     QTest::newRow("probe") << makeProbeFrame() << hex("FA 19 19 19 19 19 19 90");
     QTest::newRow("poll") << makePollFrame() << hex("FB FB 19 19 19 19 19 73");
     QTest::newRow("write 0,0") << makeWriteFrame(0, 0) << hex("FD 00 00 01 01 01 01 01");
-    QTest::newRow("K=3, 50 cells") << makeWriteFrame(injectionKCell(10), 3) << hex("FD 03 2A 01 01 01 01 2E");
-    QTest::newRow("K=3, 90 cells") << makeWriteFrame(injectionKCell(21), 3) << hex("FD 03 52 01 01 01 01 56");
-    QTest::newRow("-10 to cell 5") << makeWriteFrame(5, static_cast<unsigned char>(-10))
+    // Hardware 19 is the last of the 50-cell layout.
+    QTest::newRow("K=3, hw 19") << makeWriteFrame(injectionKCell(19), 3) << hex("FD 03 2A 01 01 01 01 2E");
+    QTest::newRow("K=3, hw 20") << makeWriteFrame(injectionKCell(20), 3) << hex("FD 03 52 01 01 01 01 56");
+    QTest::newRow("-10 to cell 5, the sum wrapping") << makeWriteFrame(5, static_cast<unsigned char>(-10))
                                    << hex("FD F6 05 01 01 01 01 FC");
     QTest::newRow("read 0") << makeReadFrame(0) << hex("F4 F4 00 19 19 19 19 4C");
     QTest::newRow("read 49") << makeReadFrame(49) << hex("F4 F4 31 19 19 19 19 7D");
@@ -48,38 +43,10 @@ void TestProtocol::frames()
     QCOMPARE(frame.toHex(' '), expected.toHex(' '));
 }
 
-void TestProtocol::benchSequence()
-{
-    const unsigned char hw = 10;
-    const QByteArray seq = makeWriteFrame(benchParamCell(hw), 2) + makeWriteFrame(injectionKCell(hw), 1)
-        + makeWriteFrame(benchFlagCell(hw), 1);
-    QCOMPARE(seq.toHex(' '),
-             hex("FD 02 29 01 01 01 01 2C FD 01 2A 01 01 01 01 2C FD 01 31 01 01 01 01 33").toHex(' '));
-    QCOMPARE(int(benchFlagCell(19)), 49);
-    QCOMPARE(int(benchFlagCell(20)), 89);
-    QCOMPARE(cellsRead(19), 50);
-    QCOMPARE(cellsRead(20), 90);
-}
-
-void TestProtocol::checksum()
-{
-    QCOMPARE(int(frameChecksum(QByteArray())), 0);
-    // Plain 8-bit sum, wrapping: FF + FF + 03 = 0x201 -> 0x01.
-    QCOMPARE(int(frameChecksum(hex("FF FF 03"))), 0x01);
-}
-
 void TestProtocol::hidReports()
 {
-    const QByteArray probe = makeHidProbeReport();
-    QCOMPARE(probe.size(), 65);
-    QCOMPARE(probe.left(2), hex("00 FA"));
-    QCOMPARE(probe.mid(2), QByteArray(63, '\0'));
-
-    const QByteArray report = makeHidReport(makeReadFrame(49));
-    QCOMPARE(report.size(), 65);
-    QCOMPARE(int(uchar(report[0])), 0);
-    QCOMPARE(report.mid(1, 8), makeReadFrame(49));
-    QCOMPARE(report.mid(9), QByteArray(56, '\0'));
+    QCOMPARE(makeHidProbeReport(), hex("00 FA") + QByteArray(63, '\0'));
+    QCOMPARE(makeHidReport(makeReadFrame(49)), QByteArray(1, '\0') + makeReadFrame(49) + QByteArray(56, '\0'));
 }
 
 void TestProtocol::pollReply()
@@ -101,6 +68,11 @@ void TestProtocol::classification()
     QVERIFY(isReplyOfKind(hex("FD"), KindWrite));
     QCOMPARE(int(readReplyValue(hex("F4"))), 0);
     QCOMPARE(int(readReplyValue(hex("F4 F6 00"))), 0xF6);
+    // A read reply names its cell in byte 2.
+    QVERIFY(isReadReplyFor(hex("F4 F6 31 00 00 00 00 00"), 49));
+    QVERIFY(!isReadReplyFor(hex("F4 F6 30 00 00 00 00 00"), 49));
+    QVERIFY(!isReadReplyFor(hex("FD F6 31 00 00 00 00 00"), 49));
+    QVERIFY(!isReadReplyFor(hex("F4 F6"), 0));
 }
 
 void TestProtocol::framerGroupsRepliesInEights()

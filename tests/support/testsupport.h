@@ -1,15 +1,18 @@
 #pragma once
 // Shared test helpers for every suite: a private settings store, waiting on
-// the event loop, and a log of what a worker thread emits.
+// the event loop, a log of what a worker thread emits, and small makers of
+// bytes, files and curves.
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QList>
 #include <QObject>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QString>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QVector>
 
 // Points QSettings at a temporary folder (never the user's own store) and
 // sets the application identity, as the entry point does. Keep one alive for
@@ -52,3 +55,13 @@ public:
     T last() const { return items.isEmpty() ? T() : items.last(); }
     QList<T> items;
 };
+
+// Bytes from hex text, spaces allowed: hex("FD 03 2A").
+QByteArray hex(const char *text);
+// A whole file; empty when it cannot be read.
+QByteArray readFile(const QString &path);
+bool writeFile(const QString &path, const QByteArray &bytes);
+// The first argument of every emission a spy saw, as numbers.
+QList<int> intsOf(const QSignalSpy &spy);
+// A curve rising by one from `from`.
+QVector<int> ramp(int from);
