@@ -45,12 +45,6 @@ NewState state(const ProfileFile::Profile &p, HistoryEntry::Origin origin = Hist
     return s;
 }
 
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
-}
-
 } // namespace
 
 class TestHistory : public QObject {
