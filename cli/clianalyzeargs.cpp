@@ -1,9 +1,9 @@
 #include "cli/clianalyzeargs.h"
 
 #include "cli/clioutput.h"
+#include "profile/pointlist.h"
 
 #include <QCommandLineParser>
-#include <QRegularExpression>
 
 namespace Cli {
 
@@ -100,17 +100,10 @@ QString readAnalyzeOptions(const QCommandLineParser &p, AnalyzeArgs *a)
     a->hasK = p.isSet(QStringLiteral("k"));
     if (p.isSet(QStringLiteral("exclude"))) {
         const QString text = p.value(QStringLiteral("exclude"));
-        const QRegularExpression range(QStringLiteral("^\\s*(\\d+)\\s*(?:-\\s*(\\d+)\\s*)?$"));
-        for (const QString &part : text.split(QLatin1Char(','))) {
-            const QRegularExpressionMatch m = range.match(part);
-            const int from = m.captured(1).toInt();
-            const int to = m.captured(2).isEmpty() ? from : m.captured(2).toInt();
-            if (!m.hasMatch() || from > to || to > 40)
-                return TervalixCli::tr("--exclude vuole punti da 0 a 40, singoli o come intervalli (0-3,38): %1").arg(text);
-            for (int i = from; i <= to; ++i)
-                if (!a->exclude.contains(i))
-                    a->exclude.append(i);
-        }
+        const PointList::Parsed parsed = PointList::parse(text, false);
+        if (!parsed.ok)
+            return TervalixCli::tr("--exclude vuole punti da 0 a 40, singoli o come intervalli (0-3,38): %1").arg(text);
+        a->exclude = parsed.points;
     }
     if (a->hasTarget && !a->targetFile.isEmpty())
         return TervalixCli::tr("--target e --target-file si escludono a vicenda");

@@ -11,6 +11,7 @@
 #include "cli/clitext.h"
 #include "history/historydiff.h"
 #include "profile/curvelimits.h"
+#include "profile/pointlist.h"
 
 #include <QDir>
 #include <QHash>
@@ -248,27 +249,20 @@ int historyNote(Context &ctx, HistoryLibrary &lib, const QString &id, const QStr
 // "0-10,14,K": the points and whether K is among them.
 bool parsePoints(const QString &text, QSet<int> *points, bool *k, QString *error)
 {
-    for (const QString &raw : text.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
-        const QString part = raw.trimmed();
-        if (part.compare(QLatin1String("K"), Qt::CaseInsensitive) == 0) {
-            *k = true;
-            continue;
-        }
-        bool okA = false;
-        bool okB = true;
-        const int a = part.section(QLatin1Char('-'), 0, 0).toInt(&okA);
-        const int b = part.contains(QLatin1Char('-')) ? part.section(QLatin1Char('-'), 1).toInt(&okB) : a;
-        if (!okA || !okB || a < 0 || b >= Curve::Points || a > b) {
-            *error = TervalixCli::tr("--points: %1 non è un punto o un intervallo da 0 a %2").arg(part).arg(Curve::Points - 1);
-            return false;
-        }
-        for (int i = a; i <= b; ++i)
-            points->insert(i);
+    const PointList::Parsed parsed = PointList::parse(text, true);
+    if (!parsed.wrongPart.isEmpty()) {
+        *error = TervalixCli::tr("--points: %1 non è un punto o un intervallo da 0 a %2")
+                     .arg(parsed.wrongPart)
+                     .arg(Curve::Points - 1);
+        return false;
     }
-    if (points->isEmpty() && !*k) {
+    if (!parsed.ok) {
         *error = TervalixCli::tr("--points vuole dei punti, per esempio 0-10,14,K");
         return false;
     }
+    for (int p : parsed.points)
+        points->insert(p);
+    *k = parsed.k;
     return true;
 }
 

@@ -9,6 +9,7 @@
 #include "panels/editpanel.h"
 #include "panels/linkpanel.h"
 #include "panels/livepanel.h"
+#include "panels/historypanel.h"
 #include "panels/mixturepanel.h"
 #include "panels/profilepanel.h"
 #include "panels/curveguard.h"
@@ -51,6 +52,7 @@ frmProgPannel::~frmProgPannel()
     // The panels go before the session they watch; the session stops its
     // workers and closes its link before anything they report to goes.
     delete mixture;
+    delete history;
     delete edit;
     delete link;
     delete transfer;
@@ -137,11 +139,14 @@ void frmProgPannel::makePanels()
     e.hideCompare = ui->actionNascondiConfronto;
     edit = new EditPanel(*context, e);
     mixture = new MixturePanel(*context, {ui->actionMiscela, ui->actionSondaLambda, ui->lblAfr}, live->liveRecorder());
+    history = new HistoryPanel(*context, {ui->actionCronologia, ui->actionMoto}, live->liveRecorder());
+    transfer->setWriteNotes([this](const QVector<int> &values) { return history->writeNote(values); });
 }
 
 void frmProgPannel::makeConnections()
 {
     ui->actionCercaCentralina->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    ui->actionCronologia->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_H));
     ui->actionMuovi_Su->setShortcut(QKeySequence(Qt::Key_Up));
     ui->actionMuovi_Giu->setShortcut(QKeySequence(Qt::Key_Down));
     ui->actionMuovi_Sinistra->setShortcut(QKeySequence(Qt::Key_Left));
@@ -191,6 +196,7 @@ void frmProgPannel::makeConnections()
     connect(profile, &ProfilePanel::engineTypeChanged, live, &LivePanel::setEngine);
     connect(transfer, &TransferPanel::fileNeededForWrite, profile, &ProfilePanel::saveAndSend);
     connect(profile, &ProfilePanel::savedForWrite, transfer, &TransferPanel::write);
+    connect(history, &HistoryPanel::writeRequested, this, &W::onSaveFlashClicked);
     connect(language, &LanguageSwitch::switched, this, &W::retranslateTexts);
     connect(session, &EcuSession::busyChanged, this, &W::onBusyChanged);
     connect(model, &CurveModel::modifiedChanged, this, &W::setWindowModified);
@@ -214,6 +220,7 @@ void frmProgPannel::retranslateTexts()
     profile->retranslate();
     edit->retranslate();
     mixture->retranslate();
+    history->retranslate();
     if (dlgAbout)
         dlgAbout->retranslate();
 }
@@ -258,6 +265,7 @@ void frmProgPannel::setUserPrompts(UserPrompts *prompts)
 void frmProgPannel::setProfileFolder(const QString &folder)
 {
     context->setProfileFolder(folder);
+    history->setFolders();
 }
 
 void frmProgPannel::setLogFolder(const QString &folder)

@@ -16,6 +16,7 @@ class CRpmGauge;
 class CanvasPicker;
 class CurveModel;
 class EditPanel;
+class HistoryPanel;
 class HotplugMonitor;
 class LanguageSwitch;
 class LinkPanel;
@@ -68,6 +69,7 @@ public:
     ProfilePanel *profilePanel() const { return profile; }
     EditPanel *editPanel() const { return edit; }
     MixturePanel *mixturePanel() const { return mixture; }
+    HistoryPanel *historyPanel() const { return history; }
     // The design's members, reached through the panels that own them.
     CRpmGauge *rpmGauge() const { return gauge; }
     QwtPlotCurve *curve() const;
@@ -134,6 +136,7 @@ private:
     ProfilePanel *profile = nullptr;
     EditPanel *edit = nullptr;
     MixturePanel *mixture = nullptr;
+    HistoryPanel *history = nullptr;
     LanguageSwitch *language = nullptr;
     frmAbout *dlgAbout = nullptr;
     bool closeAfterTransfer = false;  // the user closed during a transfer

@@ -162,6 +162,8 @@ void frmProgPannel::setupUi(QMainWindow *window)
     actionStorico = makeAction(window, "actionStorico", true);
     actionMiscela = makeAction(window, "actionMiscela");
     actionSondaLambda = makeAction(window, "actionSondaLambda");
+    actionCronologia = makeAction(window, "actionCronologia");
+    actionMoto = makeAction(window, "actionMoto");
     actionDiagnosi = makeAction(window, "actionDiagnosi");
     actionRicercaAutomatica = makeAction(window, "actionRicercaAutomatica", true);
 
@@ -470,6 +472,8 @@ void frmProgPannel::setupUi(QMainWindow *window)
     menuFile->addAction(actionSalva_Profilo);
     menuFile->addSeparator();
     menuFile->addAction(actionRipristina_Backup);
+    menuFile->addAction(actionCronologia);
+    menuFile->addAction(actionMoto);
     menuFile->addSeparator();
     menuFile->addAction(actionUscita_Programma);
     menuModifica->addAction(actionUndo);

@@ -61,6 +61,8 @@ public:
     QAction *actionStorico;
     QAction *actionMiscela;
     QAction *actionSondaLambda;
+    QAction *actionCronologia;
+    QAction *actionMoto;
     // Beyond the design: finding the unit.
     QAction *actionDiagnosi;
     QAction *actionRicercaAutomatica;

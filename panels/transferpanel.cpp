@@ -1,5 +1,6 @@
 #include "panels/transferpanel.h"
 
+#include "history/historydiff.h"
 #include "link/protocol.h"
 #include "panels/curveguard.h"
 #include "panels/windowcontext.h"
@@ -16,6 +17,8 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTimer>
+
+#include <utility>
 
 TransferPanel::TransferPanel(WindowContext &context, const Widgets &widgets, QObject *parent)
     : QObject(parent), ctx(context), ui(widgets)
@@ -124,11 +127,66 @@ void TransferPanel::write()
             return;
         model->applyEdit(clampToLimits(limits, model->values()), tr("Entro i limiti della centralina"));
     }
+    // The preview compares with what the unit holds; after a failed write
+    // nobody knows, so it is read first (the editor keeps its curve).
+    if (!session->isContentCurrent()) {
+        readingForWrite = true;
+        session->readCurve();
+        return;
+    }
+    const WriteNote note = writeNotes ? writeNotes(model->values()) : WriteNote();
+    if (!previewAccepted(note))
+        return;
     profileLabel->clear();
     WriteOptions options;
     options.profileName = QFileInfo(model->filePath()).fileName();
     options.backupDir = ctx.backupFolder();
+    options.label = note.label;
+    options.k = note.k;
     session->writeCurve(model->values(), options);
+}
+
+bool TransferPanel::previewAccepted(const WriteNote &note)
+{
+    CurveModel *model = ctx.model();
+    const EcuImage::Decoded onUnit = ctx.session()->content();
+    // The window writes K when it is edited, and with the curve only for a
+    // restore.
+    const int cylinders = qRound(model->maxRpm()) == HistoryDiff::maxRpm(4) ? 4 : 2;
+    const WritePreview preview = WritePreview::make({onUnit.values, onUnit.k}, {model->values(), note.k.value_or(onUnit.k)}, cylinders,
+                                                    note.unit);
+    writeSummary = preview.diff.summary();
+    if (preview.firm()) {
+        // Leaner points as runs with their engine speeds, as the limits say them.
+        QStringList warnings = preview.warnings();
+        if (!preview.leaner.isEmpty()) {
+            QVector<int> points;
+            for (const PointDelta &d : preview.leaner)
+                points << d.point;
+            warnings[0] = tr("%n punti più magri di %1 o più: %2", nullptr, points.size())
+                              .arg(preview.threshold)
+                              .arg(pointNames(points));
+        }
+        // The unit's curve over the editor's while the user decides.
+        const bool hadCompare = model->hasCompare();
+        const QVector<int> oldCompare = model->compareValues();
+        const QString oldLabel = model->compareLabel();
+        model->setCompare(onUnit.values, tr("Centralina ora"));
+        const bool yes = ctx.prompts().askYesNo(
+            ctx.window(), CMsg::text(CMsg::FlashWrite),
+            tr("Rispetto alla centralina: %1").arg(writeSummary) + QStringLiteral("\n\n")
+                + warnings.join(QLatin1Char('\n')) + QStringLiteral("\n\n") + tr("Scrivere comunque?"));
+        if (hadCompare)
+            model->setCompare(oldCompare, oldLabel);
+        else
+            model->clearCompare();
+        if (!yes) {
+            ctx.showStatus(tr("Nulla è stato scritto nella centralina."), 10000);
+            return false;
+        }
+    }
+    ctx.showStatus(tr("Scrittura: %1").arg(writeSummary), 0);
+    return true;
 }
 
 QString TransferPanel::pointNames(const QVector<int> &points) const
@@ -162,6 +220,14 @@ void TransferPanel::read()
 void TransferPanel::showResult(const EcuResult &result)
 {
     EcuSession *session = ctx.session();
+    const bool forWrite = result.operation == EcuResult::Read && std::exchange(readingForWrite, false);
+    if (forWrite && result.ok()) {
+        // Known again, the unit's curve is what the editor is compared with.
+        ctx.model()->setEcuCopy(session->content().values);
+        clearProgress();
+        write();
+        return;
+    }
     switch (result.code) {
     case EcuResult::Ok:
         if (result.operation == EcuResult::Read) {
@@ -170,6 +236,8 @@ void TransferPanel::showResult(const EcuResult &result)
             ctx.model()->setEcuCopy(ctx.model()->values());
             QString text = tr("Scrittura verificata: %1 celle uguali a quanto inviato.")
                                .arg(Protocol::cellsWritten(session->deviceInfo().hwVersion));
+            if (!writeSummary.isEmpty())
+                text += QLatin1Char(' ') + writeSummary + QLatin1Char('.');
             if (!result.backupPath.isEmpty())
                 text += QLatin1Char(' ') + tr("Backup: %1").arg(result.backupPath);
             ctx.showStatus(text, 15000);

@@ -3,11 +3,19 @@
 // it: the two buttons, the progress bar, the profile name a 90-cell unit
 // keeps, and what each outcome means to the user. The session does the
 // transfer; this panel asks for it and tells the result.
+//
+// Before every write the user sees what changes against what the unit
+// holds (read first when that is not known, after a failed write): one line
+// in the status bar, and a question, with the unit's curve shown over the
+// editor's, when points get much leaner or the unit is not the bike's.
 
 #include <QObject>
 #include <QString>
 #include <QVector>
+#include <functional>
+#include <optional>
 
+#include "history/bikeregistry.h"
 #include "session/ecuresult.h"
 
 class QLabel;
@@ -25,8 +33,19 @@ public:
         QPushButton *close = nullptr;  // btClose: not while a write runs
     };
 
+    // What the history adds to a write of `values`: whether the linked unit
+    // is the bike's, and for a restore the label naming the entry and its K,
+    // written with the curve.
+    struct WriteNote {
+        UnitCheck unit = UnitCheck::NoUnitYet;
+        QString label;
+        std::optional<int> k;
+    };
+    using WriteNotes = std::function<WriteNote(const QVector<int> &values)>;
+
     TransferPanel(WindowContext &context, const Widgets &widgets, QObject *parent = nullptr);
     ~TransferPanel() override;
+    void setWriteNotes(WriteNotes notes) { writeNotes = std::move(notes); }
 
     // Writes the editor's curve (a 90-cell unit keeps the profile's file
     // name, so without a file one is saved first: fileNeededForWrite).
@@ -47,6 +66,8 @@ signals:
 
 private:
     void applyRead();
+    // The preview of the write about to start; false: the user stopped it.
+    bool previewAccepted(const WriteNote &note);
     QString pointNames(const QVector<int> &points) const;
     void reportMismatches(const EcuResult &result);
     void updateEnabled();
@@ -56,4 +77,7 @@ private:
     Widgets ui;
     QLabel *profileLabel = nullptr;
     QLabel *notWrittenLabel = nullptr;  // the editor holds what the ECU does not
+    WriteNotes writeNotes;
+    bool readingForWrite = false;  // a read that a write's preview waits for
+    QString writeSummary;          // what the running write changes
 };

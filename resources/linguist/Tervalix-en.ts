@@ -740,6 +740,274 @@
     </message>
 </context>
 <context>
+    <name>HistoryPanel</name>
+    <message numerus="yes">
+        <source>%n stati della centralina aspettano la moto.</source>
+        <translation>
+            <numerusform>%n state of the ECU waits for the bike.</numerusform>
+            <numerusform>%n states of the ECU wait for the bike.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Backup %1</source>
+        <translation>Backup %1</translation>
+    </message>
+    <message>
+        <source>Centralina assegnata a %1: le sue letture e scritture entrano nella cronologia.</source>
+        <translation>ECU assigned to %1: its reads and writes go into the history.</translation>
+    </message>
+    <message>
+        <source>Cronologia della moto...</source>
+        <translation>Bike history...</translation>
+    </message>
+    <message>
+        <source>Cronologia non aggiornata: %1</source>
+        <translation>History not updated: %1</translation>
+    </message>
+    <message>
+        <source>Di quale moto è questa centralina (%1)? Scegline una o scrivi il nome di una nuova:</source>
+        <translation>Which bike is this ECU (%1) on? Choose one or type the name of a new one:</translation>
+    </message>
+    <message>
+        <source>Di quale moto è questa centralina? Finché non lo dici, la cronologia aspetta.</source>
+        <translation>Which bike is this ECU on? Until you say, the history waits.</translation>
+    </message>
+    <message>
+        <source>K = %1 della voce è fuori dall&apos;intervallo da %2 a %3: K resta %4.</source>
+        <translation>The entry&apos;s K = %1 is outside the range %2 to %3: K stays %4.</translation>
+    </message>
+    <message>
+        <source>La centralina non è stata assegnata a %1: %2</source>
+        <translation>The ECU was not assigned to %1: %2</translation>
+    </message>
+    <message>
+        <source>La moto %1 non è stata aggiunta: %2</source>
+        <translation>The bike %1 was not added: %2</translation>
+    </message>
+    <message>
+        <source>Moto della centralina</source>
+        <translation>Bike of this ECU</translation>
+    </message>
+    <message>
+        <source>Moto della centralina...</source>
+        <translation>Bike of this ECU...</translation>
+    </message>
+    <message>
+        <source>Moto: %1</source>
+        <translation>Bike: %1</translation>
+    </message>
+    <message>
+        <source>Moto: forse %1?</source>
+        <translation>Bike: perhaps %1?</translation>
+    </message>
+    <message>
+        <source>Moto: nessuna (dare un nome...)</source>
+        <translation>Bike: none (name it...)</translation>
+    </message>
+    <message>
+        <source>Ogni lettura riuscita e ogni scrittura verificata entra nella cronologia di questa moto.</source>
+        <translation>Every successful read and every verified write goes into this bike&apos;s history.</translation>
+    </message>
+    <message>
+        <source>Punti della voce %1</source>
+        <translation>Points of entry %1</translation>
+    </message>
+    <message>
+        <source>Registrazione non allegata alla cronologia: %1</source>
+        <translation>Recording not attached to the history: %1</translation>
+    </message>
+    <message>
+        <source>Voce %1</source>
+        <translation>Entry %1</translation>
+    </message>
+    <message>
+        <source>Voce %1 della cronologia</source>
+        <translation>History entry %1</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryView</name>
+    <message>
+        <source>%1 non è un elenco di punti da 0 a %2 (per esempio 20-30, 35, K).</source>
+        <translation>%1 is not a list of points from 0 to %2 (for example 20-30, 35, K).</translation>
+    </message>
+    <message>
+        <source>%1, numero di serie %2</source>
+        <translation>%1, serial number %2</translation>
+    </message>
+    <message>
+        <source>&amp;Chiudi</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>&amp;Etichette:</source>
+        <translation>&amp;Tags:</translation>
+    </message>
+    <message>
+        <source>&amp;Moto:</source>
+        <translation>&amp;Bike:</translation>
+    </message>
+    <message>
+        <source>&amp;Note:</source>
+        <translation>&amp;Notes:</translation>
+    </message>
+    <message>
+        <source>&amp;Ripristina nella centralina</source>
+        <translation>&amp;Restore into the ECU</translation>
+    </message>
+    <message>
+        <source>&amp;Salva le note</source>
+        <translation>&amp;Save notes</translation>
+    </message>
+    <message>
+        <source>Allegato (%1): %2</source>
+        <translation>Attachment (%1): %2</translation>
+    </message>
+    <message>
+        <source>Allegato (%1): %2, spostato o cambiato da allora</source>
+        <translation>Attachment (%1): %2, moved or changed since</translation>
+    </message>
+    <message>
+        <source>C&amp;ondizioni:</source>
+        <translation>C&amp;onditions:</translation>
+    </message>
+    <message>
+        <source>Carica alcuni &amp;punti...</source>
+        <translation>Load some p&amp;oints...</translation>
+    </message>
+    <message>
+        <source>Carica alcuni punti</source>
+        <translation>Load some points</translation>
+    </message>
+    <message>
+        <source>Carica la voce nell&apos;editor e la scrive nella centralina, con il backup e la verifica di sempre</source>
+        <translation>Loads the entry into the editor and writes it into the ECU, with the usual backup and verification</translation>
+    </message>
+    <message>
+        <source>Carica nell&apos;&amp;editor</source>
+        <translation>Load into the &amp;editor</translation>
+    </message>
+    <message>
+        <source>Caricarla nell&apos;editor cambia: %1</source>
+        <translation>Loading it into the editor changes: %1</translation>
+    </message>
+    <message>
+        <source>Centralina</source>
+        <translation>ECU</translation>
+    </message>
+    <message>
+        <source>Centralina: %1</source>
+        <translation>ECU: %1</translation>
+    </message>
+    <message>
+        <source>Copie di sicurezza (tutte le moto)</source>
+        <translation>Backups (all bikes)</translation>
+    </message>
+    <message>
+        <source>Cronologia della moto</source>
+        <translation>Bike history</translation>
+    </message>
+    <message>
+        <source>Curva e K della voce nell&apos;editor (un passo da annullare); la centralina non cambia finché non scrivi</source>
+        <translation>The entry&apos;s curve and K into the editor (one undo step); the ECU does not change until you write</translation>
+    </message>
+    <message>
+        <source>Danneggiata: %1. Non si carica né si ripristina.</source>
+        <translation>Damaged: %1. It is neither loaded nor restored.</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Il confronto usa un profilo danneggiato: può non valere.</source>
+        <translation>The comparison uses a damaged profile: it may not hold.</translation>
+    </message>
+    <message>
+        <source>La voce come curva di confronto sopra quella dell&apos;editor</source>
+        <translation>The entry as the comparison curve over the editor&apos;s</translation>
+    </message>
+    <message>
+        <source>Le note della voce %1 non sono state salvate: %2</source>
+        <translation>The notes of entry %1 were not saved: %2</translation>
+    </message>
+    <message>
+        <source>Mostra sul &amp;grafico</source>
+        <translation>Show on the &amp;plot</translation>
+    </message>
+    <message>
+        <source>N.</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Nessuna voce: ogni lettura riuscita e ogni scrittura verificata di questa moto ne aggiunge una.</source>
+        <translation>No entries: every successful read and every verified write of this bike adds one.</translation>
+    </message>
+    <message>
+        <source>Non verificata: una parte (K) era nota solo da prima.</source>
+        <translation>Unverified: part of it (K) was only known from before.</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>Origine</source>
+        <translation>Origin</translation>
+    </message>
+    <message>
+        <source>Punti della voce %1 da caricare nell&apos;editor (per esempio 20-30, 35, K):</source>
+        <translation>Points of entry %1 to load into the editor (for example 20-30, 35, K):</translation>
+    </message>
+    <message>
+        <source>Stato</source>
+        <translation>State</translation>
+    </message>
+    <message>
+        <source>Uguale alla curva nell&apos;editor.</source>
+        <translation>Equal to the curve in the editor.</translation>
+    </message>
+    <message>
+        <source>Viene dalla voce %1</source>
+        <translation>Comes from entry %1</translation>
+    </message>
+    <message>
+        <source>Voce %1, %2, %3</source>
+        <translation>Entry %1, %2, %3</translation>
+    </message>
+    <message>
+        <source>danneggiata: %1</source>
+        <translation>damaged: %1</translation>
+    </message>
+    <message>
+        <source>dinamometro, pioggia</source>
+        <translation>dyno, rain</translation>
+    </message>
+    <message>
+        <source>non verificata</source>
+        <translation>unverified</translation>
+    </message>
+    <message>
+        <source>scarico=aperto, benzina=98</source>
+        <translation>exhaust=open, fuel=98</translation>
+    </message>
+    <message>
+        <source>sulla centralina</source>
+        <translation>on the ECU</translation>
+    </message>
+    <message>
+        <source>sulla centralina; %1</source>
+        <translation>on the ECU; %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>vista %n volte</source>
+        <translation>
+            <numerusform>seen %n time</numerusform>
+            <numerusform>seen %n times</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>LinkPanel</name>
     <message>
         <source>Collegamento con la centralina perso: %1.</source>
@@ -2241,6 +2509,13 @@ Bring it within the limits and write? Otherwise nothing is written.</numerusform
 Bring them within the limits and write? Otherwise nothing is written.</numerusform>
         </translation>
     </message>
+    <message numerus="yes">
+        <source>%n punti più magri di %1 o più: %2</source>
+        <translation>
+            <numerusform>%n point leaner by %1 or more: %2</numerusform>
+            <numerusform>%n points leaner by %1 or more: %2</numerusform>
+        </translation>
+    </message>
     <message>
         <source>... e altre %1 differenze</source>
         <translation>... and %1 more differences</translation>
@@ -2252,6 +2527,10 @@ Bring them within the limits and write? Otherwise nothing is written.</numerusfo
     <message>
         <source>Backup: %1</source>
         <translation>Backup: %1</translation>
+    </message>
+    <message>
+        <source>Centralina ora</source>
+        <translation>ECU now</translation>
     </message>
     <message>
         <source>Entro i limiti della centralina</source>
@@ -2294,6 +2573,10 @@ Bring them within the limits and write? Otherwise nothing is written.</numerusfo
         <translation>Not written to the ECU</translation>
     </message>
     <message>
+        <source>Nulla è stato scritto nella centralina.</source>
+        <translation>Nothing was written into the ECU.</translation>
+    </message>
+    <message>
         <source>Nulla è stato scritto nella centralina: %1.</source>
         <translation>Nothing was written to the ECU: %1.</translation>
     </message>
@@ -2302,12 +2585,24 @@ Bring them within the limits and write? Otherwise nothing is written.</numerusfo
         <translation>Point %1 (%2 rpm): written %3, the ECU holds %4</translation>
     </message>
     <message>
+        <source>Rispetto alla centralina: %1</source>
+        <translation>Against the ECU: %1</translation>
+    </message>
+    <message>
         <source>Scrittura</source>
         <translation>Writing</translation>
     </message>
     <message>
         <source>Scrittura verificata: %1 celle uguali a quanto inviato.</source>
         <translation>Write verified: %1 cells match what was sent.</translation>
+    </message>
+    <message>
+        <source>Scrittura: %1</source>
+        <translation>Writing: %1</translation>
+    </message>
+    <message>
+        <source>Scrivere comunque?</source>
+        <translation>Write all the same?</translation>
     </message>
     <message>
         <source>Scrivere di nuovo la curva?</source>

@@ -740,6 +740,274 @@
     </message>
 </context>
 <context>
+    <name>HistoryPanel</name>
+    <message numerus="yes">
+        <source>%n stati della centralina aspettano la moto.</source>
+        <translation>
+            <numerusform>%n stato della centralina aspetta la moto.</numerusform>
+            <numerusform>%n stati della centralina aspettano la moto.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Backup %1</source>
+        <translation>Backup %1</translation>
+    </message>
+    <message>
+        <source>Centralina assegnata a %1: le sue letture e scritture entrano nella cronologia.</source>
+        <translation>Centralina assegnata a %1: le sue letture e scritture entrano nella cronologia.</translation>
+    </message>
+    <message>
+        <source>Cronologia della moto...</source>
+        <translation>Cronologia della moto...</translation>
+    </message>
+    <message>
+        <source>Cronologia non aggiornata: %1</source>
+        <translation>Cronologia non aggiornata: %1</translation>
+    </message>
+    <message>
+        <source>Di quale moto è questa centralina (%1)? Scegline una o scrivi il nome di una nuova:</source>
+        <translation>Di quale moto è questa centralina (%1)? Scegline una o scrivi il nome di una nuova:</translation>
+    </message>
+    <message>
+        <source>Di quale moto è questa centralina? Finché non lo dici, la cronologia aspetta.</source>
+        <translation>Di quale moto è questa centralina? Finché non lo dici, la cronologia aspetta.</translation>
+    </message>
+    <message>
+        <source>K = %1 della voce è fuori dall&apos;intervallo da %2 a %3: K resta %4.</source>
+        <translation>K = %1 della voce è fuori dall&apos;intervallo da %2 a %3: K resta %4.</translation>
+    </message>
+    <message>
+        <source>La centralina non è stata assegnata a %1: %2</source>
+        <translation>La centralina non è stata assegnata a %1: %2</translation>
+    </message>
+    <message>
+        <source>La moto %1 non è stata aggiunta: %2</source>
+        <translation>La moto %1 non è stata aggiunta: %2</translation>
+    </message>
+    <message>
+        <source>Moto della centralina</source>
+        <translation>Moto della centralina</translation>
+    </message>
+    <message>
+        <source>Moto della centralina...</source>
+        <translation>Moto della centralina...</translation>
+    </message>
+    <message>
+        <source>Moto: %1</source>
+        <translation>Moto: %1</translation>
+    </message>
+    <message>
+        <source>Moto: forse %1?</source>
+        <translation>Moto: forse %1?</translation>
+    </message>
+    <message>
+        <source>Moto: nessuna (dare un nome...)</source>
+        <translation>Moto: nessuna (dare un nome...)</translation>
+    </message>
+    <message>
+        <source>Ogni lettura riuscita e ogni scrittura verificata entra nella cronologia di questa moto.</source>
+        <translation>Ogni lettura riuscita e ogni scrittura verificata entra nella cronologia di questa moto.</translation>
+    </message>
+    <message>
+        <source>Punti della voce %1</source>
+        <translation>Punti della voce %1</translation>
+    </message>
+    <message>
+        <source>Registrazione non allegata alla cronologia: %1</source>
+        <translation>Registrazione non allegata alla cronologia: %1</translation>
+    </message>
+    <message>
+        <source>Voce %1</source>
+        <translation>Voce %1</translation>
+    </message>
+    <message>
+        <source>Voce %1 della cronologia</source>
+        <translation>Voce %1 della cronologia</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryView</name>
+    <message>
+        <source>%1 non è un elenco di punti da 0 a %2 (per esempio 20-30, 35, K).</source>
+        <translation>%1 non è un elenco di punti da 0 a %2 (per esempio 20-30, 35, K).</translation>
+    </message>
+    <message>
+        <source>%1, numero di serie %2</source>
+        <translation>%1, numero di serie %2</translation>
+    </message>
+    <message>
+        <source>&amp;Chiudi</source>
+        <translation>&amp;Chiudi</translation>
+    </message>
+    <message>
+        <source>&amp;Etichette:</source>
+        <translation>&amp;Etichette:</translation>
+    </message>
+    <message>
+        <source>&amp;Moto:</source>
+        <translation>&amp;Moto:</translation>
+    </message>
+    <message>
+        <source>&amp;Note:</source>
+        <translation>&amp;Note:</translation>
+    </message>
+    <message>
+        <source>&amp;Ripristina nella centralina</source>
+        <translation>&amp;Ripristina nella centralina</translation>
+    </message>
+    <message>
+        <source>&amp;Salva le note</source>
+        <translation>&amp;Salva le note</translation>
+    </message>
+    <message>
+        <source>Allegato (%1): %2</source>
+        <translation>Allegato (%1): %2</translation>
+    </message>
+    <message>
+        <source>Allegato (%1): %2, spostato o cambiato da allora</source>
+        <translation>Allegato (%1): %2, spostato o cambiato da allora</translation>
+    </message>
+    <message>
+        <source>C&amp;ondizioni:</source>
+        <translation>C&amp;ondizioni:</translation>
+    </message>
+    <message>
+        <source>Carica alcuni &amp;punti...</source>
+        <translation>Carica alcuni &amp;punti...</translation>
+    </message>
+    <message>
+        <source>Carica alcuni punti</source>
+        <translation>Carica alcuni punti</translation>
+    </message>
+    <message>
+        <source>Carica la voce nell&apos;editor e la scrive nella centralina, con il backup e la verifica di sempre</source>
+        <translation>Carica la voce nell&apos;editor e la scrive nella centralina, con il backup e la verifica di sempre</translation>
+    </message>
+    <message>
+        <source>Carica nell&apos;&amp;editor</source>
+        <translation>Carica nell&apos;&amp;editor</translation>
+    </message>
+    <message>
+        <source>Caricarla nell&apos;editor cambia: %1</source>
+        <translation>Caricarla nell&apos;editor cambia: %1</translation>
+    </message>
+    <message>
+        <source>Centralina</source>
+        <translation>Centralina</translation>
+    </message>
+    <message>
+        <source>Centralina: %1</source>
+        <translation>Centralina: %1</translation>
+    </message>
+    <message>
+        <source>Copie di sicurezza (tutte le moto)</source>
+        <translation>Copie di sicurezza (tutte le moto)</translation>
+    </message>
+    <message>
+        <source>Cronologia della moto</source>
+        <translation>Cronologia della moto</translation>
+    </message>
+    <message>
+        <source>Curva e K della voce nell&apos;editor (un passo da annullare); la centralina non cambia finché non scrivi</source>
+        <translation>Curva e K della voce nell&apos;editor (un passo da annullare); la centralina non cambia finché non scrivi</translation>
+    </message>
+    <message>
+        <source>Danneggiata: %1. Non si carica né si ripristina.</source>
+        <translation>Danneggiata: %1. Non si carica né si ripristina.</translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation>Data</translation>
+    </message>
+    <message>
+        <source>Il confronto usa un profilo danneggiato: può non valere.</source>
+        <translation>Il confronto usa un profilo danneggiato: può non valere.</translation>
+    </message>
+    <message>
+        <source>La voce come curva di confronto sopra quella dell&apos;editor</source>
+        <translation>La voce come curva di confronto sopra quella dell&apos;editor</translation>
+    </message>
+    <message>
+        <source>Le note della voce %1 non sono state salvate: %2</source>
+        <translation>Le note della voce %1 non sono state salvate: %2</translation>
+    </message>
+    <message>
+        <source>Mostra sul &amp;grafico</source>
+        <translation>Mostra sul &amp;grafico</translation>
+    </message>
+    <message>
+        <source>N.</source>
+        <translation>N.</translation>
+    </message>
+    <message>
+        <source>Nessuna voce: ogni lettura riuscita e ogni scrittura verificata di questa moto ne aggiunge una.</source>
+        <translation>Nessuna voce: ogni lettura riuscita e ogni scrittura verificata di questa moto ne aggiunge una.</translation>
+    </message>
+    <message>
+        <source>Non verificata: una parte (K) era nota solo da prima.</source>
+        <translation>Non verificata: una parte (K) era nota solo da prima.</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Origine</source>
+        <translation>Origine</translation>
+    </message>
+    <message>
+        <source>Punti della voce %1 da caricare nell&apos;editor (per esempio 20-30, 35, K):</source>
+        <translation>Punti della voce %1 da caricare nell&apos;editor (per esempio 20-30, 35, K):</translation>
+    </message>
+    <message>
+        <source>Stato</source>
+        <translation>Stato</translation>
+    </message>
+    <message>
+        <source>Uguale alla curva nell&apos;editor.</source>
+        <translation>Uguale alla curva nell&apos;editor.</translation>
+    </message>
+    <message>
+        <source>Viene dalla voce %1</source>
+        <translation>Viene dalla voce %1</translation>
+    </message>
+    <message>
+        <source>Voce %1, %2, %3</source>
+        <translation>Voce %1, %2, %3</translation>
+    </message>
+    <message>
+        <source>danneggiata: %1</source>
+        <translation>danneggiata: %1</translation>
+    </message>
+    <message>
+        <source>dinamometro, pioggia</source>
+        <translation>dinamometro, pioggia</translation>
+    </message>
+    <message>
+        <source>non verificata</source>
+        <translation>non verificata</translation>
+    </message>
+    <message>
+        <source>scarico=aperto, benzina=98</source>
+        <translation>scarico=aperto, benzina=98</translation>
+    </message>
+    <message>
+        <source>sulla centralina</source>
+        <translation>sulla centralina</translation>
+    </message>
+    <message>
+        <source>sulla centralina; %1</source>
+        <translation>sulla centralina; %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>vista %n volte</source>
+        <translation>
+            <numerusform>vista %n volta</numerusform>
+            <numerusform>vista %n volte</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>LinkPanel</name>
     <message>
         <source>Collegamento con la centralina perso: %1.</source>
@@ -2235,10 +2503,17 @@ Profili, copie di sicurezza e registrazioni: %1
         <source>%n punti della curva sono fuori dai limiti della centralina (da %1 a %2): %3.
 Portarli entro i limiti e scrivere? Altrimenti non viene scritto nulla.</source>
         <translation>
+            <numerusform>%n punto della curva è fuori dai limiti della centralina (da %1 a %2): %3.
+Portarlo entro i limiti e scrivere? Altrimenti non viene scritto nulla.</numerusform>
             <numerusform>%n punti della curva sono fuori dai limiti della centralina (da %1 a %2): %3.
 Portarli entro i limiti e scrivere? Altrimenti non viene scritto nulla.</numerusform>
-            <numerusform>%n punti della curva sono fuori dai limiti della centralina (da %1 a %2): %3.
-Portarli entro i limiti e scrivere? Altrimenti non viene scritto nulla.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n punti più magri di %1 o più: %2</source>
+        <translation>
+            <numerusform>%n punto più magro di %1 o più: %2</numerusform>
+            <numerusform>%n punti più magri di %1 o più: %2</numerusform>
         </translation>
     </message>
     <message>
@@ -2252,6 +2527,10 @@ Portarli entro i limiti e scrivere? Altrimenti non viene scritto nulla.</numerus
     <message>
         <source>Backup: %1</source>
         <translation>Backup: %1</translation>
+    </message>
+    <message>
+        <source>Centralina ora</source>
+        <translation>Centralina ora</translation>
     </message>
     <message>
         <source>Entro i limiti della centralina</source>
@@ -2294,6 +2573,10 @@ Portarli entro i limiti e scrivere? Altrimenti non viene scritto nulla.</numerus
         <translation>Non scritto nella centralina</translation>
     </message>
     <message>
+        <source>Nulla è stato scritto nella centralina.</source>
+        <translation>Nulla è stato scritto nella centralina.</translation>
+    </message>
+    <message>
         <source>Nulla è stato scritto nella centralina: %1.</source>
         <translation>Nulla è stato scritto nella centralina: %1.</translation>
     </message>
@@ -2302,12 +2585,24 @@ Portarli entro i limiti e scrivere? Altrimenti non viene scritto nulla.</numerus
         <translation>Punto %1 (%2 giri/min): scritto %3, la centralina contiene %4</translation>
     </message>
     <message>
+        <source>Rispetto alla centralina: %1</source>
+        <translation>Rispetto alla centralina: %1</translation>
+    </message>
+    <message>
         <source>Scrittura</source>
         <translation>Scrittura</translation>
     </message>
     <message>
         <source>Scrittura verificata: %1 celle uguali a quanto inviato.</source>
         <translation>Scrittura verificata: %1 celle uguali a quanto inviato.</translation>
+    </message>
+    <message>
+        <source>Scrittura: %1</source>
+        <translation>Scrittura: %1</translation>
+    </message>
+    <message>
+        <source>Scrivere comunque?</source>
+        <translation>Scrivere comunque?</translation>
     </message>
     <message>
         <source>Scrivere di nuovo la curva?</source>

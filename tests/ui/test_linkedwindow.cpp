@@ -208,9 +208,12 @@ void TestLinkedWindow::writeIsVerifiedAndBackedUp()
     QCOMPARE(r->unit->curve(), patternCurve(1));
 
     r->prompts->saveAnswers << r->folder.filePath("gust.prf");
+    r->prompts->yesNo << true;  // the preview: points much leaner than the unit holds
     click(r->ui()->btSaveFlash);
     QVERIFY(r->waitOutcomes(2));
     QCOMPARE(r->lastOutcome(), QStringLiteral("OK_SND"));
+    QVERIFY2(r->prompts->questions.last().startsWith(QStringLiteral("Rispetto alla centralina: ")),
+             qPrintable(r->prompts->questions.last()));
     QCOMPARE(r->unit->curve(), patternCurve(9));
     QCOMPARE(r->ecu().cells().mid(41, 8), QByteArray("gust.prf"));
     QVERIFY(r->w->statusBar()->currentMessage().contains(QStringLiteral("81")));
@@ -225,6 +228,7 @@ void TestLinkedWindow::writeIsVerifiedAndBackedUp()
     QCOMPARE(r->model()->values(), patternCurve(1));
     QCOMPARE(r->ui()->spKIniezione->value(), 2);
     QCOMPARE(r->model()->filePath(), backup);
+    r->prompts->yesNo << true;  // the preview: points much leaner than the unit holds
     click(r->ui()->btSaveFlash);
     QVERIFY(r->waitOutcomes(3));
     QCOMPARE(r->lastOutcome(), QStringLiteral("OK_SND"));
@@ -255,6 +259,7 @@ void TestLinkedWindow::transferLocksControlsAndPollingResumes()
     QVector<int> values = patternCurve(4);
     values[7] = 11;
     pasteCurve(*r->w, values);
+    r->prompts->yesNo << true;  // the preview: points much leaner than the unit holds
     click(r->ui()->btSaveFlash);
     for (QObject *o : locked)
         QVERIFY2(!o->property("enabled").toBool(), qPrintable(o->objectName()));
@@ -268,7 +273,7 @@ void TestLinkedWindow::transferLocksControlsAndPollingResumes()
                  || r->prompts->warnings.first().contains(QStringLiteral("Punto 7 (2,100 giri/min): scritto 11, la "
                                                                          "centralina contiene 0")),
              qPrintable(r->prompts->warnings.first()));
-    QCOMPARE(r->prompts->questions.size(), 1);
+    QCOMPARE(r->prompts->questions.size(), 2);  // the preview, then "write again?"
     QVERIFY(r->session()->isLinked());
     QVERIFY(r->w->isWindowModified());  // the unit does not hold the curve
     r->ecu().setFaults(EcuSimFaults());
@@ -344,6 +349,7 @@ void TestLinkedWindow::closingDuringAWriteWaitsForIt()
     r->w->show();
     // Written by the time the window closes: nothing left to ask about.
     pasteCurve(*r->w, patternCurve(12));
+    r->prompts->yesNo << true;  // the preview: points much leaner than the unit holds
     click(r->ui()->btSaveFlash);
     QVERIFY(r->session()->isBusy());
     r->w->close();
@@ -352,8 +358,8 @@ void TestLinkedWindow::closingDuringAWriteWaitsForIt()
     QCOMPARE(r->lastOutcome(), QStringLiteral("OK_SND"));
     QCOMPARE(r->unit->curve(), patternCurve(12));  // every cell written
     // The write's result is applied before the deferred close runs: the unit
-    // holds the curve, so nothing is asked.
-    QVERIFY2(r->prompts->questions.isEmpty(), qPrintable(r->prompts->questions.join('|')));
+    // holds the curve, so nothing is asked beyond the write's preview.
+    QVERIFY2(r->prompts->questions.size() == 1, qPrintable(r->prompts->questions.join('|')));
     QVERIFY(!r->w->isVisible());
 }
 
