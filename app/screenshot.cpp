@@ -1,8 +1,10 @@
 // Takes pictures of the main window for the README:
 //   tervalix-screenshot OUT.png [IT|EN] [expert] [connect] [history] [full]
-//                       [record=SECONDS] [logs=FOLDER] [compare] [zoom=OBJECTNAME]
+//                       [record=SECONDS] [logs=FOLDER] [compare] [tunehistory] [zoom=OBJECTNAME]
 // "record" records live data for that long before the picture and prints the
-// log's path, its lines and the poll rate on show.
+// log's path, its lines and the poll rate on show. "tunehistory" names the
+// unit's bike, writes the shaped curve, notes the entry and opens the
+// bike's history (zoom=frmCronologia takes it).
 // Settings go to a temporary folder, so the user's own are never touched.
 
 #include <QAction>
@@ -24,6 +26,9 @@
 #include "app/startup.h"
 #include "uicommon/highdpi.h"
 #include "mainwindow/frmprogpannel.h"
+#include "history/historyrecorder.h"
+#include "panels/historypanel.h"
+#include "panels/historyview.h"
 #include "panels/mixturepanel.h"
 #include "profile/curvemodel.h"
 #include "util/settingskeys.h"
@@ -50,6 +55,10 @@ int main(int argc, char **argv)
     int recordSeconds = 0;
     QTemporaryDir logs;
     window.setLogFolder(logs.path());
+    QTemporaryDir profiles;
+    const bool tuneHistory = args.contains(QStringLiteral("tunehistory"));
+    if (tuneHistory)
+        window.setProfileFolder(profiles.path());
     for (const QString &a : args) {
         if (a.startsWith(QLatin1String("record=")))
             recordSeconds = a.mid(7).toInt();
@@ -90,7 +99,29 @@ int main(int argc, char **argv)
                 window.findChild<QAction *>(QStringLiteral("actionConfrontaEcu"))->trigger();
             if (recordSeconds > 0)
                 window.findChild<QAction *>(QStringLiteral("actionRegistra"))->trigger();
+            if (tuneHistory) {
+                HistoryPanel *history = window.historyPanel();
+                Bike bike;
+                QString error;
+                if (!history->library().bikes().add(QStringLiteral("Monster 821"), &bike, &error)
+                    || !history->recorder()->confirmBike(bike.key, &error))
+                    fprintf(stderr, "bike: %s\n", qPrintable(error));
+                window.onSaveFlashClicked();
+            }
         });
+        if (tuneHistory)
+            QTimer::singleShot(8500, [&] {
+                HistoryPanel *history = window.historyPanel();
+                const QString bike = history->recorder()->bike();
+                Annotations notes;
+                notes.notes = args.value(2) == QLatin1String("EN") ? QStringLiteral("After the dyno run, open exhaust")
+                                                                   : QStringLiteral("Dopo il banco, scarico aperto");
+                notes.tags = QStringList{QStringLiteral("dyno")};
+                notes.conditions.insert(QStringLiteral("exhaust"), QStringLiteral("open"));
+                notes.conditions.insert(QStringLiteral("fuel"), QStringLiteral("98"));
+                history->library().store(bike).annotate(history->recorder()->currentEntry(), notes, nullptr);
+                window.findChild<QAction *>(QStringLiteral("actionCronologia"))->trigger();
+            });
     }
     // "mixture=DIR": the analysis of DIR/live.csv and DIR/wideband.csv (as
     // tervalix-ecu-sim --write-logs makes them) in its panel; take it with
@@ -101,7 +132,7 @@ int main(int argc, char **argv)
             window.mixturePanel()->analyseFiles({logs.filePath(QStringLiteral("live.csv"))},
                                                 {logs.filePath(QStringLiteral("wideband.csv"))});
         }
-    const int shotAt = connect ? 9000 + recordSeconds * 1000 : 800;
+    const int shotAt = connect ? (tuneHistory ? 10000 : 9000) + recordSeconds * 1000 : 800;
     QTimer::singleShot(shotAt, [&] {
         if (recordSeconds > 0) {
             auto *poll = window.findChild<QLabel *>(QStringLiteral("lblPoll"));
@@ -120,6 +151,8 @@ int main(int argc, char **argv)
         for (const QString &a : args)
             if (a.startsWith(QLatin1String("zoom=")))
                 target = window.findChild<QWidget *>(a.mid(5));
+        if (!target)
+            target = &window;
         if (qEnvironmentVariableIsSet("TERVALIX_DUMP_GEOMETRY")) {
             printf("window %dx%d minimum %dx%d\n", window.width(), window.height(),
                    window.minimumSizeHint().width(), window.minimumSizeHint().height());
@@ -128,7 +161,7 @@ int main(int argc, char **argv)
                     printf("%s %d,%d %dx%d\n", qPrintable(w->objectName()), w->x(), w->y(), w->width(),
                            w->height());
         }
-        QPixmap shot = target ? target->grab() : QPixmap();
+        QPixmap shot = target->grab();
         if (target != &window && !target->isWindow() && !shot.isNull())
             shot = shot.scaled(shot.size() * 3);
         const bool ok = shot.save(args.at(1));

@@ -172,7 +172,7 @@ void HistoryView::retranslate()
     btSaveNotes->setText(tr("&Salva le note"));
     btCompare->setText(tr("Mostra sul &grafico"));
     btCompare->setToolTip(tr("La voce come curva di confronto sopra quella dell'editor"));
-    btLoad->setText(tr("Carica nell'&editor"));
+    btLoad->setText(tr("Carica nell'e&ditor"));
     btLoad->setToolTip(tr("Curva e K della voce nell'editor (un passo da annullare); la centralina non cambia "
                           "finché non scrivi"));
     btLoadPoints->setText(tr("Carica alcuni &punti..."));

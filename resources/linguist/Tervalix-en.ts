@@ -884,7 +884,7 @@
         <translation>Loads the entry into the editor and writes it into the ECU, with the usual backup and verification</translation>
     </message>
     <message>
-        <source>Carica nell&apos;&amp;editor</source>
+        <source>Carica nell&apos;e&amp;ditor</source>
         <translation>Load into the &amp;editor</translation>
     </message>
     <message>

@@ -884,8 +884,8 @@
         <translation>Carica la voce nell&apos;editor e la scrive nella centralina, con il backup e la verifica di sempre</translation>
     </message>
     <message>
-        <source>Carica nell&apos;&amp;editor</source>
-        <translation>Carica nell&apos;&amp;editor</translation>
+        <source>Carica nell&apos;e&amp;ditor</source>
+        <translation>Carica nell&apos;e&amp;ditor</translation>
     </message>
     <message>
         <source>Caricarla nell&apos;editor cambia: %1</source>
