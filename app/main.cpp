@@ -18,6 +18,19 @@ int main(int argc, char **argv)
 {
     if (Startup::printVersionIfAsked(argc, argv, "tervalix"))
         return 0;
+    for (int i = 1; i < argc && argv[i][0] == '-'; ++i)
+        if (std::string(argv[i]) == "--help" || std::string(argv[i]) == "-h") {
+            std::printf("Usage: %s [FILE.prf] [-platform NAME]\n"
+                        "Tuning tool for the Tervalix fuel-injection ECU: edit the injection curve, keep it in\n"
+                        "profiles, write it into the ECU and read it back, watch engine speed live.\n\n"
+                        "  FILE.prf        open this profile\n"
+                        "  -platform NAME  Qt's display platform (for example offscreen or vnc)\n"
+                        "  --version       print the version\n"
+                        "  -h, --help      print this help\n\n"
+                        "Without a display: tervalix-cli --help. The manual: man tervalix.\n",
+                        argv[0]);
+            return 0;
+        }
     if (!Startup::haveDisplay()) {
         // The commands as they run from here: the tool lives beside the window.
         const std::string self = argv[0];

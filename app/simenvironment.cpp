@@ -50,8 +50,8 @@ void startWideband(const std::shared_ptr<EcuSimulator> &ecu)
         std::fprintf(stderr, "Wideband simulator: %s\n", qPrintable(sim->errorString()));
         return;
     }
-    std::printf("Wideband simulator on %s\n", qPrintable(sim->portPath()));
-    std::fflush(stdout);
+    // Standard error: the tool's standard output carries only its result.
+    std::fprintf(stderr, "Wideband simulator on %s\n", qPrintable(sim->portPath()));
     SerialPortList::addExtraPort(sim->portPath());
     wideband = std::move(sim);
 }

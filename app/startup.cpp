@@ -121,7 +121,9 @@ const char *loadStartupCatalogue(QTranslator &translator)
 
 bool printVersionIfAsked(int argc, char **argv, const char *program)
 {
-    for (int i = 1; i < argc; ++i) {
+    // Among the options before the first argument: "--version" in a note's
+    // text or after "--" is text.
+    for (int i = 1; i < argc && argv[i][0] == '-' && std::strcmp(argv[i], "--") != 0; ++i) {
         if (std::strcmp(argv[i], "--version") == 0) {
             std::printf("%s %s\n", program, TERVALIX_VERSION);
             return true;

@@ -132,15 +132,17 @@ QString overallHelp(const QStringList &arguments)
         text += QStringLiteral("  %1 %2\n").arg(QLatin1String(c.name), -9).arg(translated(c.description));
     text += QLatin1Char('\n')
         + TervalixCli::tr("Codici di uscita: 0 riuscito, 2 errore d'uso, 3 nessuna centralina (porta mancante o "
-                          "occupata, nessuna risposta),\n4 trasferimento non riuscito (collegamento perso, copia di "
-                          "sicurezza o file del risultato non scritti), 5 la centralina\nnon contiene il profilo, "
-                          "130 interrotto (Ctrl+C).\n"
-                          "Ctrl+C durante una scrittura la lascia finire; un secondo Ctrl+C la interrompe (uscita 4).\n"
+                          "occupata, nessuna risposta;\nper monitor --wideband anche la sonda), 4 trasferimento non "
+                          "riuscito (collegamento o sonda persi, copia di\nsicurezza, file del risultato o "
+                          "registrazione non scritti), 5 la centralina non contiene il profilo,\n130 interrotto "
+                          "(Ctrl+C), 143 terminato (SIGTERM), 129 terminale chiuso (SIGHUP).\n"
+                          "Durante una scrittura Ctrl+C, SIGTERM e SIGHUP la lasciano finire; un secondo Ctrl+C la "
+                          "interrompe (uscita 4).\n"
                           "Ctrl+C termina monitor normalmente (uscita 0).\n"
                           "analyze legge solo file (nessuna centralina): uscita 0, oppure 2 quando un log non si "
                           "può leggere (file, riga e motivo sono indicati)\no i log non si possono allineare, 4 "
                           "quando la proposta non si può scrivere.\n"
-                          "Profili, copie di sicurezza e registrazioni: %1\n")
+                          "Profili e copie di sicurezza (di solito): %1\n")
               .arg(QDir::toNativeSeparators(DataFolders::base()));
     return text;
 }
@@ -193,7 +195,7 @@ Parsed parse(const QStringList &arguments)
                                               "un K fuori da 1..4 (senza, un profilo così è rifiutato).")});
     }
     if (cmd == QLatin1String("write") || cmd == QLatin1String("history"))
-        p.addOption({"yes", TervalixCli::tr("Scrive senza chiedere anche quando un punto diventa più magro della "
+        p.addOption({"yes", TervalixCli::tr("Scrivi senza chiedere anche quando un punto diventa più magro della "
                                             "soglia o la centralina non è quella della moto.")});
     if (cmd == QLatin1String("history")) {
         p.addOption({"tag", TervalixCli::tr("note: aggiunge un'etichetta (ripetibile); -NOME la toglie."), "tag"});

@@ -313,8 +313,12 @@ int historyRestore(Context &ctx, const HistoryLibrary &lib, const QString &id)
     if (!check.ok())
         return ctx.out.fail(ExitUsage, TervalixCli::tr("La voce %1 ha %2").arg(id, limitsText(check, limits, target.k, maxRpm(info))));
 
+    // The entry's bike is the one whose unit this must be, whether or not
+    // the linked unit was recognised as it.
+    const UnitCheck unit = key.isEmpty() || BackupHistory::isBackupId(id) ? ecu.unitCheck()
+                                                                         : ecu.library().bikes().check(key, ecu.recorder().unit());
     const WritePreview preview = WritePreview::make(ProfileFile::Profile{now.values, now.k}, target, info.cylinders,
-                                                    ecu.unitCheck());
+                                                    unit);
     if (preview.diff.isEmpty()) {
         if (ctx.out.json())
             ctx.out.document(QJsonObject{{QStringLiteral("restored"), id},

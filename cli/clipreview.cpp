@@ -1,12 +1,17 @@
 #include "cli/clipreview.h"
 
 #include "cli/clicommands.h"
+#include "cli/cliinterrupt.h"
 
+#include <QCoreApplication>
+#include <QEventLoop>
 #include <QJsonArray>
 
 #include <cstdio>
+#include <string>
 
 #ifdef Q_OS_UNIX
+#include <poll.h>
 #include <unistd.h>
 #elif defined(Q_OS_WIN)
 #include <io.h>
@@ -25,6 +30,40 @@ bool stdinIsTerminal()
 #else
     return false;
 #endif
+}
+
+// A line from standard input, read while the event loop keeps running, so
+// that Ctrl+C, a termination request or a hang-up during the question ends
+// it (`signalStatus` the shell's status for it) instead of waiting on.
+QString readAnswer(Context &ctx, int *signalStatus)
+{
+    *signalStatus = 0;
+    QObject scope;
+    QObject::connect(&ctx.interrupts, &InterruptWatch::interrupted, &scope,
+                     [signalStatus](int) { *signalStatus = SignalWatch::exitStatus(SignalWatch::Interrupt); });
+    QObject::connect(&ctx.interrupts, &InterruptWatch::stopRequested, &scope,
+                     [signalStatus](SignalWatch::Kind, int status) { *signalStatus = status; });
+    std::string line;
+#ifdef Q_OS_UNIX
+    for (;;) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, SignalWatch::PollMs);
+        if (*signalStatus)
+            return QString();
+        pollfd in{0, POLLIN, 0};
+        if (::poll(&in, 1, SignalWatch::PollMs) <= 0)
+            continue;
+        char c = 0;
+        const ssize_t got = ::read(0, &c, 1);
+        if (got <= 0 || c == '\n' || line.size() > 64)
+            break;
+        line += c;
+    }
+#else
+    char buffer[64] = {};
+    if (std::fgets(buffer, sizeof buffer, stdin))
+        line = buffer;
+#endif
+    return QString::fromStdString(line).trimmed().toLower();
 }
 
 QString unitWord(UnitCheck check)
@@ -100,8 +139,12 @@ int confirmWrite(Context &ctx, const WritePreview &preview)
         return ctx.out.fail(ExitUsage, TervalixCli::tr("Nulla è stato scritto: con --yes si scrive comunque."));
     std::fputs(TervalixCli::tr("Scrivere comunque? [s/N] ").toUtf8().constData(), stderr);
     std::fflush(stderr);
-    char line[64] = {};
-    const QString answer = std::fgets(line, sizeof line, stdin) ? QString::fromUtf8(line).trimmed().toLower() : QString();
+    int signalStatus = 0;
+    const QString answer = readAnswer(ctx, &signalStatus);
+    if (signalStatus) {
+        std::fputc('\n', stderr);
+        return ctx.out.fail(signalStatus, TervalixCli::tr("Nulla è stato scritto."));
+    }
     // The answer in either language.
     static const QStringList yes{QStringLiteral("s"), QStringLiteral("si"), QStringLiteral("sì"), QStringLiteral("y"),
                                  QStringLiteral("yes")};

@@ -173,8 +173,8 @@ void HistoryView::retranslate()
     btCompare->setText(tr("Mostra sul &grafico"));
     btCompare->setToolTip(tr("La voce come curva di confronto sopra quella dell'editor"));
     btLoad->setText(tr("Carica nell'e&ditor"));
-    btLoad->setToolTip(tr("Curva e K della voce nell'editor (un passo da annullare); la centralina non cambia "
-                          "finché non scrivi"));
+    btLoad->setToolTip(tr("Curva e K della voce nell'editor (un passo da annullare): la curva raggiunge la "
+                          "centralina quando scrivi, K subito, come per un profilo"));
     btLoadPoints->setText(tr("Carica alcuni &punti..."));
     btRestore->setText(tr("&Ripristina nella centralina"));
     btRestore->setToolTip(tr("Carica la voce nell'editor e la scrive nella centralina, con il backup e la verifica "

@@ -464,13 +464,15 @@ void MixturePanel::setWidebandOn(bool on)
 {
     if (!on) {
         reader->close();
-        recorder->setAfrSource(nullptr);
+        if (recorder)
+            recorder->setAfrSource(nullptr);
         live.reset();
         liveRefresh.stop();
         ui.afr->hide();
     } else {
         // The recordings started from now on carry the sensor's reading.
-        recorder->setAfrSource([this] { return reader->lastAfr(); });
+        if (recorder)
+            recorder->setAfrSource([this] { return reader->lastAfr(); });
         live = std::make_unique<Mixture::LiveMixture>(settings());
         liveClock.start();
         liveRefresh.start();

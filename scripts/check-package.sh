@@ -170,7 +170,7 @@ completion=$(cd "$tmp" && touch curve.prf live.csv && bash -c '
   ask tervalix-cli monitor --
   ask tervalix-cli verify cu
   ask tervalix-cli read -o l' 2>&1)
-[ "$completion" = $'write\n--port --hid --json --help --version --seconds --csv\ncurve.prf\nlive.csv' ] \
+[ "$completion" = $'write\n--port --hid --json --bike --help --version --seconds --csv --wideband --wideband-baud\ncurve.prf\nlive.csv' ] \
   && ok "bash completion of tervalix-cli" || bad "bash completion of tervalix-cli gave: $completion"
 
 step "purge"

@@ -908,8 +908,8 @@
         <translation>Bike history</translation>
     </message>
     <message>
-        <source>Curva e K della voce nell&apos;editor (un passo da annullare); la centralina non cambia finché non scrivi</source>
-        <translation>The entry&apos;s curve and K into the editor (one undo step); the ECU does not change until you write</translation>
+        <source>Curva e K della voce nell&apos;editor (un passo da annullare): la curva raggiunge la centralina quando scrivi, K subito, come per un profilo</source>
+        <translation>The entry&apos;s curve and K into the editor (one undo step): the curve reaches the ECU when you write, K at once, as with a profile</translation>
     </message>
     <message>
         <source>Danneggiata: %1. Non si carica né si ripristina.</source>
@@ -1949,23 +1949,25 @@
         <translation>ECU: %1</translation>
     </message>
     <message>
-        <source>Codici di uscita: 0 riuscito, 2 errore d&apos;uso, 3 nessuna centralina (porta mancante o occupata, nessuna risposta),
-4 trasferimento non riuscito (collegamento perso, copia di sicurezza o file del risultato non scritti), 5 la centralina
-non contiene il profilo, 130 interrotto (Ctrl+C).
-Ctrl+C durante una scrittura la lascia finire; un secondo Ctrl+C la interrompe (uscita 4).
+        <source>Codici di uscita: 0 riuscito, 2 errore d&apos;uso, 3 nessuna centralina (porta mancante o occupata, nessuna risposta;
+per monitor --wideband anche la sonda), 4 trasferimento non riuscito (collegamento o sonda persi, copia di
+sicurezza, file del risultato o registrazione non scritti), 5 la centralina non contiene il profilo,
+130 interrotto (Ctrl+C), 143 terminato (SIGTERM), 129 terminale chiuso (SIGHUP).
+Durante una scrittura Ctrl+C, SIGTERM e SIGHUP la lasciano finire; un secondo Ctrl+C la interrompe (uscita 4).
 Ctrl+C termina monitor normalmente (uscita 0).
 analyze legge solo file (nessuna centralina): uscita 0, oppure 2 quando un log non si può leggere (file, riga e motivo sono indicati)
 o i log non si possono allineare, 4 quando la proposta non si può scrivere.
-Profili, copie di sicurezza e registrazioni: %1
+Profili e copie di sicurezza (di solito): %1
 </source>
-        <translation>Exit codes: 0 success, 2 usage error, 3 no ECU (port missing or busy, no answer),
-4 transfer failed (link lost, no backup, result file not written), 5 the ECU does not
-hold the profile, 130 interrupted (Ctrl+C).
-Ctrl+C during a write lets the write finish; a second Ctrl+C aborts it (exit 4).
+        <translation>Exit codes: 0 success, 2 usage error, 3 no ECU (port missing or busy, no answer;
+for monitor --wideband also the sensor), 4 transfer failed (link or sensor lost, backup,
+result file or recording not written), 5 the ECU does not hold the profile,
+130 interrupted (Ctrl+C), 143 terminated (SIGTERM), 129 terminal closed (SIGHUP).
+During a write Ctrl+C, SIGTERM and SIGHUP let it finish; a second Ctrl+C aborts it (exit 4).
 Ctrl+C ends monitor normally (exit 0).
-analyze reads files only (no ECU): exit 0, or 2 when a log cannot be read (file, line and reason are
-named) or the logs cannot be aligned, 4 when the proposal cannot be written.
-Profiles, backups and recordings: %1
+analyze reads files only (no ECU): exit 0, or 2 when a log cannot be read (file, line and reason are given)
+or the logs cannot be aligned, 4 when the proposal cannot be written.
+Profiles and backups (by default): %1
 </translation>
     </message>
     <message>
@@ -2305,12 +2307,12 @@ Profiles, backups and recordings: %1
         <translation>Write the proposed curve as a profile. Without --base only when every point has a proposal, and then with --k.</translation>
     </message>
     <message>
-        <source>Scrive senza chiedere anche quando un punto diventa più magro della soglia o la centralina non è quella della moto.</source>
-        <translation>Writes without asking even when a point gets leaner than the threshold or the ECU is not the bike&apos;s.</translation>
-    </message>
-    <message>
         <source>Scrivere comunque? [s/N] </source>
         <translation>Write all the same? [y/N] </translation>
+    </message>
+    <message>
+        <source>Scrivi senza chiedere anche quando un punto diventa più magro della soglia o la centralina non è quella della moto.</source>
+        <translation>Write without asking even when a point becomes leaner than the threshold or the ECU is not the bike&apos;s.</translation>
     </message>
     <message>
         <source>Si ferma dopo questi secondi (di solito: fino a Ctrl+C).</source>

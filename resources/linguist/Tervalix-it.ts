@@ -908,8 +908,8 @@
         <translation>Cronologia della moto</translation>
     </message>
     <message>
-        <source>Curva e K della voce nell&apos;editor (un passo da annullare); la centralina non cambia finché non scrivi</source>
-        <translation>Curva e K della voce nell&apos;editor (un passo da annullare); la centralina non cambia finché non scrivi</translation>
+        <source>Curva e K della voce nell&apos;editor (un passo da annullare): la curva raggiunge la centralina quando scrivi, K subito, come per un profilo</source>
+        <translation>Curva e K della voce nell&apos;editor (un passo da annullare): la curva raggiunge la centralina quando scrivi, K subito, come per un profilo</translation>
     </message>
     <message>
         <source>Danneggiata: %1. Non si carica né si ripristina.</source>
@@ -1949,23 +1949,25 @@
         <translation>Centralina: %1</translation>
     </message>
     <message>
-        <source>Codici di uscita: 0 riuscito, 2 errore d&apos;uso, 3 nessuna centralina (porta mancante o occupata, nessuna risposta),
-4 trasferimento non riuscito (collegamento perso, copia di sicurezza o file del risultato non scritti), 5 la centralina
-non contiene il profilo, 130 interrotto (Ctrl+C).
-Ctrl+C durante una scrittura la lascia finire; un secondo Ctrl+C la interrompe (uscita 4).
+        <source>Codici di uscita: 0 riuscito, 2 errore d&apos;uso, 3 nessuna centralina (porta mancante o occupata, nessuna risposta;
+per monitor --wideband anche la sonda), 4 trasferimento non riuscito (collegamento o sonda persi, copia di
+sicurezza, file del risultato o registrazione non scritti), 5 la centralina non contiene il profilo,
+130 interrotto (Ctrl+C), 143 terminato (SIGTERM), 129 terminale chiuso (SIGHUP).
+Durante una scrittura Ctrl+C, SIGTERM e SIGHUP la lasciano finire; un secondo Ctrl+C la interrompe (uscita 4).
 Ctrl+C termina monitor normalmente (uscita 0).
 analyze legge solo file (nessuna centralina): uscita 0, oppure 2 quando un log non si può leggere (file, riga e motivo sono indicati)
 o i log non si possono allineare, 4 quando la proposta non si può scrivere.
-Profili, copie di sicurezza e registrazioni: %1
+Profili e copie di sicurezza (di solito): %1
 </source>
-        <translation>Codici di uscita: 0 riuscito, 2 errore d&apos;uso, 3 nessuna centralina (porta mancante o occupata, nessuna risposta),
-4 trasferimento non riuscito (collegamento perso, copia di sicurezza o file del risultato non scritti), 5 la centralina
-non contiene il profilo, 130 interrotto (Ctrl+C).
-Ctrl+C durante una scrittura la lascia finire; un secondo Ctrl+C la interrompe (uscita 4).
+        <translation>Codici di uscita: 0 riuscito, 2 errore d&apos;uso, 3 nessuna centralina (porta mancante o occupata, nessuna risposta;
+per monitor --wideband anche la sonda), 4 trasferimento non riuscito (collegamento o sonda persi, copia di
+sicurezza, file del risultato o registrazione non scritti), 5 la centralina non contiene il profilo,
+130 interrotto (Ctrl+C), 143 terminato (SIGTERM), 129 terminale chiuso (SIGHUP).
+Durante una scrittura Ctrl+C, SIGTERM e SIGHUP la lasciano finire; un secondo Ctrl+C la interrompe (uscita 4).
 Ctrl+C termina monitor normalmente (uscita 0).
 analyze legge solo file (nessuna centralina): uscita 0, oppure 2 quando un log non si può leggere (file, riga e motivo sono indicati)
 o i log non si possono allineare, 4 quando la proposta non si può scrivere.
-Profili, copie di sicurezza e registrazioni: %1
+Profili e copie di sicurezza (di solito): %1
 </translation>
     </message>
     <message>
@@ -2305,12 +2307,12 @@ Profili, copie di sicurezza e registrazioni: %1
         <translation>Scrive la curva proposta come profilo. Senza --base solo quando ogni punto ha una proposta, e allora con --k.</translation>
     </message>
     <message>
-        <source>Scrive senza chiedere anche quando un punto diventa più magro della soglia o la centralina non è quella della moto.</source>
-        <translation>Scrive senza chiedere anche quando un punto diventa più magro della soglia o la centralina non è quella della moto.</translation>
-    </message>
-    <message>
         <source>Scrivere comunque? [s/N] </source>
         <translation>Scrivere comunque? [s/N] </translation>
+    </message>
+    <message>
+        <source>Scrivi senza chiedere anche quando un punto diventa più magro della soglia o la centralina non è quella della moto.</source>
+        <translation>Scrivi senza chiedere anche quando un punto diventa più magro della soglia o la centralina non è quella della moto.</translation>
     </message>
     <message>
         <source>Si ferma dopo questi secondi (di solito: fino a Ctrl+C).</source>

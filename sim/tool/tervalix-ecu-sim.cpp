@@ -52,7 +52,7 @@ int main(int argc, char **argv)
     p.addVersionOption();
     p.addOptions({
         {"hw", "Hardware version byte (default 21; below 20: 50 cells).", "n", "21"},
-        {"cyl", "Cylinders reported (0, 2 or 4; default 4).", "n", "4"},
+        {"cyl", "Cylinders reported (default 4; the program knows 0, 2 and 4, others are reported as they are).", "n", "4"},
         {"fw", "Firmware major, minor, revision characters (default 203).", "abc", "203"},
         {"delay", "Reply delay in milliseconds.", "ms"},
         {"drop-every", "Drop every n-th reply.", "n"},
@@ -79,7 +79,7 @@ int main(int argc, char **argv)
         {"wb-format", "Shape of the written wideband log: comma|semicolon|tab, decimal-comma, s|ms|iso, afr|lambda, "
                       "rpm, joined by '+' (default comma+s+afr+rpm).", "shape"},
         {"wideband-pty", "Also stream the wideband's readings as ASCII lines on a second pseudo-terminal "
-                         "(printed on the second line)."},
+                         "(printed on the second line); the engine ride runs with it."},
         {"wideband-lambda", "Stream lambda instead of AFR."},
         {"write-logs", "Write one ride at once (no waiting, no port) into DIR: live.csv as tervalix-cli monitor "
                        "--csv records it and wideband.csv; then exit.", "dir"},
@@ -136,7 +136,8 @@ int main(int argc, char **argv)
 
     std::shared_ptr<EngineModel> engine;
     WidebandConfig wb;
-    if (p.isSet("engine") || p.isSet("write-logs")) {
+    // A wideband reads an exhaust: it brings the engine along.
+    if (p.isSet("engine") || p.isSet("write-logs") || p.isSet("wideband-pty")) {
         EngineConfig ec;
         ec.seed = static_cast<quint32>(intOption(p, "engine-seed", 1, 0, 0x7fffffff, &ok));
         ec.laps = intOption(p, "engine-laps", 1, 1, 1000, &ok);
@@ -148,8 +149,14 @@ int main(int argc, char **argv)
         wb.clockOffsetMs = intOption(p, "wb-clock-offset", 0, -86400000, 86400000, &ok);
         wb.warmupMs = intOption(p, "wb-warmup", 0, 0, 600000, &ok);
         wb.seed = ec.seed;
-        if (p.isSet("wb-noise"))
-            wb.noiseAfr = p.value("wb-noise").toDouble();
+        if (p.isSet("wb-noise")) {
+            bool number = false;
+            wb.noiseAfr = p.value("wb-noise").toDouble(&number);
+            if (!number || !(wb.noiseAfr >= 0 && wb.noiseAfr <= 5)) {
+                std::fprintf(stderr, "tervalix-ecu-sim: --wb-noise wants a number from 0 to 5\n");
+                ok = false;
+            }
+        }
         if (!ok)
             return 2;
         engine = std::make_shared<EngineModel>(ec);
