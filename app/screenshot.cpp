@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTranslator>
@@ -121,6 +122,9 @@ int main(int argc, char **argv)
                 notes.conditions.insert(QStringLiteral("fuel"), QStringLiteral("98"));
                 history->library().store(bike).annotate(history->recorder()->currentEntry(), notes, nullptr);
                 window.findChild<QAction *>(QStringLiteral("actionCronologia"))->trigger();
+                // Both entries chosen: what the write changed.
+                if (auto *entries = window.findChild<QTableWidget *>(QStringLiteral("tblVoci")))
+                    entries->selectAll();
             });
     }
     // "mixture=DIR": the analysis of DIR/live.csv and DIR/wideband.csv (as

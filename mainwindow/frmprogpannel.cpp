@@ -197,6 +197,7 @@ void frmProgPannel::makeConnections()
     connect(transfer, &TransferPanel::fileNeededForWrite, profile, &ProfilePanel::saveAndSend);
     connect(profile, &ProfilePanel::savedForWrite, transfer, &TransferPanel::write);
     connect(history, &HistoryPanel::writeRequested, this, &W::onSaveFlashClicked);
+    connect(mixture, &MixturePanel::analysed, history, &HistoryPanel::attachAnalysis);
     connect(language, &LanguageSwitch::switched, this, &W::retranslateTexts);
     connect(session, &EcuSession::busyChanged, this, &W::onBusyChanged);
     connect(model, &CurveModel::modifiedChanged, this, &W::setWindowModified);

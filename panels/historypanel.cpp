@@ -10,9 +10,13 @@
 #include "session/liverecorder.h"
 
 #include <QAction>
+#include <QDateTime>
+#include <QFileInfo>
 #include <QMainWindow>
 #include <QStatusBar>
 #include <QToolButton>
+
+#include <algorithm>
 
 namespace {
 
@@ -144,6 +148,14 @@ void HistoryPanel::chooseBike()
         }
         key = added.key;
     }
+    // A bike that knows another unit: the same bike with a second ECU, or
+    // the wrong bike.
+    if (lib.bikes().check(key, rec->unit()) == UnitCheck::Different
+        && !ctx.prompts().askYesNo(ctx.window(), tr("Moto della centralina"),
+                                   tr("La moto %1 ha già un'altra centralina. Questa (%2) è una seconda centralina della "
+                                      "stessa moto?")
+                                       .arg(name, rec->unit().recordText())))
+        return;
     if (!rec->confirmBike(key, &error)) {
         ctx.prompts().warning(ctx.window(), tr("Moto della centralina"),
                               tr("La centralina non è stata assegnata a %1: %2").arg(name, error));
@@ -227,6 +239,49 @@ void HistoryPanel::load(const HistoryEntry &entry, const QVector<int> &points, b
                        15000);
     if (forWrite)
         emit writeRequested();
+}
+
+void HistoryPanel::attachAnalysis(const Mixture::Result &result, const QStringList &files)
+{
+    const QString bike = rec->bike();
+    if (bike.isEmpty() || files.isEmpty())
+        return;
+    HistoryStore store = lib.store(bike);
+    for (const HistoryEntry &e : store.list()) {
+        if (!e.usable())
+            continue;
+        bool visited = false;
+        bool same = true;
+        for (const Mixture::PointRow &row : result.points) {
+            if (!row.hasApplied)
+                continue;
+            visited = true;
+            same = same && e.profile.values.value(row.point) == row.applied;
+        }
+        if (!visited)
+            return;
+        if (!same)
+            continue;
+        for (const QString &path : files) {
+            const QFileInfo info(path);
+            const bool known = std::any_of(e.attachments.cbegin(), e.attachments.cend(), [&](const Attachment &a) {
+                return a.path == info.absoluteFilePath();
+            });
+            QString error;
+            if (!known
+                && !store.attach(e.id, {info.absoluteFilePath(), QStringLiteral("analysis"), QDateTime::currentDateTime(),
+                                        info.exists() ? info.size() : -1},
+                                 &error)) {
+                ctx.showStatus(tr("Analisi non allegata alla cronologia: %1").arg(error), 15000);
+                return;
+            }
+        }
+        ctx.showStatus(tr("Analisi allegata alla voce %1 della cronologia, che era nella centralina durante i log.")
+                           .arg(e.id),
+                       10000);
+        updateView();
+        return;
+    }
 }
 
 TransferPanel::WriteNote HistoryPanel::writeNote(const QVector<int> &values) const

@@ -11,6 +11,7 @@
 #include <QString>
 #include <QVector>
 
+#include "analysis/mixturetypes.h"
 #include "history/historylibrary.h"
 #include "panels/transferpanel.h"
 
@@ -41,6 +42,9 @@ public:
     // For the write about to start: the unit against the bike's, and the
     // label of a restore when `values` are what an entry put in the editor.
     TransferPanel::WriteNote writeNote(const QVector<int> &values) const;
+    // An analysis's files go to the entry that ran during its logs: the
+    // newest whose curve holds the value in force at every point visited.
+    void attachAnalysis(const Mixture::Result &result, const QStringList &files);
     void retranslate();
 
     HistoryRecorder *recorder() const { return rec; }

@@ -18,11 +18,12 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <numeric>
 
 namespace {
 
-enum Column { ColId, ColTime, ColOrigin, ColUnit, ColState, ColNotes, ColumnCount };
+enum Column { ColId, ColTime, ColOrigin, ColChanges, ColUnit, ColState, ColNotes, ColumnCount };
 
 // "scarico=aperto, benzina=98" and back; a key without a value is dropped.
 QString conditionsText(const QMap<QString, QString> &c)
@@ -78,7 +79,8 @@ HistoryView::HistoryView(HistoryLibrary &lib, UserPrompts &ask, QWidget *parent)
     table = new QTableWidget(0, ColumnCount, split);
     table->setObjectName(QStringLiteral("tblVoci"));
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    table->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Two entries chosen: their difference; one: against the editor.
+    table->setSelectionMode(QAbstractItemView::ExtendedSelection);
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->verticalHeader()->hide();
     table->horizontalHeader()->setStretchLastSection(true);
@@ -92,7 +94,15 @@ HistoryView::HistoryView(HistoryLibrary &lib, UserPrompts &ask, QWidget *parent)
     details->setWordWrap(true);
     details->setAlignment(Qt::AlignTop | Qt::AlignLeft);
     details->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    lowerLayout->addWidget(details, 1);
+    differences = new QTableWidget(0, 5, lower);
+    differences->setObjectName(QStringLiteral("tblDifferenze"));
+    differences->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    differences->verticalHeader()->hide();
+    differences->horizontalHeader()->setStretchLastSection(true);
+    auto *left = new QVBoxLayout;
+    left->addWidget(details);
+    left->addWidget(differences, 1);
+    lowerLayout->addLayout(left, 1);
     auto *form = new QFormLayout;
     notes = new QPlainTextEdit(lower);
     notes->setObjectName(QStringLiteral("edNote"));
@@ -163,7 +173,9 @@ void HistoryView::retranslate()
     setWindowTitle(tr("Cronologia della moto"));
     bikeLabel->setText(tr("&Moto:"));
     table->setHorizontalHeaderLabels(
-        {tr("N."), tr("Data"), tr("Origine"), tr("Centralina"), tr("Stato"), tr("Note")});
+        {tr("N."), tr("Data"), tr("Origine"), tr("Cambi"), tr("Centralina"), tr("Stato"), tr("Note")});
+    table->horizontalHeaderItem(ColChanges)->setToolTip(tr("Punti cambiati rispetto alla voce precedente"));
+    differences->setHorizontalHeaderLabels({tr("Punto"), tr("Giri/min"), tr("Prima"), tr("Dopo"), tr("Differenza")});
     notesLabel->setText(tr("&Note:"));
     tagsLabel->setText(tr("&Etichette:"));
     tags->setPlaceholderText(tr("dinamometro, pioggia"));
@@ -249,9 +261,19 @@ void HistoryView::fillEntries()
         QString notesText = e.notes.notes.section(QLatin1Char('\n'), 0, 0);
         for (const QString &t : e.notes.tags)
             notesText += QStringLiteral(" #") + t;
+        // Against the entry before it (the next one down the list).
+        QString changes;
+        if (row + 1 < entries.size() && e.hasProfile && entries.at(row + 1).hasProfile) {
+            const CurveDiff d = HistoryDiff::diff(entries.at(row + 1).profile, e.profile, cylinders);
+            changes = d.isEmpty() ? tr("nessuno")
+                                  : d.changedCount() == 0 ? tr("solo K")
+                                                          : tr("%n punti, al più %1", nullptr, d.changedCount())
+                                                                .arg(HistoryDiff::signedText(d.largest().delta()));
+        }
         const QStringList cells{e.id,
                                 QLocale().toString(e.time, QLocale::ShortFormat),
                                 HistoryEntry::originText(e.origin),
+                                changes,
                                 e.unit.recordText(),
                                 state,
                                 notesText.trimmed()};
@@ -273,12 +295,46 @@ void HistoryView::fillEntries()
     showDetails();
 }
 
+QVector<HistoryEntry> HistoryView::selectedEntries() const
+{
+    // In the list's order: newest first.
+    QVector<HistoryEntry> chosen;
+    for (const QModelIndex &i : table->selectionModel()->selectedRows())
+        if (i.row() < entries.size())
+            chosen << entries.at(i.row());
+    std::sort(chosen.begin(), chosen.end(),
+              [](const HistoryEntry &a, const HistoryEntry &b) { return a.number > b.number; });
+    return chosen;
+}
+
 std::optional<HistoryEntry> HistoryView::selectedEntry() const
 {
-    const QList<QTableWidgetItem *> items = table->selectedItems();
-    if (items.isEmpty() || items.first()->row() >= entries.size())
+    const QVector<HistoryEntry> chosen = selectedEntries();
+    if (chosen.size() != 1)
         return std::nullopt;
-    return entries.at(items.first()->row());
+    return chosen.first();
+}
+
+void HistoryView::showDifference(const CurveDiff &diff)
+{
+    const QVector<PointDelta> changed = diff.changed();
+    differences->setRowCount(0);
+    differences->setRowCount(changed.size() + (diff.kChanged() ? 1 : 0));
+    int row = 0;
+    for (const PointDelta &p : changed) {
+        const QStringList cells{QString::number(p.point), QLocale().toString(p.rpm), QString::number(p.before),
+                                QString::number(p.after), HistoryDiff::signedText(p.delta())};
+        for (int c = 0; c < cells.size(); ++c)
+            differences->setItem(row, c, new QTableWidgetItem(cells.at(c)));
+        ++row;
+    }
+    if (diff.kChanged()) {
+        const QStringList cells{QStringLiteral("K"), QString(), QString::number(diff.kBefore),
+                                QString::number(diff.kAfter), HistoryDiff::signedText(diff.kAfter - diff.kBefore)};
+        for (int c = 0; c < cells.size(); ++c)
+            differences->setItem(row, c, new QTableWidgetItem(cells.at(c)));
+    }
+    differences->resizeColumnsToContents();
 }
 
 void HistoryView::selectEntry(const QString &id)
@@ -290,6 +346,27 @@ void HistoryView::selectEntry(const QString &id)
 
 void HistoryView::showDetails()
 {
+    const QVector<HistoryEntry> chosen = selectedEntries();
+    if (chosen.size() == 2) {
+        // Two entries: what changed from the older to the newer.
+        const HistoryEntry &older = chosen.at(1);
+        const HistoryEntry &newer = chosen.at(0);
+        for (QWidget *w : std::initializer_list<QWidget *>{btCompare, btLoad, btLoadPoints, btRestore, notes, tags,
+                                                            conditions, btSaveNotes})
+            w->setEnabled(false);
+        if (!older.hasProfile || !newer.hasProfile) {
+            details->setText(tr("Una delle due voci non ha un profilo leggibile: nessun confronto."));
+            showDifference(CurveDiff());
+            return;
+        }
+        const CurveDiff diff = HistoryDiff::diff(older.profile, newer.profile, cylinders);
+        QString text = tr("Dalla voce %1 alla voce %2: %3").arg(older.id, newer.id, diff.summary());
+        if (older.damaged || newer.damaged)
+            text += QLatin1Char('\n') + tr("Il confronto usa un profilo danneggiato: può non valere.");
+        details->setText(text);
+        showDifference(diff);
+        return;
+    }
     const auto e = selectedEntry();
     const bool any = e.has_value();
     const bool usable = any && e->usable();
@@ -305,6 +382,7 @@ void HistoryView::showDetails()
     tags->setText(any ? e->notes.tags.join(QStringLiteral(", ")) : QString());
     conditions->setText(any ? conditionsText(e->notes.conditions) : QString());
     if (!any) {
+        showDifference(CurveDiff());
         details->setText(entries.isEmpty() ? tr("Nessuna voce: ogni lettura riuscita e ogni scrittura verificata di "
                                                 "questa moto ne aggiunge una.")
                                            : QString());
@@ -326,9 +404,12 @@ void HistoryView::showDetails()
         const CurveDiff diff = HistoryDiff::diff(editor, e->profile, cylinders);
         lines << (diff.isEmpty() ? tr("Uguale alla curva nell'editor.")
                                  : tr("Caricarla nell'editor cambia: %1").arg(diff.summary()));
+        showDifference(diff);
         if (e->damaged)
             lines << tr("Il confronto usa un profilo danneggiato: può non valere.");
     }
+    if (!e->hasProfile)
+        showDifference(CurveDiff());
     for (const Attachment &a : e->attachments)
         lines << (a.isChanged() ? tr("Allegato (%1): %2, spostato o cambiato da allora")
                                 : tr("Allegato (%1): %2"))

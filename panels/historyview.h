@@ -1,7 +1,8 @@
 #pragma once
 // The history of a bike as the window shows it: its entries newest first
-// (damaged and unverified ones marked, the one on the unit in bold), what
-// loading the chosen one would change in the editor, its attachments, and
+// (damaged and unverified ones marked, the one on the unit in bold, the
+// points each changed), what loading the chosen one would change in the
+// editor or what changed between two chosen ones, its attachments, and
 // its notes, tags and conditions, which are saved here. Comparing, loading
 // and restoring are asked of the history panel.
 
@@ -10,6 +11,7 @@
 
 #include <optional>
 
+#include "history/historydiff.h"
 #include "history/historyentry.h"
 #include "profile/profilefile.h"
 
@@ -36,7 +38,9 @@ public:
     // What the editor holds, to say what loading an entry changes.
     void setEditor(const ProfileFile::Profile &editor, int cylinders);
     QString bikeKey() const;
+    // The one entry chosen; none when none or two are.
     std::optional<HistoryEntry> selectedEntry() const;
+    QVector<HistoryEntry> selectedEntries() const;
     void selectEntry(const QString &id);
     void retranslate();
 
@@ -49,6 +53,7 @@ private:
     void fillBikes(const QString &bikeKey);
     void fillEntries();
     void showDetails();
+    void showDifference(const CurveDiff &diff);
     void saveNotes();
     void askPoints();
 
@@ -64,6 +69,7 @@ private:
     QLabel *bikeLabel = nullptr;
     QTableWidget *table = nullptr;
     QLabel *details = nullptr;
+    QTableWidget *differences = nullptr;
     QLabel *notesLabel = nullptr;
     QPlainTextEdit *notes = nullptr;
     QLabel *tagsLabel = nullptr;

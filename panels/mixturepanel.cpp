@@ -312,6 +312,8 @@ void MixturePanel::analyse()
 void MixturePanel::showResult(const Mixture::Result &result)
 {
     current = result;
+    if (result.ok)
+        emit analysed(result, ecuFiles + widebandFiles);
     if (!panel)
         return;
     btAnalyse->setEnabled(!job->isRunning());

@@ -67,6 +67,10 @@ public:
     bool isAnalysing() const;
     QStringList liveLogs() const { return ecuFiles; }
 
+signals:
+    // An analysis of these files finished with this result.
+    void analysed(const Mixture::Result &result, const QStringList &files);
+
 private:
     void buildPanel();
     Mixture::Settings settings() const;

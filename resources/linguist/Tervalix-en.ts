@@ -749,6 +749,14 @@
         </translation>
     </message>
     <message>
+        <source>Analisi allegata alla voce %1 della cronologia, che era nella centralina durante i log.</source>
+        <translation>Analysis attached to history entry %1, which was on the ECU during the logs.</translation>
+    </message>
+    <message>
+        <source>Analisi non allegata alla cronologia: %1</source>
+        <translation>Analysis not attached to the history: %1</translation>
+    </message>
+    <message>
         <source>Backup %1</source>
         <translation>Backup %1</translation>
     </message>
@@ -779,6 +787,10 @@
     <message>
         <source>La centralina non è stata assegnata a %1: %2</source>
         <translation>The ECU was not assigned to %1: %2</translation>
+    </message>
+    <message>
+        <source>La moto %1 ha già un&apos;altra centralina. Questa (%2) è una seconda centralina della stessa moto?</source>
+        <translation>The bike %1 already has another ECU. Is this one (%2) a second ECU of the same bike?</translation>
     </message>
     <message>
         <source>La moto %1 non è stata aggiunta: %2</source>
@@ -835,6 +847,13 @@
         <source>%1, numero di serie %2</source>
         <translation>%1, serial number %2</translation>
     </message>
+    <message numerus="yes">
+        <source>%n punti, al più %1</source>
+        <translation>
+            <numerusform>%n point, at most %1</numerusform>
+            <numerusform>%n points, at most %1</numerusform>
+        </translation>
+    </message>
     <message>
         <source>&amp;Chiudi</source>
         <translation>&amp;Close</translation>
@@ -870,6 +889,10 @@
     <message>
         <source>C&amp;ondizioni:</source>
         <translation>C&amp;onditions:</translation>
+    </message>
+    <message>
+        <source>Cambi</source>
+        <translation>Changes</translation>
     </message>
     <message>
         <source>Carica alcuni &amp;punti...</source>
@@ -912,12 +935,28 @@
         <translation>The entry&apos;s curve and K into the editor (one undo step): the curve reaches the ECU when you write, K at once, as with a profile</translation>
     </message>
     <message>
+        <source>Dalla voce %1 alla voce %2: %3</source>
+        <translation>From entry %1 to entry %2: %3</translation>
+    </message>
+    <message>
         <source>Danneggiata: %1. Non si carica né si ripristina.</source>
         <translation>Damaged: %1. It is neither loaded nor restored.</translation>
     </message>
     <message>
         <source>Data</source>
         <translation>Date</translation>
+    </message>
+    <message>
+        <source>Differenza</source>
+        <translation>Difference</translation>
+    </message>
+    <message>
+        <source>Dopo</source>
+        <translation>After</translation>
+    </message>
+    <message>
+        <source>Giri/min</source>
+        <translation>RPM</translation>
     </message>
     <message>
         <source>Il confronto usa un profilo danneggiato: può non valere.</source>
@@ -956,8 +995,20 @@
         <translation>Origin</translation>
     </message>
     <message>
+        <source>Prima</source>
+        <translation>Before</translation>
+    </message>
+    <message>
+        <source>Punti cambiati rispetto alla voce precedente</source>
+        <translation>Points changed against the entry before</translation>
+    </message>
+    <message>
         <source>Punti della voce %1 da caricare nell&apos;editor (per esempio 20-30, 35, K):</source>
         <translation>Points of entry %1 to load into the editor (for example 20-30, 35, K):</translation>
+    </message>
+    <message>
+        <source>Punto</source>
+        <translation>Point</translation>
     </message>
     <message>
         <source>Stato</source>
@@ -966,6 +1017,10 @@
     <message>
         <source>Uguale alla curva nell&apos;editor.</source>
         <translation>Equal to the curve in the editor.</translation>
+    </message>
+    <message>
+        <source>Una delle due voci non ha un profilo leggibile: nessun confronto.</source>
+        <translation>One of the two entries has no readable profile: no comparison.</translation>
     </message>
     <message>
         <source>Viene dalla voce %1</source>
@@ -984,12 +1039,20 @@
         <translation>dyno, rain</translation>
     </message>
     <message>
+        <source>nessuno</source>
+        <translation>none</translation>
+    </message>
+    <message>
         <source>non verificata</source>
         <translation>unverified</translation>
     </message>
     <message>
         <source>scarico=aperto, benzina=98</source>
         <translation>exhaust=open, fuel=98</translation>
+    </message>
+    <message>
+        <source>solo K</source>
+        <translation>K only</translation>
     </message>
     <message>
         <source>sulla centralina</source>

@@ -749,6 +749,14 @@
         </translation>
     </message>
     <message>
+        <source>Analisi allegata alla voce %1 della cronologia, che era nella centralina durante i log.</source>
+        <translation>Analisi allegata alla voce %1 della cronologia, che era nella centralina durante i log.</translation>
+    </message>
+    <message>
+        <source>Analisi non allegata alla cronologia: %1</source>
+        <translation>Analisi non allegata alla cronologia: %1</translation>
+    </message>
+    <message>
         <source>Backup %1</source>
         <translation>Backup %1</translation>
     </message>
@@ -779,6 +787,10 @@
     <message>
         <source>La centralina non è stata assegnata a %1: %2</source>
         <translation>La centralina non è stata assegnata a %1: %2</translation>
+    </message>
+    <message>
+        <source>La moto %1 ha già un&apos;altra centralina. Questa (%2) è una seconda centralina della stessa moto?</source>
+        <translation>La moto %1 ha già un&apos;altra centralina. Questa (%2) è una seconda centralina della stessa moto?</translation>
     </message>
     <message>
         <source>La moto %1 non è stata aggiunta: %2</source>
@@ -835,6 +847,13 @@
         <source>%1, numero di serie %2</source>
         <translation>%1, numero di serie %2</translation>
     </message>
+    <message numerus="yes">
+        <source>%n punti, al più %1</source>
+        <translation>
+            <numerusform>%n punto, al più %1</numerusform>
+            <numerusform>%n punti, al più %1</numerusform>
+        </translation>
+    </message>
     <message>
         <source>&amp;Chiudi</source>
         <translation>&amp;Chiudi</translation>
@@ -870,6 +889,10 @@
     <message>
         <source>C&amp;ondizioni:</source>
         <translation>C&amp;ondizioni:</translation>
+    </message>
+    <message>
+        <source>Cambi</source>
+        <translation>Cambi</translation>
     </message>
     <message>
         <source>Carica alcuni &amp;punti...</source>
@@ -912,12 +935,28 @@
         <translation>Curva e K della voce nell&apos;editor (un passo da annullare): la curva raggiunge la centralina quando scrivi, K subito, come per un profilo</translation>
     </message>
     <message>
+        <source>Dalla voce %1 alla voce %2: %3</source>
+        <translation>Dalla voce %1 alla voce %2: %3</translation>
+    </message>
+    <message>
         <source>Danneggiata: %1. Non si carica né si ripristina.</source>
         <translation>Danneggiata: %1. Non si carica né si ripristina.</translation>
     </message>
     <message>
         <source>Data</source>
         <translation>Data</translation>
+    </message>
+    <message>
+        <source>Differenza</source>
+        <translation>Differenza</translation>
+    </message>
+    <message>
+        <source>Dopo</source>
+        <translation>Dopo</translation>
+    </message>
+    <message>
+        <source>Giri/min</source>
+        <translation>Giri/min</translation>
     </message>
     <message>
         <source>Il confronto usa un profilo danneggiato: può non valere.</source>
@@ -956,8 +995,20 @@
         <translation>Origine</translation>
     </message>
     <message>
+        <source>Prima</source>
+        <translation>Prima</translation>
+    </message>
+    <message>
+        <source>Punti cambiati rispetto alla voce precedente</source>
+        <translation>Punti cambiati rispetto alla voce precedente</translation>
+    </message>
+    <message>
         <source>Punti della voce %1 da caricare nell&apos;editor (per esempio 20-30, 35, K):</source>
         <translation>Punti della voce %1 da caricare nell&apos;editor (per esempio 20-30, 35, K):</translation>
+    </message>
+    <message>
+        <source>Punto</source>
+        <translation>Punto</translation>
     </message>
     <message>
         <source>Stato</source>
@@ -966,6 +1017,10 @@
     <message>
         <source>Uguale alla curva nell&apos;editor.</source>
         <translation>Uguale alla curva nell&apos;editor.</translation>
+    </message>
+    <message>
+        <source>Una delle due voci non ha un profilo leggibile: nessun confronto.</source>
+        <translation>Una delle due voci non ha un profilo leggibile: nessun confronto.</translation>
     </message>
     <message>
         <source>Viene dalla voce %1</source>
@@ -984,12 +1039,20 @@
         <translation>dinamometro, pioggia</translation>
     </message>
     <message>
+        <source>nessuno</source>
+        <translation>nessuno</translation>
+    </message>
+    <message>
         <source>non verificata</source>
         <translation>non verificata</translation>
     </message>
     <message>
         <source>scarico=aperto, benzina=98</source>
         <translation>scarico=aperto, benzina=98</translation>
+    </message>
+    <message>
+        <source>solo K</source>
+        <translation>solo K</translation>
     </message>
     <message>
         <source>sulla centralina</source>

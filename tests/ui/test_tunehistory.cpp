@@ -7,6 +7,8 @@
 #include "panels/historyview.h"
 #include "support/windowaccess.h"
 
+#include <QLabel>
+#include <QTableWidget>
 #include <QToolButton>
 
 #include <algorithm>
@@ -61,6 +63,13 @@ void TestTuneHistory::aBikeGetsItsHistoryAndAnEntryComesBack()
     QCOMPARE(r->lastOutcome(), QStringLiteral("OK_SND"));
     QCOMPARE(r->unit->curve(), r->model()->values());
     QCOMPARE(panel->library().store(rec->bike()).list().size(), 2);
+    // A recording made now belongs to the entry the unit holds.
+    r->ui()->actionRegistra->trigger();
+    QTest::qWait(300);
+    r->ui()->actionRegistra->trigger();
+    const HistoryEntry written = panel->library().store(rec->bike()).list().first();
+    QCOMPARE(written.attachments.size(), 1);
+    QCOMPARE(written.attachments.first().kind, QStringLiteral("log"));
 
     // The first entry restored from the dialog: the editor holds it as one
     // undo step, the unit gets it verified, and the history records the
@@ -68,6 +77,9 @@ void TestTuneHistory::aBikeGetsItsHistoryAndAnEntryComesBack()
     r->ui()->actionCronologia->trigger();
     HistoryView *view = panel->view();
     QVERIFY(view && view->isVisible());
+    // Both entries chosen: what changed from the read to the write.
+    view->findChild<QTableWidget *>(QStringLiteral("tblVoci"))->selectAll();
+    QVERIFY(view->findChild<QLabel *>(QStringLiteral("lblDettagli"))->text().contains(QStringLiteral("39 punti cambiati")));
     view->selectEntry(afterRead.first().id);
     QCOMPARE(view->selectedEntry()->id, afterRead.first().id);
     click(view->findChild<QPushButton *>(QStringLiteral("btRipristinaVoce")));
