@@ -7,11 +7,7 @@
 #include <chrono>
 
 #ifdef Q_OS_UNIX
-#include <cerrno>
-#include <cstdlib>
-#include <fcntl.h>
 #include <poll.h>
-#include <termios.h>
 #include <unistd.h>
 #endif
 
@@ -29,27 +25,9 @@ bool PtyEcuSimulator::start()
     if (running.load())
         return true;
     error.clear();
-    master = ::posix_openpt(O_RDWR | O_NOCTTY);
-    if (master < 0 || ::grantpt(master) != 0 || ::unlockpt(master) != 0) {
-        error = QStringLiteral("cannot create a pseudo-terminal: %1").arg(qt_error_string(errno));
-        closeTerminal();
+    if (!pty.open(&error))
         return false;
-    }
-    const char *name = ::ptsname(master);
-    path = name ? QString::fromLocal8Bit(name) : QString();
-    slaveKeep = path.isEmpty() ? -1 : ::open(name, O_RDWR | O_NOCTTY);
-    termios tio{};
-    if (slaveKeep < 0 || ::tcgetattr(slaveKeep, &tio) != 0) {
-        error = QStringLiteral("cannot open the pseudo-terminal's port: %1").arg(qt_error_string(errno));
-        closeTerminal();
-        return false;
-    }
-    // Raw line: no echo of the replies, no line editing, no CR/LF mapping.
-    ::cfmakeraw(&tio);
-    ::cfsetispeed(&tio, B9600);
-    ::cfsetospeed(&tio, B9600);
-    ::tcsetattr(slaveKeep, TCSANOW, &tio);
-    ::fcntl(master, F_SETFL, ::fcntl(master, F_GETFL) | O_NONBLOCK);
+    path = pty.path;
 
     stopping = false;
     running = true;
@@ -77,12 +55,7 @@ void PtyEcuSimulator::unplug()
 
 void PtyEcuSimulator::closeTerminal()
 {
-    if (master >= 0)
-        ::close(master);
-    if (slaveKeep >= 0)
-        ::close(slaveKeep);
-    master = -1;
-    slaveKeep = -1;
+    pty.close();
     running = false;
 }
 
@@ -97,7 +70,7 @@ void PtyEcuSimulator::run()
             closeTerminal();  // the port's owner sees the line vanish
             return;
         }
-        pollfd p{master, POLLIN, 0};
+        pollfd p{pty.master, POLLIN, 0};
         const int ready = ::poll(&p, 1, 20);
         if (ready <= 0 || !(p.revents & POLLIN)) {
             if (ready > 0)  // hang-up or error: nobody on the line, wait
@@ -105,7 +78,7 @@ void PtyEcuSimulator::run()
             continue;
         }
         char in[256];
-        const ssize_t n = ::read(master, in, sizeof in);
+        const ssize_t n = ::read(pty.master, in, sizeof in);
         if (n <= 0)
             continue;
         const Clock::time_point now = Clock::now();
@@ -144,7 +117,7 @@ bool PtyEcuSimulator::sendPaced(const QByteArray &bytes)
             return false;
         std::this_thread::sleep_until(t0 + std::chrono::microseconds(ByteMicros) * (i + 1));
         // Non-blocking: with nobody reading the line the bytes are simply lost.
-        if (::write(master, bytes.constData() + i, 1) == 1)
+        if (::write(pty.master, bytes.constData() + i, 1) == 1)
             ++sent;
     }
     return true;

@@ -7,6 +7,7 @@
 // Pseudo-terminals exist on Unix only; elsewhere start() fails.
 
 #include "sim/ecusimulator.h"
+#include "sim/rawpty.h"
 
 #include <QString>
 
@@ -49,8 +50,7 @@ private:
     std::shared_ptr<EcuSimulator> engine;
     QString path;
     QString error;
-    int master = -1;
-    int slaveKeep = -1;  // keeps the line up while no program has it open
+    RawPty pty;
     std::thread worker;
     std::atomic<bool> stopping{false};
     std::atomic<bool> running{false};

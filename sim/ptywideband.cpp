@@ -6,10 +6,6 @@
 #include <chrono>
 
 #ifdef Q_OS_UNIX
-#include <cerrno>
-#include <cstdlib>
-#include <fcntl.h>
-#include <termios.h>
 #include <unistd.h>
 #endif
 
@@ -27,26 +23,11 @@ PtyWidebandSimulator::~PtyWidebandSimulator()
 
 bool PtyWidebandSimulator::start()
 {
-    master = ::posix_openpt(O_RDWR | O_NOCTTY);
-    if (master < 0 || ::grantpt(master) != 0 || ::unlockpt(master) != 0) {
-        error = QStringLiteral("cannot create a pseudo-terminal: %1").arg(qt_error_string(errno));
+    if (!pty.open(&error)) {
         stop();
         return false;
     }
-    const char *name = ::ptsname(master);
-    path = name ? QString::fromLocal8Bit(name) : QString();
-    slaveKeep = path.isEmpty() ? -1 : ::open(name, O_RDWR | O_NOCTTY);
-    termios tio{};
-    if (slaveKeep < 0 || ::tcgetattr(slaveKeep, &tio) != 0) {
-        error = QStringLiteral("cannot open the pseudo-terminal's port: %1").arg(qt_error_string(errno));
-        stop();
-        return false;
-    }
-    ::cfmakeraw(&tio);
-    ::cfsetispeed(&tio, B9600);
-    ::cfsetospeed(&tio, B9600);
-    ::tcsetattr(slaveKeep, TCSANOW, &tio);
-    ::fcntl(master, F_SETFL, ::fcntl(master, F_GETFL) | O_NONBLOCK);
+    path = pty.path;
     stopping = false;
     worker = std::thread([this] { run(); });
     return true;
@@ -57,11 +38,7 @@ void PtyWidebandSimulator::stop()
     stopping = true;
     if (worker.joinable())
         worker.join();
-    if (slaveKeep >= 0)
-        ::close(slaveKeep);
-    if (master >= 0)
-        ::close(master);
-    slaveKeep = master = -1;
+    pty.close();
 }
 
 void PtyWidebandSimulator::run()
@@ -82,7 +59,7 @@ void PtyWidebandSimulator::run()
             const QByteArray line = (lambda ? QByteArray::number(l, 'f', 3) : QByteArray::number(l * cfg.stoich, 'f', 2))
                                     + "\r\n";
             // A reader that does not keep up loses lines, as on a real line.
-            if (::write(master, line.constData(), size_t(line.size())) == line.size())
+            if (::write(pty.master, line.constData(), size_t(line.size())) == line.size())
                 ++sent;
             next += period;
             if (next < now)

@@ -6,6 +6,7 @@
 // printed path.
 
 #include "sim/ecusimulator.h"
+#include "sim/rawpty.h"
 #include "sim/widebandsensor.h"
 
 #include <QString>
@@ -35,8 +36,7 @@ private:
     bool lambda;
     QString path;
     QString error;
-    int master = -1;
-    int slaveKeep = -1;
+    RawPty pty;
     std::thread worker;
     std::atomic<bool> stopping{false};
     std::atomic<int> sent{0};
