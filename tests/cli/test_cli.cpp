@@ -20,6 +20,7 @@
 #include "cli/clitext.h"
 #include "link/protocol.h"
 #include "support/testsupport.h"
+#include "support/toolsuite.h"
 #include "util/datafolders.h"
 
 #ifdef Q_OS_UNIX
@@ -27,12 +28,6 @@
 #endif
 
 namespace {
-
-struct Result {
-    int code = -1;  // -1: crashed or hung
-    QString out;
-    QString err;
-};
 
 // A profile with a distinct, partly negative value at every point, within
 // the limits of every unit (-10 to 25) unless `beyond` (then point 6 is 40).
@@ -45,32 +40,9 @@ QByteArray profileBytes(int k, bool beyond = false)
     return b;
 }
 
-// The simulated unit on a pseudo-terminal, for as long as the test needs it.
-struct SimUnit {
-    QProcess process;
-    QString port;
-    bool start(const QStringList &args)
-    {
-        process.start(QStringLiteral(TERVALIX_ECU_SIM), args);
-        if (!process.waitForStarted())
-            return false;
-        while (!process.canReadLine() && process.waitForReadyRead(5000)) {
-        }
-        port = QString::fromUtf8(process.readLine()).trimmed();
-        return !port.isEmpty();
-    }
-    ~SimUnit()
-    {
-        process.terminate();
-        if (!process.waitForFinished(3000))
-            process.kill();
-        process.waitForFinished(1000);
-    }
-};
-
 } // namespace
 
-class TestCli : public QObject {
+class TestCli : public ToolSuite {
     Q_OBJECT
 private slots:
     void initTestCase();
@@ -83,74 +55,17 @@ private slots:
     void resultsThatCannotBeWrittenFail();
     void windowWithoutADisplayPointsToTheTool();
 
-private:
-    QProcessEnvironment environment(const QStringList &extra = {}) const;
-    QProcess *start(const QStringList &args, const QStringList &env = {});
-    Result run(const QStringList &args, const QStringList &env = {});
-    Result finish(QProcess *p);
-    QString file(const QString &name) const { return work.filePath(name); }
-
-    QTemporaryDir work;  // the programs' working folder
 };
 
 void TestCli::initTestCase()
 {
-    QVERIFY(work.isValid());
-    // Settings, and the device locks, private to this run.
-    QVERIFY(QDir(work.path()).mkpath(QStringLiteral("config")));
-    QVERIFY(QDir(work.path()).mkpath(QStringLiteral("tmp")));
-    QVERIFY(QDir(work.path()).mkpath(QStringLiteral("home")));
+    QVERIFY(prepare());
     QFile profile(file("new.prf"));
     QVERIFY(profile.open(QIODevice::WriteOnly));
     QCOMPARE(profile.write(profileBytes(3)), qint64(42));
     QFile beyond(file("beyond.prf"));
     QVERIFY(beyond.open(QIODevice::WriteOnly));
     QCOMPARE(beyond.write(profileBytes(9, true)), qint64(42));
-}
-
-QProcessEnvironment TestCli::environment(const QStringList &extra) const
-{
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const QString &key : env.keys())
-        if (key.startsWith(QLatin1String("TERVALIX_")))
-            env.remove(key);
-    env.insert(QStringLiteral("XDG_CONFIG_HOME"), file(QStringLiteral("config")));
-    // Never the user's own folders; and a first start in Italian, whose
-    // texts the cases below read.
-    env.insert(QStringLiteral("HOME"), file(QStringLiteral("home")));
-    env.insert(QStringLiteral("LC_ALL"), QStringLiteral("it_IT.UTF-8"));
-    env.insert(QStringLiteral("TMPDIR"), file(QStringLiteral("tmp")));
-    for (const QString &pair : extra)
-        env.insert(pair.section('=', 0, 0), pair.section('=', 1));
-    return env;
-}
-
-QProcess *TestCli::start(const QStringList &args, const QStringList &env)
-{
-    auto *p = new QProcess(this);
-    p->setProcessEnvironment(environment(env));
-    p->setWorkingDirectory(work.path());
-    p->start(QStringLiteral(TERVALIX_CLI), args);
-    return p;
-}
-
-Result TestCli::finish(QProcess *p)
-{
-    // Generous: only proves that nothing hangs.
-    if (!p->waitForFinished(60000))
-        p->kill();
-    p->waitForFinished(1000);
-    Result r;
-    r.code = p->exitStatus() == QProcess::NormalExit ? p->exitCode() : -1;
-    r.out = QString::fromUtf8(p->readAllStandardOutput());
-    r.err = QString::fromUtf8(p->readAllStandardError());
-    p->deleteLater();
-    return r;
-}
-
-Result TestCli::run(const QStringList &args, const QStringList &env)
-{
-    return finish(start(args, env));
 }
 
 void TestCli::argumentsGoAnywhereAndMistakesAreUsageErrors()

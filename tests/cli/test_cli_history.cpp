@@ -16,41 +16,13 @@
 
 #include "profile/curvelimits.h"
 #include "support/testsupport.h"
+#include "support/toolsuite.h"
 
 #ifdef Q_OS_UNIX
 #include <csignal>
 #endif
 
 namespace {
-
-struct Result {
-    int code = -1;
-    QString out;
-    QString err;
-    QJsonObject json() const { return QJsonDocument::fromJson(out.toUtf8()).object(); }
-};
-
-struct PtyUnit {
-    QProcess process;
-    QString port;
-    bool start(const QStringList &args)
-    {
-        process.start(QStringLiteral(TERVALIX_ECU_SIM), args);
-        if (!process.waitForStarted())
-            return false;
-        while (!process.canReadLine() && process.waitForReadyRead(5000)) {
-        }
-        port = QString::fromUtf8(process.readLine()).trimmed();
-        return !port.isEmpty();
-    }
-    ~PtyUnit()
-    {
-        process.terminate();
-        if (!process.waitForFinished(3000))
-            process.kill();
-        process.waitForFinished(1000);
-    }
-};
 
 QVector<int> curveOf(const QJsonObject &o)
 {
@@ -62,7 +34,7 @@ QVector<int> curveOf(const QJsonObject &o)
 
 } // namespace
 
-class TestCliHistory : public QObject {
+class TestCliHistory : public ToolSuite {
     Q_OBJECT
 private slots:
     void initTestCase();
@@ -71,18 +43,12 @@ private slots:
     void aKilledWriteLeavesNoFalseEntry();
 
 private:
-    QProcess *start(const QStringList &args, const QStringList &env = {});
-    Result run(const QStringList &args, const QStringList &env = {});
-    QString file(const QString &name) const { return work.filePath(name); }
     bool writeProfile(const QString &name, const QVector<int> &values, int k);
-    QTemporaryDir work;
 };
 
 void TestCliHistory::initTestCase()
 {
-    QVERIFY(work.isValid());
-    for (const char *d : {"config", "tmp", "home", "Profili"})
-        QVERIFY(QDir(work.path()).mkpath(QString::fromLatin1(d)));
+    QVERIFY(prepare({QStringLiteral("Profili")}));
 }
 
 bool TestCliHistory::writeProfile(const QString &name, const QVector<int> &values, int k)
@@ -95,44 +61,9 @@ bool TestCliHistory::writeProfile(const QString &name, const QVector<int> &value
     return f.open(QIODevice::WriteOnly) && f.write(b) == 42;
 }
 
-QProcess *TestCliHistory::start(const QStringList &args, const QStringList &env)
-{
-    QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
-    for (const QString &key : e.keys())
-        if (key.startsWith(QLatin1String("TERVALIX_")))
-            e.remove(key);
-    e.insert(QStringLiteral("XDG_CONFIG_HOME"), file(QStringLiteral("config")));
-    e.insert(QStringLiteral("HOME"), file(QStringLiteral("home")));
-    e.insert(QStringLiteral("LC_ALL"), QStringLiteral("it_IT.UTF-8"));
-    e.insert(QStringLiteral("TMPDIR"), file(QStringLiteral("tmp")));
-    for (const QString &pair : env)
-        e.insert(pair.section('=', 0, 0), pair.section('=', 1));
-    auto *p = new QProcess(this);
-    p->setProcessEnvironment(e);
-    p->setWorkingDirectory(work.path());
-    // Standard input is no terminal: a firm warning needs --yes.
-    p->setStandardInputFile(QProcess::nullDevice());
-    p->start(QStringLiteral(TERVALIX_CLI), args);
-    return p;
-}
-
-Result TestCliHistory::run(const QStringList &args, const QStringList &env)
-{
-    QProcess *p = start(args, env);
-    if (!p->waitForFinished(60000))
-        p->kill();
-    p->waitForFinished(1000);
-    Result r;
-    r.code = p->exitStatus() == QProcess::NormalExit ? p->exitCode() : -1;
-    r.out = QString::fromUtf8(p->readAllStandardOutput());
-    r.err = QString::fromUtf8(p->readAllStandardError());
-    delete p;
-    return r;
-}
-
 void TestCliHistory::aBikesHistoryFromConnectToRestore()
 {
-    PtyUnit sim;
+    SimUnit sim;
     if (!sim.start({"--hw", "10", "--cyl", "2"}))
         QSKIP("no pseudo-terminal");
     const QStringList port{"--port", sim.port};
@@ -224,7 +155,7 @@ void TestCliHistory::aKilledWriteLeavesNoFalseEntry()
 {
 #ifdef Q_OS_UNIX
     // Slow enough to be caught halfway.
-    PtyUnit sim;
+    SimUnit sim;
     if (!sim.start({"--hw", "10", "--cyl", "2", "--delay", "25"}))
         QSKIP("no pseudo-terminal");
     const QStringList bike{"--port", sim.port, "--bike", "Duke"};
