@@ -6,12 +6,9 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <algorithm>
-
 #ifdef Q_OS_UNIX
 #include <cerrno>
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -31,34 +28,7 @@ Read read(const QString &path, int maxBytes, QByteArray *bytes, QString *why)
                           : SafeFile::errnoText(e);
         return Read::Refused;
     }
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        *why = QCoreApplication::translate("SafeFile", "non è un file regolare");
-        return Read::Refused;
-    }
-    // Sized by the file, not the limit: a sidecar of 1 KiB must not cost a
-    // buffer of 1 MiB. One byte more tells a file that grew meanwhile.
-    QByteArray data(int(std::min<qint64>(st.st_size, maxBytes)) + 1, Qt::Uninitialized);
-    int got = 0;
-    while (got < data.size()) {
-        const ssize_t n = ::read(fd, data.data() + got, std::size_t(data.size() - got));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0) {
-            const int e = errno;
-            ::close(fd);
-            *why = SafeFile::errnoText(e);
-            return Read::Refused;
-        }
-        if (n == 0)
-            break;
-        got += int(n);
-    }
-    ::close(fd);
-    data.resize(got);
-    *bytes = data;
-    return Read::Ok;
+    return SafeFile::readDescriptor(fd, qint64(maxBytes) + 1, bytes, why) ? Read::Ok : Read::Refused;
 #else
     const QFileInfo info(path);
     if (info.isSymLink()) {

@@ -254,36 +254,36 @@ std::optional<HistoryEntry> HistoryStore::record(const NewState &state, bool *cr
     return std::nullopt;
 }
 
-bool HistoryStore::annotate(const QString &id, const Annotations &notes, QString *error)
+std::optional<HistoryEntry> HistoryStore::editable(const QString &id, QString *error) const
 {
     std::optional<HistoryEntry> e = find(id);
     if (!e) {
         if (error)
             *error = History::tr("Nessuna voce %1 nella cronologia").arg(id);
-        return false;
+        return std::nullopt;
     }
     if (e->damaged) {
         if (error)
             *error = History::tr("La voce %1 è danneggiata (%2): non viene modificata").arg(id, e->damage);
-        return false;
+        return std::nullopt;
     }
+    return e;
+}
+
+bool HistoryStore::annotate(const QString &id, const Annotations &notes, QString *error)
+{
+    std::optional<HistoryEntry> e = editable(id, error);
+    if (!e)
+        return false;
     e->notes = notes;
     return rewrite(*e, error);
 }
 
 bool HistoryStore::attach(const QString &id, const Attachment &file, QString *error)
 {
-    std::optional<HistoryEntry> e = find(id);
-    if (!e) {
-        if (error)
-            *error = History::tr("Nessuna voce %1 nella cronologia").arg(id);
+    std::optional<HistoryEntry> e = editable(id, error);
+    if (!e)
         return false;
-    }
-    if (e->damaged) {
-        if (error)
-            *error = History::tr("La voce %1 è danneggiata (%2): non viene modificata").arg(id, e->damage);
-        return false;
-    }
     for (const Attachment &a : qAsConst(e->attachments))
         if (a.path == file.path)
             return true;

@@ -55,5 +55,7 @@ private:
     QVector<Name> names(qint64 *highest) const;
     HistoryEntry load(const Name &name) const;
     bool rewrite(const HistoryEntry &entry, QString *error) const;
+    // The entry to change: found and not damaged.
+    std::optional<HistoryEntry> editable(const QString &id, QString *error) const;
     QString dir;
 };

@@ -165,6 +165,42 @@ QString whyNotReadable(const QString &path)
 #endif
 }
 
+#ifdef Q_OS_UNIX
+bool readDescriptor(int fd, qint64 limit, QByteArray *bytes, QString *error)
+{
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        if (error)
+            *error = tr("non è un file regolare");
+        return false;
+    }
+    // Sized by the file, not the limit: a file of 1 KiB must not cost a
+    // buffer of 1 MiB.
+    QByteArray data(int(qMin<qint64>(limit, st.st_size + 1)), Qt::Uninitialized);
+    qint64 got = 0;
+    while (got < data.size()) {
+        const ssize_t n = ::read(fd, data.data() + got, std::size_t(data.size() - got));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            const int e = errno;
+            ::close(fd);
+            if (error)
+                *error = errnoText(e);
+            return false;
+        }
+        if (n == 0)
+            break;
+        got += n;
+    }
+    ::close(fd);
+    data.resize(int(got));
+    *bytes = data;
+    return true;
+}
+#endif
+
 bool read(const QString &path, qint64 maxBytes, QByteArray *bytes, QString *error)
 {
     const QString why = whyNotReadable(path);
@@ -188,37 +224,15 @@ bool read(const QString &path, qint64 maxBytes, QByteArray *bytes, QString *erro
             *error = errnoText(errno);
         return false;
     }
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        ::close(fd);
-        if (error)
-            *error = tr("non è un file regolare");
+    QByteArray data;
+    if (!readDescriptor(fd, maxBytes + 1, &data, error))
         return false;
-    }
-    QByteArray data(int(qMin<qint64>(maxBytes, st.st_size)) + 1, '\0');
-    qint64 got = 0;
-    while (got < data.size()) {
-        const ssize_t n = ::read(fd, data.data() + got, std::size_t(data.size() - got));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0) {
-            const int e = errno;
-            ::close(fd);
-            if (error)
-                *error = errnoText(e);
-            return false;
-        }
-        if (n == 0)
-            break;
-        got += n;
-    }
-    ::close(fd);
+    const qint64 got = data.size();
     if (got > maxBytes) {
         if (error)
             *error = tr("il file è di più di %1 byte").arg(maxBytes);
         return false;
     }
-    data.resize(int(got));
     *bytes = data;
     return true;
 #else

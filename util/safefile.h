@@ -30,6 +30,11 @@ bool create(const QString &path, const QByteArray &bytes, QString *error, bool *
 // with its real size; a FIFO, device, socket or directory is refused without
 // being opened.
 bool read(const QString &path, qint64 maxBytes, QByteArray *bytes, QString *error);
+#ifdef Q_OS_UNIX
+// Reads at most `limit` bytes of the regular file open on `fd`, and closes
+// it; anything but a regular file is refused.
+bool readDescriptor(int fd, qint64 limit, QByteArray *bytes, QString *error);
+#endif
 
 // Why `path` cannot be read as a file, or empty when it can: missing, not a
 // regular file, a loop of symbolic links, unreadable.
