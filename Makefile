@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Tervalix: `make run` builds and starts the program with a simulated ECU,
 # `make test` builds and runs every test headless. Both install what is
 # missing first (Debian packages, see scripts/setup.sh).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Putting a wideband log on a live log's clock: ECU time = wideband time +
 // offset. From the date-times when both logs have them; from the engine

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The analysis off the GUI thread. start() copies what it is given to a
 // thread of its own; finished() is emitted on the job's thread (the GUI's)

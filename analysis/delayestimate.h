@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The sensor's delay from the data itself. A reading belongs to the engine
 // speed of `delay` earlier; with the wrong delay, pulls at different sweep

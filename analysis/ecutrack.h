@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One live log as the analysis looks it up: the ECU's state at any moment
 // of its clock, with the speed's rate of change and what it implies (fuel

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The analysis as a run is recorded: ECU polls and wideband readings are
 // fed as they come (on one clock, e.g. the recorder's), and the per-point

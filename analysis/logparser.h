@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading the two kinds of log into plain data. A log that cannot be read
 // is refused as a whole, with the file, the line and the reason; nothing is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The mixture analysis: from live logs and wideband logs to a row per curve
 // point and a proposed curve, with the evidence for every point.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Plain data of the mixture analysis: the logs as parsed, the settings and
 // the result. No QObject, nothing shared: copies can go to another thread.

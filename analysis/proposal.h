@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // From the readings counted towards a point to its row: the measured
 // mixture with its interval, the error, and the proposed value.

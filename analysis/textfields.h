@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Field splitting and number and date-time reading for text logs, without
 // allocations per field and without the C locale (a process whose locale

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A wideband controller that streams its reading as ASCII text on a serial
 // port, one number per line (AFR or lambda; a decimal comma is accepted),

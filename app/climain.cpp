@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tervalix-cli: the ECU from the command line, without a display.
 
 #include "app/startup.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Takes pictures of the main window for the README:
 //   tervalix-screenshot OUT.png [IT|EN] [expert] [connect] [history] [full]
 //                       [record=SECONDS] [logs=FOLDER] [compare] [tunehistory] [zoom=OBJECTNAME]

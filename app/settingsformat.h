@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The settings file as the program writes it: the same INI text Qt writes
 // for the platform's own store on Linux (~/.config/Brundholt/Tervalix.conf),

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The simulator switched on through the environment, for running the whole
 // program without an ECU:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The start-up that the window and the command-line tool share, so that they
 // cannot drift apart: the application's identity, the guard of the settings

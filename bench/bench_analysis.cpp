@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The mixture analysis against the simulator's engine, whose true curve is
 // known: accuracy of one pass and of two, the delay estimate, that nothing
 // is proposed without evidence, a gain that is wrong by a factor of two,

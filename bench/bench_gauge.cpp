@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One repaint of the rev counter at its size in the main window (237 x 237),
 // as the live monitor triggers it for every engine speed: the gauge with its
 // pixmap caches against a gauge that renders every layer from SVG each time.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tune history at size: a bike with 1,000 entries (and 50 backups
 // beside it), listed, searched, added to, and two of its entries compared.
 // Prints one "HISTORY key median_ms runs" line per figure.

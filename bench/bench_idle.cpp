@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CPU used by the idle program: the main window shown, no link, its three
 // worker threads idling in their loops (one step, then a 10 ms sleep). The
 // process's user + system CPU time (getrusage) is read before and after ten

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long the window keeps its event loop waiting while the Mixture panel
 // reads and analyses an hour of logs (the ECU's at 33 Hz, a wideband's at
 // 50 Hz): a 1 ms timer of the GUI thread records its longest gap.

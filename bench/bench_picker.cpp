@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One drag step of the curve point editor: a mouse move with the button held
 // arrives at the canvas, the selected value changes and the canvas is painted
 // again (immediately, with the green marker) before the event returns.

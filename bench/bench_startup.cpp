@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up time of Tervalix to its first painted window, against a bare
 // QMainWindow started the same way. Every run is a fresh process: this program
 // launches itself with "--child tervalix" or "--child bare", and the child goes

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Profile transfer throughput through the session (workers, link, reply
 // hand-out) against the simulated ECU, over the 9600-baud serial line of a
 // pseudo-terminal (which models both directions of the line) and over the

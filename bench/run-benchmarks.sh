@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds every benchmark program (bench/bench_*.cpp) in BUILD_DIR, runs them all
 # headless and prints one markdown table of the figures.
 #

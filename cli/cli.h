@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The command-line tool: reads, writes, verifies and monitors the ECU
 // without a window (see `tervalix-cli --help`).

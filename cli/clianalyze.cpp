@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // analyze: live logs and wideband logs in, a table of the points (or JSON)
 // and optionally the proposed curve as a profile out. Files only: the ECU
 // is not touched.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The options of `analyze` (and monitor's wideband), kept apart from the
 // other commands' so that each reads as one list.

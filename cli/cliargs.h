@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The command line: one command with its own options and arguments, and the
 // options every command takes (--port, --hid, --json, --help), given before

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // bikes list, bikes attach NAME: the bikes and their units, and naming the
 // bike of the unit linked now (its history starts with the read that
 // follows).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The commands that read: the ports, the unit's record, its curve, a
 // comparison with a profile, a backup.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The commands of the tool, one function each; every one returns its exit
 // code (see Exit).

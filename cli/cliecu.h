@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The session as the commands use it: one step at a time, each waited for on
 // the event loop, so that a command reads as the sequence it is (find the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // history list | show ID | diff ID [ID] | note ID [TEXT] | restore ID: a
 // bike's history on the command line. An id is a bike's entry number ("7",
 // of the bike named with --bike, the only bike, or for the commands that

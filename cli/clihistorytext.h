@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How the tool shows history entries and bikes: one line each for a person,
 // an object each for --json (the same keys as the sidecar where they agree).

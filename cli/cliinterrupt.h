@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The signals that end the tool, as the commands see them: Ctrl+C
 // (interrupted, counted), and a termination request or a hang-up

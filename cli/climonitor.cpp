@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Live data: one line per poll (a CSV line, or a JSON object with --json),
 // or, on a terminal, one line rewritten in place a few times a second; with
 // --csv also a recording in the window's live-log format.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the tool's words go. Standard output carries only the result, so that
 // a script can use it; everything said to the person (errors, notes,

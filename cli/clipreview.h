@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The write preview on the command line: what a write changes against what
 // the unit holds, said before the write, and the yes that a firm warning

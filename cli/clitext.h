@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the commands print, built from plain data: the device line, the
 // curve as CSV, and the cells where the ECU and a profile disagree.

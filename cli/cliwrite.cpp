@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The write: the unit is read first and what changes is said (the preview);
 // then the session backs the unit up, writes the curve and reads every
 // written cell back, then K, read back too. Only all of that together is a

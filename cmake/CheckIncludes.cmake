@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Run by the build (cmake -P) before a library compiles: every #include of
 # its sources either names a file of the library's own folder, a system or
 # toolkit header, or a project folder that the library may use. A relative

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # One static library per folder, tvx_<folder>, which names the folders it
 # uses. Each library compiles against an include root of its own that holds
 # links to its folder and to the folders below it (the ones it uses, and the

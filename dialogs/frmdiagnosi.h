@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The connection diagnosis: what the doctor found about the unit, its rights,
 // the udev rule, the serial ports and whoever holds them, each with the

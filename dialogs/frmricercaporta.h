@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The dialog that finds the ECU: the HID device first, then a serial port
 // chosen from the list (or typed in), probed with the probe frame. The

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Why the ECU is not found: the connection doctor looks at the system the way
 // the link will meet it (the unit on USB, the rights on its device node, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Device arrival and removal, as udev announces them: the ECU's USB HID
 // interface plugged in, a USB serial adapter plugged in, a device node gone.

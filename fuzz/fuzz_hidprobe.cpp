@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Arbitrary HID input reports as answers to the port search's probe:
 // recognition and the decoding of the device-information record.
 

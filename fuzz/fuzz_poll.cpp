@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Arbitrary blocks as poll replies: the live values taken from them.
 
 #include <cstddef>

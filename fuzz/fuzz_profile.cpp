@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Arbitrary files offered to the profile loader: only a well-formed 42-byte
 // profile is taken, and what it yields saves back to the same bytes.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Arbitrary byte streams through the serial line's reply framing and the
 // classification that every consumer applies to an assembled reply.
 

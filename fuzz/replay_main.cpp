@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Replays a fuzz target's corpus as an ordinary test: every file in the
 // folders given on the command line goes through the target once.
 

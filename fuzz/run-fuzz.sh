@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs every libFuzzer target for a given time, starting from its committed
 # corpus (new inputs go to a scratch folder, so the corpus stays small):
 #   fuzz/run-fuzz.sh BUILD_DIR SECONDS

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Analogue rev counter drawn from SVG layers: a dial face, a needle with a
 // drop shadow and an optional glass overlay. The needle turns linearly with

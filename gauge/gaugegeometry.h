@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Plain geometry of the rev counter: where each layer goes in the widget and
 // how far the needle turns. The widget's paintEvent only wires these up.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Draws one SVG picture through a raster copy: the picture is rendered once
 // into a transparent pixmap of the size it is drawn at, and later draws of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "history/backuphistory.h"
 
 #include "history/entryfile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The backups taken before every write (Profili/backup, see BackupStore),
 // shown as a history without a bike: each one what the unit held before a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The bikes a tuner looks after and the units (ECUs) each one has had, in
 // one small file (bikes.json in the profiles folder). Each bike has a folder

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading the small files of a history (profiles, sidecars) as fast as a
 // list of a thousand entries needs, and never through a link: a name that

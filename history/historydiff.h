@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What changes between two states of a curve and K: per point the old and
 // new value and the difference, and one line that says it ("7 punti

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One state of a bike's ECU that Tervalix proved: the 42-byte profile and
 // what is known about it (when, how it came to be, which unit, the tuner's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every history under one profiles folder: the bikes (bikes.json), each
 // bike's history in its own folder, and the backups folder shown as a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Follows a session and makes the history entries of the linked unit's
 // bike: after every read that passed, every write that was read back (the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One bike's history: a folder of entries, each a profile and its sidecar
 // under one numbered name (000007_2026-05-12_10-04-33_HW21.prf and .json).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The live-data thread: polls the ECU while the live link is on, sends the
 // queued single-cell writes (K, test bench) and hands the main window's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Common base of the three worker threads. run() is a thin loop around one
 // step() of the derived state machine. Between steps the loop sleeps until

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/devicelock.h"
 
 #include "link/lockfile.h"

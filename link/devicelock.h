@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One program at a time per ECU: a lock file per device, held while a link
 // to it is open. A second instance (or a second session in this one) that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Diagnostic lines about the link (HID strings, bytes written and read). The
 // window prints them on standard output; the command-line tool keeps its

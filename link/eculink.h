@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one seam between the program and an ECU: a link carries request frames
 // out and hands back every assembled 8-byte reply. The serial and the HID

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real ECU on USB, reached through hidapi (hidraw backend on Linux).
 
 #include "link/hiddevice.h"

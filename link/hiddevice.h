@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The HID side of the hardware boundary: the ECU as a USB HID device, either
 // the real one through hidapi or the in-process simulator.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The ECU on its USB HID interface. Every frame travels in a 65-byte output
 // report; one I/O thread writes the reports in the order sent and waits for

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one reader of lock files: the program's own (tervalix-*.lock) and the
 // serial ports' (LCK..ttyUSB0). They live in folders that every local user

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The ECU's byte protocol: one 8-byte request frame, one 8-byte reply.
 // Plain data handling, no I/O and no widgets.

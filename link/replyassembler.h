@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Groups the bytes that arrive from a serial port into 8-byte replies.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Turns the bytes of a serial line into 8-byte replies, and keeps the
 // grouping in step when the line is noisy:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The ECU's serial line: 9600 baud, 8 data bits, no parity, 1 stop bit, no
 // flow control; RTS and DTR on where the port supports them.

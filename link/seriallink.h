@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The ECU on a serial port (a USB-serial adapter, a Bluetooth port, the
 // simulator's pseudo-terminal): 9600 8N1, replies assembled by ReplyFramer.

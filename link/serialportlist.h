@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The serial ports the port search offers, and which chosen names it probes.
 // Windows names its serial ports COMn (possibly behind the "\\.\" prefix): only

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Milliseconds for the worker threads' time-outs. The default clock is
 // monotonic (QElapsedTimer); tests use the manual clock to move time by hand,

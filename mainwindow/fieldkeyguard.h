@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Keys typed into a text field or a spin box belong to it: the window's
 // curve shortcuts (arrows, Page Up/Down, + - = * I S) act on the curve only

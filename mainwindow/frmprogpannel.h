@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's only main window. It builds the form, the ECU session and
 // the curve model, gives each group of widgets to the panel that owns its

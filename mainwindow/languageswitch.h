@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Switching the user-interface language while the program runs: the chosen
 // catalogue goes in front of the start-up one and stays until the next

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Keeps the logo whole when its group box is shorter than the logo label:
 // the picture is drawn scaled into the part of the label that is visible,

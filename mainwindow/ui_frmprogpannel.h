@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window's form: every widget, menu and action with its object name.
 // Written by hand in the shape of a generated form class.

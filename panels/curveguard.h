@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Nothing replaces an edited curve without asking: before a load, a read, a
 // flat profile, an engine type or the close, the user saves the work,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Editing the curve: the plot with its point editor and marks, the value
 // table under it, the move commands, undo and redo, copy and paste with

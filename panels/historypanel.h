@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The bikes and their tune history in the window. Every state the unit is
 // proven to hold (a read that passed, a write read back) becomes an entry

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The history of a bike as the window shows it: its entries newest first
 // (damaged and unverified ones marked, the one on the unit in bold, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The link as the window shows it: the search button with its LED, the port
 // in use, the live-data switch, the unit's record in the status bar, a noisy

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Live data as the window shows it: the rev counter and the digital display,
 // the probe's level and the test-bench switch (expert mode, behind a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The mixture analysis as the window shows it: logs opened (or the current
 // recording), the per-point figures with their evidence, the proposal as

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The profile as the window shows it: the file in use, loading and saving
 // it, restoring the last backup, the flat profile, the injection constant K

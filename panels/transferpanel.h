@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Writing the curve into the ECU and reading it back, as the window shows
 // it: the two buttons, the progress bar, the profile name a 90-cell unit

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the panels of the main window share: the window and its status bar,
 // the ECU session, the curve model with its selection, the questions put to

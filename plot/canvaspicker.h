@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The point editor of the injection curve. It watches the plot's canvas and
 // changes the curve only through the curve model:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The marks on the injection curve, drawn in the plot's own paint pass like
 // every other plot item: a green dot on each selected point, and an orange

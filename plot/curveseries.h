@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The plot's view of the curve model: Qwt reads the points straight from the
 // model, so the plot never keeps a copy of the values.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How the value table draws and edits the curve model: values beyond the
 // layout's limits in red, the column of the cell the ECU is using now (live

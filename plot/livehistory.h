@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Engine speed and the probe's ADC level over the last minute, as a strip
 // chart that scrolls while live data comes in. Samples are kept in a ring of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The mixture of every point as measured, against its target: the median of
 // the readings as a dot, its 95 % interval as a bar, the target as a line.

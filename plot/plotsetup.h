@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The look of the injection-curve plot, shared by the plot set-up, the
 // language switch and the tests: titles, axes, grid, the curve and its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The backups taken before every write: what the ECU held, as a 42-byte
 // profile in one folder, the last Keep saved of them kept. A backup is named

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one place where curve values become bytes and bytes become values: the
 // ECU's cells and the profile files both keep a point as a signed 8-bit

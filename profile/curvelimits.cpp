@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "profile/curvelimits.h"
 
 CurveLimits CurveLimits::forHardware(unsigned char hwVersion)

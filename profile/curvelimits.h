@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The curve's shape and the value range a unit accepts: 41 points over the
 // engine-speed range, each a whole number within the limits that the unit's

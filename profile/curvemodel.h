@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The injection curve: 41 whole-number values over the engine-speed range,
 // the value limits of the connected layout, K, the file in use, and what the

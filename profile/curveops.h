@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Operations on a range of curve points, and the text form in which the
 // points travel to and from spreadsheets. Plain functions on values: every

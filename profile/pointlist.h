@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A list of curve points as a tuner types it: "0-10,14,38-40", and "K" for
 // the injection constant where it may be chosen too. Blanks around the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The profile file (*.prf): exactly 42 bytes, the 41 curve points as signed
 // bytes (point i at offset i) followed by the injection constant K, signed.

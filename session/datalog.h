@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A live-data log: one CSV line per poll, with '.' decimals and ',' between
 // fields whatever the locale, a header line first:

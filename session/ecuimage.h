@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The ECU image as the profile transfer sees it: the bytes a write sends
 // (cell i at position i) and what a read brings back. Plain data handling.

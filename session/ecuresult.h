@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What an operation on the ECU came to, as a value: the session's verbs end
 // in exactly one of these. The design's outcome words ("OK_SND", "KO_RCV",

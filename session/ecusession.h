@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The ECU without a window: the link, the three workers, the device record
 // and the ECU image. The window, the command-line tool, the tests and the

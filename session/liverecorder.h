@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Records the session's live data into a data log while asked to: one new
 // file per recording, flushed at least every second. A log that cannot be

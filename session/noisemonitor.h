@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Tells a quiet line from a noisy one. A quiet line gives no byte that the
 // link has to skip and no reply that nobody asked for; a little of either

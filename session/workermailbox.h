@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Carries what the worker threads report to the thread that owns the
 // session. Each report is a closure, handed over under a lock of our own and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The ECU's side of the conversation, answering frames exactly as the unit
 // does. One engine serves both carriers (in-process HID and a pseudo-terminal).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A ride of the simulated engine written down at once, as the two loggers
 // would have written it, without waiting for it: the live log (polls about

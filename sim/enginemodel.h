@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A simulated engine for the mixture analysis: a ride (idle, a cruise, pulls
 // at two sweep rates, decelerations with fuel cut) laid out from a seed, and

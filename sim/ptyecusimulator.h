@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The simulated ECU on a pseudo-terminal: a real QSerialPort opens the slave
 // side by its path (e.g. "/dev/pts/7"); a worker thread reads the master side,

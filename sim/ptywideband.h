@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The simulated wideband controller on a pseudo-terminal (Unix only): one
 // ASCII line per reading ("13.42\r\n", or lambda "0.913"), at its sample

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A pseudo-terminal set up as the simulators' serial line: raw (no echo, no
 // line editing, no CR/LF mapping) at 9600 baud, the master side non-blocking

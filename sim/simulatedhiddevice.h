@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The simulated ECU behind the HID interface, in-process. Reports travel as on
 // a full-speed USB interrupt endpoint polled every IntervalMs: an output

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A simulated wideband sensor and its controller: the exhaust reaches the
 // sensor after a transport delay, the sensor follows it with a first-order

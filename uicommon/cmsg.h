@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's run-time texts, keyed by number and translated in the
 // context "CMsg". Filled at start-up and again at every language switch.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window's programs, before their QApplication: layouts, fonts and
 // pictures scale with the screen (192 DPI draws everything twice as big,

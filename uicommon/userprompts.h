@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The questions and warnings the main window puts to the user, behind a seam
 // so that tests can answer them without a person.

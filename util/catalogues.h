@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The translation catalogues a language needs: the program's own (compiled
 // in) and Qt's, for the texts of Qt's own dialogs and buttons (Save,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where profiles, backups and live-data logs go. A working folder that has
 // "Profili" keeps using it, with its "backup" folder and "Logs" beside it, as

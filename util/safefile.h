@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Files that the program writes (profiles, backups, settings it exports) are
 // replaced only once the new content is proven on disk: written completely,

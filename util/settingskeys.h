@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every key the programs keep in the settings store, in one place: the
 // window and the command-line tool read the same store.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Ctrl+C (SIGINT), a termination request (SIGTERM) and a hang-up (SIGHUP: a
 // closed terminal, a dropped SSH session) as Qt signals. The handler only

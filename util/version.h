@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's version, one for the window's title, every program's
 // --version and the package: CMake's project version.

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Regenerates every picture of resources/imgs from the sources in this folder:
 #   - the five rev-counter SVG layers (gen_gauge.py writes them straight
 #     into imgs/, they are loaded as vectors),

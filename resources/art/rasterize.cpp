@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Small helper of make-art.sh: turns the SVG sources of this folder into the
 // raster files that the program loads (JPEG pictures, multi-size icons), and
 // renders previews of the rev counter the way the gauge widget paints it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tervalix-ecu-sim: a simulated ECU on a pseudo-terminal. Prints the port to
 // open (e.g. /dev/pts/7) and answers frames until interrupted.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tervalix-cli analyze as a tuner runs it, on logs the simulator's engine
 // wrote: the JSON result, the proposal written over the base profile,
 // points left out, a wideband log that cannot be read, and a profile

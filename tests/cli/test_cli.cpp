@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tervalix-cli as a script or a person runs it: the real program against the
 // simulated unit on a pseudo-terminal (tervalix-ecu-sim) and on HID
 // (TERVALIX_SIMULATOR=hid), checked by exit code, standard output and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bike's history through the real tool: a unit named as a bike, a write
 // that waits for --yes when a point turns much leaner, the list, a diff, a
 // note, a restore of a range of points and a diff against the unit, on the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The README's examples of the command-line tool run as printed, from a
 // fresh clone's folder: every block marked for the tests, line by line,
 // each line ending as its comment says ("# exit 5") or with 0.

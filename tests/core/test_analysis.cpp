@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The mixture analysis: every shape of log it accepts and every refusal,
 // the clocks and the delay found on simulated rides, the proposal's
 // arithmetic, and the live form agreeing with the batch one.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The curve model without a window: edits and their limits, undo and redo,
 // what counts as modified, the comparison rows, the range operations and the
 // text that travels to and from spreadsheets.

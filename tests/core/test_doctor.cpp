@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The connection doctor against fake system trees (every verdict, without
 // root rights or hardware), once against this machine, and hot-plug events.
 

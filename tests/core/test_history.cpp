@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tune history: entries that are damaged in every way a folder can
 // damage them are shown as damaged and never used; the difference of two
 // states; bikes recognised by serial number or only by record; and the

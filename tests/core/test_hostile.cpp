@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a hostile or careless neighbour can leave in the shared folders: lock
 // files that are not what they claim (the link and the doctor meet the same
 // rows), and a backup folder with names from the future, links planted under

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Profile files (*.prf), the safe writer under them, backups, and the ECU
 // image of a profile transfer.
 

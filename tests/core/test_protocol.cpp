@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ECU's byte protocol and the grouping of arriving bytes into replies.
 
 #include "link/protocol.h"

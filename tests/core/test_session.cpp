@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ECU session without a window: finding the unit, its verbs (read,
 // write with a backup and a read-back, K, file actions on a quiet line),
 // live data, and everything that can go wrong on the way. Most cases run on

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The simulated ECU: its answers, memory layouts, live engine data and fault
 // switches, and both carriers (in-process HID and a real serial port on a
 // pseudo-terminal).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three worker state machines, driven pass by pass on a manual clock: a
 // transfer cell by cell and its time-out budget, the live-data thread's
 // queue, commands and polls, the real loops; and a profile read that never

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A modelled line for tests of the session: an EcuLink whose far end is an
 // EcuSimulator engine. Frames reach the engine at once; its answers come back

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One simulated unit for every suite: the simulator, the carrier that reaches
 // it (a modelled line, the pseudo-terminal serial line or the in-process HID

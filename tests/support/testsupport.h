@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Shared test helpers for every suite: a private settings store, waiting on
 // the event loop, a log of what a worker thread emits, and small makers of

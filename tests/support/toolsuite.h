@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The real programs as a user or a script runs them, for the suites in
 // tests/cli: tervalix-cli in a working folder of its own, with settings,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the window suites share: a scripted stand-in for the questions the
 // window puts to the user, the user's own ways of acting on the window

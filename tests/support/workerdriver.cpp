@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/workerdriver.h"
 
 QByteArray EcuMemory::replyFrame(uchar kind, uchar b1, uchar b2)

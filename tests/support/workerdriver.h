@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One driver for the three worker state machines: a worker whose thread is
 // never started, stepped pass by pass on a manual clock, the line it talks

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The injection curve on the window's plot: the flat profile, rebuilding the
 // plot for a new engine type, and the move commands that drive the point
 // editor. (The speed range of each engine type: test_enginetype.)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Editing the curve in the window as in a spreadsheet: the value table, the
 // selection it shares with the plot, range operations from the Edit menu,
 // the clipboard, a second curve to compare, and values beyond the limits.

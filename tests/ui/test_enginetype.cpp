@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The engine type: what the two- and four-cylinder selections change in the
 // window, and which one the stored "Cylinders" value restores.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Expert mode behind the login dialog, and the test-bench controls it shows.
 
 #include "support/testsupport.h"

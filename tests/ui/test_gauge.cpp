@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rev counter: how it looks (reference images of the real layers, set
 // up as the window sets it up: they also cover the layers' placing and the
 // cache's turned copy of the shadow), the value range and the needle's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Switching the interface language at run time: every context of the
 // catalogue follows, the dialogs too, and what the window shows of the
 // link and the profile stays.

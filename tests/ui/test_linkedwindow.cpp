@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole window linked to a simulated unit, with its real worker threads:
 // what the user sees of connecting, reading, writing with a backup and a
 // read-back, K, live data, and a link that fails under them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up and settings, the window's state before any unit is found, its
 // shortcuts and its close path.
 

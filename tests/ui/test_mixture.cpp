@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Mixture panel: a ride's logs opened, analysed off the GUI thread, the
 // proposal shown as the comparison curve and accepted into the editor as one
 // undo step; nothing of it reaches a unit.

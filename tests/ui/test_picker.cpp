@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The curve point editor on a plot built like the window's: picking
 // distance, drags (limits, rounding, one undo step), keys, the marks of the
 // selection and the live-data tracer across focus changes and repaints, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The port search dialog on a session: serial ports on modelled lines and on
 // a real pseudo-terminal, typed paths, busy ports, and the HID device.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's profile commands with no unit attached: loading, saving and
 // the questions that guard an edited curve, the file dialogs answered by a
 // script.

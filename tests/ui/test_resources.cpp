@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The files compiled into the program: pictures, icons, the rev counter's
 // layers (drawn: test_gauge) and the two translation catalogues, which must
 // hold every text the code translates.

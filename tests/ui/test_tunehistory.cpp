@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tune history in the window: a unit named to its bike, its proven
 // states as entries, the write preview's yes for much leaner points, and a
 // restore from the history dialog through the verified write.

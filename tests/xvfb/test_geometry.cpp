@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's stored geometry on a real screen (Xvfb, 1920 x 1080): used
 // only when it fits a screen, else the designed size, centred. A stored
 // window two million pixels wide must not even slow the start down.
