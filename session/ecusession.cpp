@@ -280,7 +280,6 @@ void EcuSession::onFrame(const QByteArray &frame)
 void EcuSession::onReply(const QByteArray &reply)
 {
     if (probing != ProbeKind::None) {
-        probeTimer.stop();
         if (probing == ProbeKind::Hid)
             for (int i = 0; i < 8; ++i)
                 Diagnostics::print("buf[%d]=%02X\r\n", i, static_cast<unsigned char>(reply.at(i)));
@@ -294,6 +293,11 @@ void EcuSession::onReply(const QByteArray &reply)
             finishProbe(r);
         } else if (probing == ProbeKind::Hid && probeAttempt < cfg.hidProbeAttempts) {
             sendProbeAttempt();
+        } else if (probing == ProbeKind::Serial) {
+            // A unit whose last program was killed mid-transfer still answers
+            // the frames that program left in its queue, before the probe's
+            // own answer: those are set aside until the probe's time is up.
+            foreignProbeReply = true;
         } else {
             ProbeResult r;
             r.outcome = ProbeResult::NotFound;
@@ -408,6 +412,7 @@ void EcuSession::startProbe(std::unique_ptr<EcuLink> link, ProbeKind kind)
     adoptLink(std::move(link));
     probing = kind;
     probeAttempt = 0;
+    foreignProbeReply = false;
     sendProbeAttempt();
 }
 
@@ -427,7 +432,7 @@ void EcuSession::onProbeTimeout()
     ProbeResult r;
     r.outcome = ProbeResult::NotFound;
     r.port = probePort;
-    r.message = tr("nessuna risposta");
+    r.message = foreignProbeReply ? tr("risposta non riconosciuta") : tr("nessuna risposta");
     finishProbe(r);
 }
 

@@ -251,6 +251,7 @@ private:
 
     ProbeKind probing = ProbeKind::None;
     int probeAttempt = 0;
+    bool foreignProbeReply = false; // serial: a reply that was not the probe's came
     QString probePort;
     QString probeSerialNumber;  // the HID device's serial number, while probing
     QString serialNumber;  // that of the linked unit

@@ -80,11 +80,12 @@ void TestReadme::examplesRunAsPrinted()
         QVERIFY(dir.mkpath(QLatin1String(sub)));
 
     for (const QStringList &block : blocks) {
-        QStringList script{QStringLiteral("set -u")};
+        // The block's background programs end with it, also when a step fails.
+        QStringList script{QStringLiteral("set -u"), QStringLiteral("trap 'kill $(jobs -p) 2>/dev/null' EXIT")};
         for (const QString &line : block)
             if (!line.trimmed().isEmpty())
                 script << step(line);
-        script << QStringLiteral("kill $(jobs -p) 2>/dev/null; exit 0");
+        script << QStringLiteral("exit 0");
         QProcess shell;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         for (const QString &key : env.keys())

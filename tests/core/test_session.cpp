@@ -75,10 +75,26 @@ void TestSession::probesFindTheUnitOrSayWhyNot()
     QCOMPARE(r->session->deviceInfo().hwVersion, uchar(10));
 
     // A silent unit: not found.
+    const QByteArray stale = r->unit->ecu->handleFrame(Protocol::makeReadFrame(3)).bytes;
     r->unit->ecu->setFaults(silentUnit());
     QVERIFY(!r->link());
     QCOMPARE(r->probes.last().outcome, ProbeResult::NotFound);
     QVERIFY(!r->session->isLinked());
+
+    // A program killed mid-read leaves the unit answering its queue: that
+    // reply comes before the probe's answer and is set aside. Only such
+    // replies and then silence: not found, for a reply not understood.
+    const int before = r->probes.size();
+    r->unit->probe(*r->session);
+    r->unit->mock->inject(stale);
+    QVERIFY(waitFor([&] { return r->probes.size() > before; }));
+    QCOMPARE(r->probes.last().message, EcuSession::tr("risposta non riconosciuta"));
+    r->unit->ecu->setFaults(EcuSimFaults());
+    r->unit->probe(*r->session);
+    r->unit->mock->inject(stale);
+    QVERIFY(waitFor([&] { return r->probes.size() > before + 1; }));
+    QVERIFY(r->probes.last().found());
+    r->session->disconnectLink();
 
     // A port that cannot be opened says why.
     auto busy = SessionRig::make(SimUnit::Model, 21, [](EcuSession::Config &c) {
