@@ -46,9 +46,10 @@ const Command commands[] = {
                                       "centralina (diff), note, etichette e condizioni (note), il ritorno a una voce "
                                       "o a dei suoi punti (restore). Le copie di sicurezza hanno un id che comincia "
                                       "con b.")},
-    {"bikes", "[list | attach NAME]",
+    {"bikes", "[list | attach NAME | rename NAME NEW]",
      QT_TRANSLATE_NOOP("TervalixCli", "Le moto e le loro centraline (list); attach dà un nome alla moto della "
-                                      "centralina collegata ora e ne comincia la cronologia.")},
+                                      "centralina collegata ora e ne comincia la cronologia; rename cambia il nome "
+                                      "di una moto (la sua cartella resta).")},
     {"doctor", "",
      QT_TRANSLATE_NOOP("TervalixCli", "Dice perché la centralina può non essere trovata: la centralina USB, i "
                                       "permessi, la regola udev, le porte seriali e i loro gruppi, i programmi che "

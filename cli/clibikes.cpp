@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// bikes list, bikes attach NAME: the bikes and their units, and naming the
-// bike of the unit linked now (its history starts with the read that
-// follows).
+// bikes list, bikes attach NAME, bikes rename NAME NEW: the bikes and their
+// units, naming the bike of the unit linked now (its history starts with the
+// read that follows), and a new name for a bike (its folder stays).
 
 #include "cli/clicommands.h"
 
@@ -97,6 +97,30 @@ int bikesAttach(Context &ctx, const QString &name)
     return ExitOk;
 }
 
+int bikesRename(Context &ctx, const QString &name, const QString &newName)
+{
+    HistoryLibrary lib;
+    QString error;
+    if (!lib.reload(&error))
+        return ctx.out.fail(ExitTransfer, error);
+    const Bike *known = lib.bikes().find(name);
+    if (!known)
+        return ctx.out.fail(ExitUsage, History::tr("Moto sconosciuta: %1").arg(name));
+    const Bike was = *known;
+    if (!lib.bikes().rename(was.key, newName, &error))
+        return ctx.out.fail(lib.bikes().isDamaged() ? ExitTransfer : ExitUsage, error);
+    const QString now = lib.bikes().find(was.key)->name;
+    if (ctx.out.json()) {
+        ctx.out.document(QJsonObject{{QStringLiteral("bike"), now},
+                                     {QStringLiteral("was"), was.name},
+                                     {QStringLiteral("key"), was.key},
+                                     {QStringLiteral("folder"), lib.bikes().folderOf(was.key)}});
+        return ExitOk;
+    }
+    ctx.out.line(TervalixCli::tr("La moto %1 ora si chiama %2").arg(was.name, now));
+    return ExitOk;
+}
+
 } // namespace
 
 int commandBikes(Context &ctx)
@@ -107,7 +131,9 @@ int commandBikes(Context &ctx)
         return bikesList(ctx);
     if (sub == QLatin1String("attach"))
         return bikesAttach(ctx, a.mid(1).join(QLatin1Char(' ')));
-    return ctx.out.fail(ExitUsage, TervalixCli::tr("bikes: list oppure attach NOME"));
+    if (sub == QLatin1String("rename") && a.size() == 3)
+        return bikesRename(ctx, a.at(1), a.at(2));
+    return ctx.out.fail(ExitUsage, TervalixCli::tr("bikes: list, attach NOME oppure rename NOME NUOVO"));
 }
 
 } // namespace Cli

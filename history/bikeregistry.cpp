@@ -164,6 +164,27 @@ QString BikeRegistry::folderName(const QString &name, const QStringList &taken)
     return candidate;
 }
 
+// Bikes are found by name or folder key: a name that another bike has as
+// either would make a lookup pick that bike's history.
+bool BikeRegistry::nameTaken(const QString &name, const QString &except, QString *error) const
+{
+    for (const Bike &b : list) {
+        if (b.key == except)
+            continue;
+        if (b.name.compare(name, Qt::CaseInsensitive) == 0) {
+            if (error)
+                *error = History::tr("C'è già una moto di nome %1").arg(b.name);
+            return true;
+        }
+        if (b.key.compare(name, Qt::CaseInsensitive) == 0) {
+            if (error)
+                *error = History::tr("%1 è il nome della cartella della moto %2").arg(name, b.name);
+            return true;
+        }
+    }
+    return false;
+}
+
 bool BikeRegistry::add(const QString &name, Bike *added, QString *error)
 {
     const QString clean = name.trimmed();
@@ -172,12 +193,8 @@ bool BikeRegistry::add(const QString &name, Bike *added, QString *error)
             *error = History::tr("La moto vuole un nome");
         return false;
     }
-    for (const Bike &b : qAsConst(list))
-        if (b.name.compare(clean, Qt::CaseInsensitive) == 0) {
-            if (error)
-                *error = History::tr("C'è già una moto di nome %1").arg(b.name);
-            return false;
-        }
+    if (nameTaken(clean, QString(), error))
+        return false;
     QStringList taken;
     for (const Bike &b : qAsConst(list))
         taken << b.key;
@@ -205,10 +222,18 @@ bool BikeRegistry::add(const QString &name, Bike *added, QString *error)
 
 bool BikeRegistry::rename(const QString &key, const QString &name, QString *error)
 {
+    const QString clean = name.trimmed();
+    if (clean.isEmpty()) {
+        if (error)
+            *error = History::tr("La moto vuole un nome");
+        return false;
+    }
+    if (nameTaken(clean, key, error))
+        return false;
     for (Bike &b : list)
         if (b.key == key) {
             const QString old = b.name;
-            b.name = name.trimmed();
+            b.name = clean;
             if (save(error))
                 return true;
             b.name = old;

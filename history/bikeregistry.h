@@ -65,7 +65,8 @@ public:
     const Bike *find(const QString &nameOrKey) const;
     QString folderOf(const QString &key) const;
 
-    // A new bike with its folder; a name in use (ignoring case) is refused.
+    // A new bike with its folder. A name another bike has (ignoring case) is
+    // refused, here and in a rename; a rename keeps the folder.
     bool add(const QString &name, Bike *added, QString *error);
     bool rename(const QString &key, const QString &name, QString *error);
     // The unit belongs to this bike from now on: a unit known by its serial
@@ -82,6 +83,7 @@ public:
 
 private:
     bool save(QString *error) const;
+    bool nameTaken(const QString &name, const QString &except, QString *error) const;
     QString root;
     QVector<Bike> list;
     QString damage;

@@ -173,6 +173,7 @@ void HistoryPanel::showHistory()
     if (!dialog) {
         dialog = new HistoryView(lib, ctx.prompts(), ctx.window());
         connect(dialog, &HistoryView::compareRequested, this, &HistoryPanel::compare);
+        connect(dialog, &HistoryView::bikeRenamed, this, &HistoryPanel::updateBikeButton);
         connect(dialog, &HistoryView::loadRequested, this,
                 [this](const HistoryEntry &e, const QVector<int> &points, bool withK) { load(e, points, withK, false); });
         connect(dialog, &HistoryView::restoreRequested, this, [this](const HistoryEntry &e) {

@@ -74,6 +74,9 @@ HistoryView::HistoryView(HistoryLibrary &lib, UserPrompts &ask, QWidget *parent)
     bikeLabel->setBuddy(bikes);
     top->addWidget(bikeLabel);
     top->addWidget(bikes, 1);
+    btRename = new QPushButton(this);
+    btRename->setObjectName(QStringLiteral("btRinominaMoto"));
+    top->addWidget(btRename);
     layout->addLayout(top);
 
     auto *split = new QSplitter(Qt::Vertical, this);
@@ -147,7 +150,11 @@ HistoryView::HistoryView(HistoryLibrary &lib, UserPrompts &ask, QWidget *parent)
     buttons->addWidget(btClose);
     layout->addLayout(buttons);
 
-    connect(bikes, QOverload<int>::of(&QComboBox::activated), this, [this] { fillEntries(); });
+    connect(bikes, QOverload<int>::of(&QComboBox::activated), this, [this] {
+        btRename->setEnabled(!bikeKey().isEmpty());
+        fillEntries();
+    });
+    connect(btRename, &QPushButton::clicked, this, &HistoryView::renameBike);
     connect(table, &QTableWidget::itemSelectionChanged, this, &HistoryView::showDetails);
     connect(btSaveNotes, &QPushButton::clicked, this, &HistoryView::saveNotes);
     connect(btCompare, &QPushButton::clicked, this, [this] {
@@ -173,6 +180,7 @@ void HistoryView::retranslate()
 {
     setWindowTitle(tr("Cronologia della moto"));
     bikeLabel->setText(tr("&Moto:"));
+    btRename->setText(tr("R&inomina la moto..."));
     table->setHorizontalHeaderLabels(
         {tr("N."), tr("Data"), tr("Origine"), tr("Cambi"), tr("Centralina"), tr("Stato"), tr("Note")});
     table->horizontalHeaderItem(ColChanges)->setToolTip(tr("Punti cambiati rispetto alla voce precedente"));
@@ -206,6 +214,7 @@ void HistoryView::fillBikes(const QString &bikeKey)
     bikes->addItem(tr("Copie di sicurezza (tutte le moto)"), QString());
     const int at = bikes->findData(bikeKey);
     bikes->setCurrentIndex(at >= 0 ? at : 0);
+    btRename->setEnabled(!this->bikeKey().isEmpty());
 }
 
 void HistoryView::setUnitEntry(const QString &bikeKey, const QString &id)
@@ -455,4 +464,33 @@ void HistoryView::askPoints()
         return;
     }
     emit loadRequested(*e, parsed.points, parsed.k);
+}
+
+void HistoryView::renameBike()
+{
+    const QString key = bikeKey();
+    if (key.isEmpty())
+        return;
+    // The window or tervalix-cli may have changed the bikes since.
+    QString error;
+    if (!library.reload(&error)) {
+        prompts.warning(this, tr("Rinomina la moto"), error);
+        return;
+    }
+    const Bike *bike = library.bikes().find(key);
+    if (!bike) {
+        fillBikes(QString());
+        fillEntries();
+        return;
+    }
+    const QString was = bike->name;
+    const QString name = prompts.getItem(this, tr("Rinomina la moto"), tr("Nuovo nome di %1:").arg(was), {was}, true);
+    if (name.trimmed().isEmpty() || name.trimmed() == was)
+        return;
+    if (!library.bikes().rename(key, name, &error)) {
+        prompts.warning(this, tr("Rinomina la moto"), error);
+        return;
+    }
+    fillBikes(key);
+    emit bikeRenamed();
 }

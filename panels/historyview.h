@@ -4,8 +4,8 @@
 // (damaged and unverified ones marked, the one on the unit in bold, the
 // points each changed), what loading the chosen one would change in the
 // editor or what changed between two chosen ones, its attachments, and
-// its notes, tags and conditions, which are saved here. Comparing, loading
-// and restoring are asked of the history panel.
+// its notes, tags and conditions, which are saved here, as is a bike's new
+// name. Comparing, loading and restoring are asked of the history panel.
 
 #include <QDialog>
 #include <QVector>
@@ -49,6 +49,7 @@ signals:
     void compareRequested(const HistoryEntry &entry);
     void loadRequested(const HistoryEntry &entry, const QVector<int> &points, bool withK);
     void restoreRequested(const HistoryEntry &entry);
+    void bikeRenamed();
 
 private:
     void fillBikes(const QString &bikeKey);
@@ -57,6 +58,7 @@ private:
     void showDifference(const CurveDiff &diff);
     void saveNotes();
     void askPoints();
+    void renameBike();
 
     HistoryLibrary &library;
     UserPrompts &prompts;
@@ -68,6 +70,7 @@ private:
 
     QComboBox *bikes = nullptr;
     QLabel *bikeLabel = nullptr;
+    QPushButton *btRename = nullptr;
     QTableWidget *table = nullptr;
     QLabel *details = nullptr;
     QTableWidget *differences = nullptr;

@@ -738,6 +738,10 @@
         <source>scrittura</source>
         <translation>write</translation>
     </message>
+    <message>
+        <source>%1 è il nome della cartella della moto %2</source>
+        <translation>%1 is the name of bike %2&apos;s folder</translation>
+    </message>
 </context>
 <context>
     <name>HistoryPanel</name>
@@ -896,7 +900,7 @@
     </message>
     <message>
         <source>Carica alcuni &amp;punti...</source>
-        <translation>Load some p&amp;oints...</translation>
+        <translation>Load some po&amp;ints...</translation>
     </message>
     <message>
         <source>Carica alcuni punti</source>
@@ -1068,6 +1072,18 @@
             <numerusform>seen %n time</numerusform>
             <numerusform>seen %n times</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>R&amp;inomina la moto...</source>
+        <translation>Rena&amp;me the bike...</translation>
+    </message>
+    <message>
+        <source>Rinomina la moto</source>
+        <translation>Rename the bike</translation>
+    </message>
+    <message>
+        <source>Nuovo nome di %1:</source>
+        <translation>New name for %1:</translation>
     </message>
 </context>
 <context>
@@ -2222,8 +2238,8 @@ Profiles and backups (by default): %1
         <translation>Targets are lambda, and the table shows lambda.</translation>
     </message>
     <message>
-        <source>Le moto e le loro centraline (list); attach dà un nome alla moto della centralina collegata ora e ne comincia la cronologia.</source>
-        <translation>The bikes and their ECUs (list); attach names the bike of the ECU linked now and starts its history.</translation>
+        <source>Le moto e le loro centraline (list); attach dà un nome alla moto della centralina collegata ora e ne comincia la cronologia; rename cambia il nome di una moto (la sua cartella resta).</source>
+        <translation>The bikes and their ECUs (list); attach names the bike of the ECU linked now and starts its history; rename gives a bike a new name (its folder stays).</translation>
     </message>
     <message>
         <source>Legge curva e K in FILE.prf, in FILE.csv (point,rpm,value) o come CSV sullo standard output (-o -).</source>
@@ -2430,8 +2446,8 @@ Profiles and backups (by default): %1
         <translation>unexpected argument: %1</translation>
     </message>
     <message>
-        <source>bikes: list oppure attach NOME</source>
-        <translation>bikes: list or attach NAME</translation>
+        <source>bikes: list, attach NOME oppure rename NOME NUOVO</source>
+        <translation>bikes: list, attach NAME or rename NAME NEW</translation>
     </message>
     <message>
         <source>comando [argomenti]</source>
@@ -2548,6 +2564,10 @@ Profiles and backups (by default): %1
     <message>
         <source>vista %1 volte</source>
         <translation>seen %1 times</translation>
+    </message>
+    <message>
+        <source>La moto %1 ora si chiama %2</source>
+        <translation>Bike %1 is now called %2</translation>
     </message>
 </context>
 <context>

@@ -738,6 +738,10 @@
         <source>scrittura</source>
         <translation>scrittura</translation>
     </message>
+    <message>
+        <source>%1 è il nome della cartella della moto %2</source>
+        <translation>%1 è il nome della cartella della moto %2</translation>
+    </message>
 </context>
 <context>
     <name>HistoryPanel</name>
@@ -1068,6 +1072,18 @@
             <numerusform>vista %n volta</numerusform>
             <numerusform>vista %n volte</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>R&amp;inomina la moto...</source>
+        <translation>R&amp;inomina la moto...</translation>
+    </message>
+    <message>
+        <source>Rinomina la moto</source>
+        <translation>Rinomina la moto</translation>
+    </message>
+    <message>
+        <source>Nuovo nome di %1:</source>
+        <translation>Nuovo nome di %1:</translation>
     </message>
 </context>
 <context>
@@ -2222,8 +2238,8 @@ Profili e copie di sicurezza (di solito): %1
         <translation>Le miscele volute sono in lambda, e la tabella mostra lambda.</translation>
     </message>
     <message>
-        <source>Le moto e le loro centraline (list); attach dà un nome alla moto della centralina collegata ora e ne comincia la cronologia.</source>
-        <translation>Le moto e le loro centraline (list); attach dà un nome alla moto della centralina collegata ora e ne comincia la cronologia.</translation>
+        <source>Le moto e le loro centraline (list); attach dà un nome alla moto della centralina collegata ora e ne comincia la cronologia; rename cambia il nome di una moto (la sua cartella resta).</source>
+        <translation>Le moto e le loro centraline (list); attach dà un nome alla moto della centralina collegata ora e ne comincia la cronologia; rename cambia il nome di una moto (la sua cartella resta).</translation>
     </message>
     <message>
         <source>Legge curva e K in FILE.prf, in FILE.csv (point,rpm,value) o come CSV sullo standard output (-o -).</source>
@@ -2430,8 +2446,8 @@ Profili e copie di sicurezza (di solito): %1
         <translation>argomento di troppo: %1</translation>
     </message>
     <message>
-        <source>bikes: list oppure attach NOME</source>
-        <translation>bikes: list oppure attach NOME</translation>
+        <source>bikes: list, attach NOME oppure rename NOME NUOVO</source>
+        <translation>bikes: list, attach NOME oppure rename NOME NUOVO</translation>
     </message>
     <message>
         <source>comando [argomenti]</source>
@@ -2548,6 +2564,10 @@ Profili e copie di sicurezza (di solito): %1
     <message>
         <source>vista %1 volte</source>
         <translation>vista %1 volte</translation>
+    </message>
+    <message>
+        <source>La moto %1 ora si chiama %2</source>
+        <translation>La moto %1 ora si chiama %2</translation>
     </message>
 </context>
 <context>

@@ -150,6 +150,19 @@ void TestCliHistory::aUnitKnownByItsSerialNumber()
     QCOMPARE(entries[0].toObject().value("seen_count").toInt(), 2);
     r = run({"--json", "bikes", "list"});
     QCOMPARE(r.json().value("bikes").toArray().size(), 2);
+
+    // A new name: the other bike's is refused, and the unit is still known
+    // by its serial number under the new one.
+    r = run({"bikes", "rename", "monster 821 – rossa", "DUKE"});
+    QCOMPARE(r.code, 2);
+    r = run({"--json", "bikes", "rename", "monster 821 – rossa", "Monster 821 – nera"});
+    QVERIFY2(r.code == 0, qPrintable(r.err));
+    QCOMPARE(r.json().value("was").toString(), QStringLiteral("Monster 821 – rossa"));
+    QCOMPARE(run({"read", "-o", "ecu.prf"}, hid).code, 0);
+    r = run({"--json", "history", "--bike", "Monster 821 – nera", "list"});
+    QCOMPARE(r.json().value("bikes").toArray().first().toObject().value("history").toArray()[0].toObject().value(
+                 "seen_count").toInt(),
+             3);
 }
 
 void TestCliHistory::aKilledWriteLeavesNoFalseEntry()
@@ -169,9 +182,8 @@ void TestCliHistory::aKilledWriteLeavesNoFalseEntry()
     ::kill(pid_t(write->processId()), SIGKILL);
     QVERIFY(write->waitForFinished(5000));
     delete write;
-    // The unit still answers the last frame of the killed run; a probe in
-    // that moment takes the late answer for its own and gives up.
-    QTest::qWait(500);
+    // No pause: the unit still answers the killed run's last frames, and the
+    // read's probe must set those replies aside and wait for its own.
 
     Result r = run(QStringList{"--json", "read", "-o", "-"} + bike);
     QVERIFY2(r.code == 0, qPrintable(r.err));

@@ -331,6 +331,21 @@ void TestHistory::bikesAreRecognised()
     QCOMPARE(reg.recognise(unit(QStringLiteral("S1"))).bike, old);
     QCOMPARE(int(reg.check(red, unit(QStringLiteral("S1")))), int(UnitCheck::NoUnitYet));
 
+    // A rename keeps the folder and is found again after a reload; the name
+    // (or folder) of another bike would make a lookup by name ambiguous.
+    QVERIFY(!reg.rename(old, QStringLiteral("  "), nullptr));
+    QVERIFY(!reg.rename(old, QStringLiteral("MONSTER 821 – rossa"), nullptr));
+    QVERIFY(reg.rename(red, QStringLiteral("Monster nera"), nullptr));
+    QVERIFY(!reg.add(red, nullptr, nullptr));
+    QVERIFY(reg.rename(red, QStringLiteral("monster NERA"), nullptr));
+    {
+        BikeRegistry again(dir.path());
+        QVERIFY(again.load(nullptr));
+        QCOMPARE(again.find(QStringLiteral("Monster nera"))->key, red);
+        QCOMPARE(again.find(red)->name, QStringLiteral("monster NERA"));
+        QVERIFY(!again.find(QStringLiteral("Monster 821 – rossa")));
+    }
+
     // A registry that does not parse is reported and never written over.
     QVERIFY(writeFile(reg.path(), "{\"bikes\": ["));
     BikeRegistry broken(dir.path());

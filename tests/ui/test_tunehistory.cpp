@@ -8,6 +8,7 @@
 #include "panels/historyview.h"
 #include "support/windowaccess.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QTableWidget>
 #include <QToolButton>
@@ -96,6 +97,13 @@ void TestTuneHistory::aBikeGetsItsHistoryAndAnEntryComesBack()
     QCOMPARE(r->prompts->questions.size(), 3);  // a richer curve needs no yes
     r->ui()->actionUndo->trigger();
     QCOMPARE(r->model()->values(), leaner);
+
+    // A new name for the bike: its history and the status bar follow.
+    r->prompts->items << QStringLiteral("Monster nera");
+    click(view->findChild<QPushButton *>(QStringLiteral("btRinominaMoto")));
+    QCOMPARE(bikeButton->text(), QStringLiteral("Moto: Monster nera"));
+    QCOMPARE(view->findChild<QComboBox *>(QStringLiteral("cbMoto"))->currentText(), QStringLiteral("Monster nera"));
+    QCOMPARE(panel->library().store(rec->bike()).list().size(), 3);
 }
 
 QTEST_MAIN(TestTuneHistory)
