@@ -76,6 +76,8 @@ HistoryView::HistoryView(HistoryLibrary &lib, UserPrompts &ask, QWidget *parent)
     top->addWidget(bikes, 1);
     btRename = new QPushButton(this);
     btRename->setObjectName(QStringLiteral("btRinominaMoto"));
+    // Enter in the notes' fields saves them; it never opens the rename.
+    btRename->setAutoDefault(false);
     top->addWidget(btRename);
     layout->addLayout(top);
 
