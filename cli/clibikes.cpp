@@ -28,7 +28,7 @@ int bikesList(Context &ctx)
         list.append(bikeJson(b, folder, entries.size()));
         if (ctx.out.json())
             continue;
-        QString line = TervalixCli::tr("%1: %2 voci").arg(b.name).arg(entries.size());
+        QString line = TervalixCli::tr("%1: %n voci", nullptr, entries.size()).arg(b.name);
         if (!entries.isEmpty())
             line += TervalixCli::tr(", l'ultima del %1").arg(entries.first().time.toString(QStringLiteral("yyyy-MM-dd HH:mm")));
         ctx.out.line(line);

@@ -99,7 +99,7 @@ int historyList(Context &ctx, const HistoryLibrary &lib)
             continue;
         const QVector<HistoryEntry> entries = lib.store(b.key).list();
         if (!ctx.out.json())
-            ctx.out.line(TervalixCli::tr("%1 (%2 voci)").arg(b.name).arg(entries.size()));
+            ctx.out.line(TervalixCli::tr("%1 (%n voci)", nullptr, entries.size()).arg(b.name));
         QJsonArray list;
         listEntries(ctx, entries, 0, &list);
         QJsonObject o = bikeJson(b, lib.bikes().folderOf(b.key), entries.size());
@@ -108,7 +108,7 @@ int historyList(Context &ctx, const HistoryLibrary &lib)
     }
     const QVector<HistoryEntry> backups = lib.backups().list();
     if (!ctx.out.json())
-        ctx.out.line(TervalixCli::tr("Copie di sicurezza, senza moto (%1 voci)").arg(backups.size()));
+        ctx.out.line(TervalixCli::tr("Copie di sicurezza, senza moto (%n voci)", nullptr, backups.size()));
     QJsonArray backupList;
     listEntries(ctx, backups, 0, &backupList);
     if (ctx.out.json())

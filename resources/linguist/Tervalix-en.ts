@@ -1867,9 +1867,12 @@
         <source>%1 (%2 giri/min)</source>
         <translation>%1 (%2 rpm)</translation>
     </message>
-    <message>
-        <source>%1 (%2 voci)</source>
-        <translation>%1 (%2 entries)</translation>
+    <message numerus="yes">
+        <source>%1 (%n voci)</source>
+        <translation>
+            <numerusform>%1 (%n entry)</numerusform>
+            <numerusform>%1 (%n entries)</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1 righe registrate in %2</source>
@@ -1883,9 +1886,12 @@
         <source>%1-%2 (%3-%4 giri/min)</source>
         <translation>%1-%2 (%3-%4 rpm)</translation>
     </message>
-    <message>
-        <source>%1: %2 voci</source>
-        <translation>%1: %2 entries</translation>
+    <message numerus="yes">
+        <source>%1: %n voci</source>
+        <translation>
+            <numerusform>%1: %n entry</numerusform>
+            <numerusform>%1: %n entries</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1: %2. Con --clamp vengono portati entro i limiti.</source>
@@ -2077,9 +2083,12 @@ Profiles and backups (by default): %1
         <source>Copie di sicurezza (senza moto): %1</source>
         <translation>Backups (no bike): %1</translation>
     </message>
-    <message>
-        <source>Copie di sicurezza, senza moto (%1 voci)</source>
-        <translation>Backups, no bike (%1 entries)</translation>
+    <message numerus="yes">
+        <source>Copie di sicurezza, senza moto (%n voci)</source>
+        <translation>
+            <numerusform>Backups, no bike (%n entry)</numerusform>
+            <numerusform>Backups, no bike (%n entries)</numerusform>
+        </translation>
     </message>
     <message>
         <source>Cronologia: %1</source>

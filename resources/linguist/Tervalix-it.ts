@@ -1867,9 +1867,12 @@
         <source>%1 (%2 giri/min)</source>
         <translation>%1 (%2 giri/min)</translation>
     </message>
-    <message>
-        <source>%1 (%2 voci)</source>
-        <translation>%1 (%2 voci)</translation>
+    <message numerus="yes">
+        <source>%1 (%n voci)</source>
+        <translation>
+            <numerusform>%1 (%n voce)</numerusform>
+            <numerusform>%1 (%n voci)</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1 righe registrate in %2</source>
@@ -1883,9 +1886,12 @@
         <source>%1-%2 (%3-%4 giri/min)</source>
         <translation>%1-%2 (%3-%4 giri/min)</translation>
     </message>
-    <message>
-        <source>%1: %2 voci</source>
-        <translation>%1: %2 voci</translation>
+    <message numerus="yes">
+        <source>%1: %n voci</source>
+        <translation>
+            <numerusform>%1: %n voce</numerusform>
+            <numerusform>%1: %n voci</numerusform>
+        </translation>
     </message>
     <message>
         <source>%1: %2. Con --clamp vengono portati entro i limiti.</source>
@@ -2077,9 +2083,12 @@ Profili e copie di sicurezza (di solito): %1
         <source>Copie di sicurezza (senza moto): %1</source>
         <translation>Copie di sicurezza (senza moto): %1</translation>
     </message>
-    <message>
-        <source>Copie di sicurezza, senza moto (%1 voci)</source>
-        <translation>Copie di sicurezza, senza moto (%1 voci)</translation>
+    <message numerus="yes">
+        <source>Copie di sicurezza, senza moto (%n voci)</source>
+        <translation>
+            <numerusform>Copie di sicurezza, senza moto (%n voce)</numerusform>
+            <numerusform>Copie di sicurezza, senza moto (%n voci)</numerusform>
+        </translation>
     </message>
     <message>
         <source>Cronologia: %1</source>
