@@ -166,8 +166,13 @@ QString BikeRegistry::folderName(const QString &name, const QStringList &taken)
 
 // Bikes are found by name or folder key: a name that another bike has as
 // either would make a lookup pick that bike's history.
-bool BikeRegistry::nameTaken(const QString &name, const QString &except, QString *error) const
+bool BikeRegistry::nameRefused(const QString &name, const QString &except, QString *error) const
 {
+    if (name.isEmpty()) {
+        if (error)
+            *error = History::tr("La moto vuole un nome");
+        return true;
+    }
     for (const Bike &b : list) {
         if (b.key == except)
             continue;
@@ -188,12 +193,7 @@ bool BikeRegistry::nameTaken(const QString &name, const QString &except, QString
 bool BikeRegistry::add(const QString &name, Bike *added, QString *error)
 {
     const QString clean = name.trimmed();
-    if (clean.isEmpty()) {
-        if (error)
-            *error = History::tr("La moto vuole un nome");
-        return false;
-    }
-    if (nameTaken(clean, QString(), error))
+    if (nameRefused(clean, QString(), error))
         return false;
     QStringList taken;
     for (const Bike &b : qAsConst(list))
@@ -223,12 +223,7 @@ bool BikeRegistry::add(const QString &name, Bike *added, QString *error)
 bool BikeRegistry::rename(const QString &key, const QString &name, QString *error)
 {
     const QString clean = name.trimmed();
-    if (clean.isEmpty()) {
-        if (error)
-            *error = History::tr("La moto vuole un nome");
-        return false;
-    }
-    if (nameTaken(clean, key, error))
+    if (nameRefused(clean, key, error))
         return false;
     for (Bike &b : list)
         if (b.key == key) {

@@ -83,7 +83,7 @@ public:
 
 private:
     bool save(QString *error) const;
-    bool nameTaken(const QString &name, const QString &except, QString *error) const;
+    bool nameRefused(const QString &name, const QString &except, QString *error) const;
     QString root;
     QVector<Bike> list;
     QString damage;
