@@ -152,10 +152,10 @@ HistoryView::HistoryView(HistoryLibrary &lib, UserPrompts &ask, QWidget *parent)
     buttons->addWidget(btClose);
     layout->addLayout(buttons);
 
-    connect(bikes, QOverload<int>::of(&QComboBox::activated), this, [this] {
-        btRename->setEnabled(!bikeKey().isEmpty());
-        fillEntries();
-    });
+    connect(bikes, QOverload<int>::of(&QComboBox::activated), this, [this] { fillEntries(); });
+    // The backups have no bike to rename.
+    connect(bikes, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+            [this] { btRename->setEnabled(!bikeKey().isEmpty()); });
     connect(btRename, &QPushButton::clicked, this, &HistoryView::renameBike);
     connect(table, &QTableWidget::itemSelectionChanged, this, &HistoryView::showDetails);
     connect(btSaveNotes, &QPushButton::clicked, this, &HistoryView::saveNotes);
@@ -216,7 +216,6 @@ void HistoryView::fillBikes(const QString &bikeKey)
     bikes->addItem(tr("Copie di sicurezza (tutte le moto)"), QString());
     const int at = bikes->findData(bikeKey);
     bikes->setCurrentIndex(at >= 0 ? at : 0);
-    btRename->setEnabled(!this->bikeKey().isEmpty());
 }
 
 void HistoryView::setUnitEntry(const QString &bikeKey, const QString &id)
